@@ -1,0 +1,160 @@
+#include "catalogue/CatalogueFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include <QFile>
+
+#include "catalogue/AtomicFile.h"
+#include "catalogue/FileErrors.h"
+
+namespace reelcase {
+
+namespace {
+
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    ~ReadOnlyFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Fills buffer as far as the file allows; returns the bytes read, or -1 with errno set.
+ssize_t readFully(int fd, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, buffer + got, size - got);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return -1;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+}  // namespace
+
+OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list) {
+    OpenOutcome outcome;
+    if (path.isEmpty()) {
+        outcome.error = ENOENT;
+        return outcome;
+    }
+    ReadOnlyFile file(path);
+    if (file.fd() < 0) {
+        outcome.error = errno;
+        return outcome;
+    }
+    struct stat st {};
+    if (::fstat(file.fd(), &st) != 0) {
+        outcome.error = errno;
+        return outcome;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        outcome.error = EISDIR;
+        return outcome;
+    }
+
+    std::unordered_set<std::string> listed;
+    listed.reserve(static_cast<std::size_t>(list.size()) * 2);
+    for (int i = 0; i < list.size(); ++i) {
+        listed.insert(list.at(i));
+    }
+    std::vector<std::string> added;
+    int next = catalogue.MovieCount + 1;
+
+    constexpr std::size_t kChunkRecords = 256;
+    std::vector<char> buffer(kChunkRecords * RecordSize);
+    long long consumed = 0;
+    while (true) {
+        const ssize_t got = readFully(file.fd(), buffer.data(), buffer.size());
+        if (got < 0) {
+            outcome.error = errno;
+            break;
+        }
+        const auto whole = static_cast<std::size_t>(got) / RecordSize;
+        std::size_t r = 0;
+        for (; r < whole && next <= CatalogueCapacity; ++r) {
+            MovieRecord& slot = catalogue.slot(next);
+            std::memcpy(&slot, buffer.data() + r * RecordSize, RecordSize);
+            std::string name(nameOf(slot));
+            if (listed.insert(name).second) {
+                added.push_back(std::move(name));
+                ++next;
+            }
+        }
+        consumed += static_cast<long long>(r * RecordSize);
+        if (r < whole) {
+            // The table is full: count what the file still holds instead of reading it.
+            const long long size = st.st_size > consumed ? st.st_size : consumed;
+            outcome.leftOut = std::max((size - consumed) / static_cast<long long>(RecordSize),
+                                       static_cast<long long>(whole - r));
+            break;
+        }
+        if (static_cast<std::size_t>(got) < buffer.size()) {
+            if (static_cast<std::size_t>(got) % RecordSize != 0) {
+                outcome.error = ReadBeyondEndOfFile;
+            }
+            break;
+        }
+    }
+    catalogue.MovieCount = next - 1;
+    list.addAll(std::move(added));
+    return outcome;
+}
+
+std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list) {
+    // Name -> its slots in slot order, so each entry finds its slots without a scan.
+    std::unordered_map<std::string_view, std::vector<int>> slotsByName;
+    slotsByName.reserve(static_cast<std::size_t>(catalogue.MovieCount));
+    for (int n = 1; n <= catalogue.MovieCount; ++n) {
+        const std::string_view name = nameOf(catalogue.slot(n));
+        if (!name.empty()) {
+            slotsByName[name].push_back(n);
+        }
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(list.size()) * RecordSize);
+    for (int i = 0; i < list.size(); ++i) {
+        const auto found = slotsByName.find(list.at(i));
+        if (found == slotsByName.end()) {
+            continue;
+        }
+        for (const int n : found->second) {
+            bytes.append(reinterpret_cast<const char*>(&catalogue.slot(n)), RecordSize);
+        }
+    }
+    return bytes;
+}
+
+int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
+                       FileSystemCalls& calls) {
+    return replaceFileAtomically(path, catalogueFileBytes(catalogue, list), calls);
+}
+
+}  // namespace reelcase

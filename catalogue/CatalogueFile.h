@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+#include "catalogue/FileSystemCalls.h"
+#include "catalogue/MovieList.h"
+#include "catalogue/untMovieRecord.h"
+
+namespace reelcase {
+
+struct OpenOutcome {
+    int error = 0;             // 0, an errno value or ReadBeyondEndOfFile
+    long long leftOut = 0;     // whole records the full table could not take in
+};
+
+// Reads a headerless catalogue file of 272-byte records into the slots after MovieCount.
+// A record whose Name is already listed (exactly, case counts) is dropped; every other name
+// is added to the list. The records taken in before a failure stay, and MovieCount counts
+// them. No slot above CatalogueCapacity is touched. The file is only read.
+OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list);
+
+// The bytes a save writes: for each list entry in list order, every slot 1..MovieCount whose
+// Name equals it.
+std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);
+
+// Writes catalogueFileBytes to path, replacing the old file atomically. Returns 0 or errno.
+int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
+                       FileSystemCalls& calls = realFileSystem());
+
+}  // namespace reelcase

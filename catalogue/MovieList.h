@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace reelcase {
+
+// Told of every change to a MovieList, so that a view can follow it.
+class MovieListObserver {
+public:
+    virtual ~MovieListObserver() = default;
+    virtual void listAboutToReset() = 0;
+    virtual void listReset() = 0;
+    virtual void entryAboutToInsert(int position) = 0;
+    virtual void entryInserted(int position) = 0;
+    virtual void entryAboutToRemove(int position) = 0;
+    virtual void entryRemoved(int position) = 0;
+    virtual void entryChanged(int position) = 0;
+};
+
+// The names the main list shows, in the list's order: sorted by collationKey as names are
+// added, equal names in the order they came. It is the working set of the file, export and
+// editing commands, so it lives outside any widget.
+class MovieList {
+public:
+    void setObserver(MovieListObserver* observer) { observer_ = observer; }
+
+    int size() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const std::string& at(int position) const {
+        return entries_[static_cast<std::size_t>(position)].name;
+    }
+
+    // Files one name at its sorted position, after the equal ones; returns that position.
+    int add(std::string name);
+    // Files many names as if added one by one, in the order given.
+    void addAll(std::vector<std::string> names);
+    void clear();
+    void removeAt(int position);
+    // Replaces an entry's text where it stands: it keeps its place until the next refill.
+    void replaceAt(int position, std::string name);
+
+    int selected() const { return selected_; }
+    void select(int position) { selected_ = position; }
+    bool hasSelection() const { return selected_ >= 0 && selected_ < size(); }
+
+private:
+    struct Entry {
+        std::string name;
+        std::string key;
+    };
+    std::vector<Entry> entries_;
+    int selected_ = -1;
+    MovieListObserver* observer_ = nullptr;
+};
+
+}  // namespace reelcase

@@ -1,0 +1,16 @@
+# One interface target carries the language standard, the warnings and the sanitizers,
+# so every library, program, test and benchmark is compiled the same way.
+add_library(reelcase_options INTERFACE)
+target_compile_features(reelcase_options INTERFACE cxx_std_20)
+target_compile_options(reelcase_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+    -Wnull-dereference -Wimplicit-fallthrough -Werror)
+target_compile_definitions(reelcase_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+
+option(REELCASE_SANITIZE "Build with AddressSanitizer and UBSan" OFF)
+if(REELCASE_SANITIZE)
+    target_compile_options(reelcase_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(reelcase_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,105 @@
+// The File menu's catalogue commands: New, Open, Save and Save As.
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/FileErrors.h"
+#include "main_window/MainWindowLogic.h"
+
+namespace reelcase {
+
+namespace {
+
+FileDialogRequest catalogueDialog() {
+    return {QStringLiteral("Reelcase Files (*.rcb)"), QStringLiteral("*.rcb"), {}, {}};
+}
+
+const QString kEmptyListText =
+    QStringLiteral("Please make sure you have some Movies in your database!");
+
+}  // namespace
+
+void MainWindowLogic::New1Click() {
+    if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
+        return;
+    }
+    catalogue_.MovieCount = 0;
+    // Forgetting the file keeps the next Save from writing the new catalogue over the old one.
+    catalogue_.CurrentFileName.clear();
+    RefreshMovieList();
+}
+
+void MainWindowLogic::MenuOpenDatabaseClick() {
+    RefreshMovieList();
+    QString path;
+    if (catalogue_.OpenPending) {
+        path = catalogue_.PendingFileName;
+        catalogue_.OpenPending = false;
+    } else {
+        const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
+        if (!chosen) {
+            return;
+        }
+        path = *chosen;
+    }
+    const OpenOutcome outcome = readCatalogueFile(path, catalogue_, list_);
+    if (outcome.leftOut > 0) {
+        dialogs_.showMessage(
+            QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "
+                           "be taken in.")
+                .arg(CatalogueCapacity)
+                .arg(outcome.leftOut));
+    }
+    if (outcome.error != 0) {
+        dialogs_.showError(fileErrorText(outcome.error));
+        return;
+    }
+    // A file only partly taken in is not made current, so that Save cannot shorten it.
+    if (outcome.leftOut == 0) {
+        catalogue_.CurrentFileName = path;
+    }
+}
+
+bool MainWindowLogic::saveTo(const QString& path) {
+    const int error = writeCatalogueFile(path, catalogue_, list_, fileSystem_);
+    if (error != 0) {
+        dialogs_.showError(fileErrorText(error));
+        return false;
+    }
+    dialogs_.showMessage(
+        QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
+    catalogue_.UnsavedChanges = false;
+    return true;
+}
+
+void MainWindowLogic::MenuSaveAsDatabaseClick() {
+    if (list_.empty()) {
+        dialogs_.showMessage(kEmptyListText);
+        requestSearchFocus();
+        return;
+    }
+    RefreshMovieList();
+    FileDialogRequest request = catalogueDialog();
+    request.defaultSuffix = QStringLiteral("rcb");
+    request.fileName = catalogue_.CurrentFileName;
+    const auto chosen = dialogs_.chooseFileToSave(request);
+    if (chosen && saveTo(*chosen)) {
+        catalogue_.CurrentFileName = *chosen;
+    }
+    requestSearchFocus();
+}
+
+void MainWindowLogic::MenuSaveDatabaseClick() {
+    const QString& current = catalogue_.CurrentFileName;
+    if (current.isEmpty() || current == QStringLiteral(".")) {
+        MenuSaveAsDatabaseClick();
+        return;
+    }
+    if (list_.empty()) {
+        dialogs_.showMessage(kEmptyListText);
+        requestSearchFocus();
+        return;
+    }
+    RefreshMovieList();
+    saveTo(current);
+    requestSearchFocus();
+}
+
+}  // namespace reelcase

@@ -1,0 +1,58 @@
+#include "main_window/MainWindowLogic.h"
+
+#include "main_window/DetailsText.h"
+
+namespace reelcase {
+
+MainWindowLogic::MainWindowLogic(Catalogue& catalogue, UserDialogs& dialogs,
+                                 FileSystemCalls& fileSystem)
+    : catalogue_(catalogue), dialogs_(dialogs), fileSystem_(fileSystem) {}
+
+bool MainWindowLogic::takeSearchFocusRequest() {
+    const bool requested = searchFocusRequested_;
+    searchFocusRequested_ = false;
+    return requested;
+}
+
+void MainWindowLogic::FormCreate(const QString& firstArgument) {
+    catalogue_.CurrentFileName.clear();
+    catalogue_.UnsavedChanges = false;
+    filters_ = FilterChoice{};
+    catalogue_.OpenPending = false;
+    if (!firstArgument.isEmpty()) {
+        catalogue_.PendingFileName = firstArgument;
+        catalogue_.OpenPending = true;
+        MenuOpenDatabaseClick();
+    }
+}
+
+void MainWindowLogic::RefreshMovieList() {
+    clearDetails();
+    std::vector<std::string> names;
+    for (const int n : catalogue_.namedSlots()) {
+        names.emplace_back(nameOf(catalogue_.slot(n)));
+    }
+    list_.clear();
+    list_.addAll(std::move(names));
+    filters_ = FilterChoice{};
+}
+
+void MainWindowLogic::clearDetails() { details_.clear(); }
+
+void MainWindowLogic::selectEntry(int position) {
+    list_.select(position);
+    lbxMovieClick();
+}
+
+void MainWindowLogic::lbxMovieClick() {
+    clearDetails();
+    if (!list_.hasSelection()) {
+        return;
+    }
+    const int slot = catalogue_.findByName(list_.at(list_.selected()));
+    if (slot != 0) {
+        details_ = detailsText(catalogue_.slot(slot));
+    }
+}
+
+}  // namespace reelcase

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QString>
+
+#include "catalogue/FileSystemCalls.h"
+#include "catalogue/MovieList.h"
+#include "catalogue/untMovieRecord.h"
+#include "platform/UserDialogs.h"
+
+namespace reelcase {
+
+// The selected item of each filter box; the last item of each is its all-items entry.
+struct FilterChoice {
+    static constexpr int AllGenres = 9;
+    static constexpr int AllRatings = 6;
+    static constexpr int AllFormats = 5;
+    static constexpr int AllQualities = 5;
+    int genre = AllGenres;
+    int rating = AllRatings;
+    int format = AllFormats;
+    int quality = AllQualities;
+    bool operator==(const FilterChoice&) const = default;
+};
+
+// What the main window shows and does, without the window: the list's entries and selection,
+// the details text, the filter boxes' choices and the main window's commands. The window
+// forwards its events here and then shows this state.
+class MainWindowLogic {
+public:
+    MainWindowLogic(Catalogue& catalogue, UserDialogs& dialogs,
+                    FileSystemCalls& fileSystem = realFileSystem());
+
+    Catalogue& catalogue() { return catalogue_; }
+    const Catalogue& catalogue() const { return catalogue_; }
+    MovieList& list() { return list_; }
+    const MovieList& list() const { return list_; }
+    // The details panel's text, single-byte, lines ended by CR LF.
+    const std::string& details() const { return details_; }
+    const FilterChoice& filters() const { return filters_; }
+    // True once after a command moved the keyboard focus to the search box.
+    bool takeSearchFocusRequest();
+
+    void FormCreate(const QString& firstArgument);
+    void RefreshMovieList();
+    // The user selected the list entry at position (-1: none); shows its details.
+    void selectEntry(int position);
+    void lbxMovieClick();
+
+    void New1Click();
+    void MenuOpenDatabaseClick();
+    void MenuSaveDatabaseClick();
+    void MenuSaveAsDatabaseClick();
+
+private:
+    void clearDetails();
+    // Writes the list's movies to path; true on success, otherwise the error box was shown.
+    bool saveTo(const QString& path);
+    void requestSearchFocus() { searchFocusRequested_ = true; }
+
+    Catalogue& catalogue_;
+    UserDialogs& dialogs_;
+    FileSystemCalls& fileSystem_;
+    MovieList list_;
+    std::string details_;
+    FilterChoice filters_;
+    bool searchFocusRequested_ = false;
+};
+
+}  // namespace reelcase

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include "catalogue/MovieList.h"
+
+namespace reelcase {
+
+// Shows a MovieList in a list view and follows its changes; names are decoded only for the
+// rows on screen, so 100,000 entries cost nothing to show.
+class MovieListModel : public QAbstractListModel, public MovieListObserver {
+    Q_OBJECT
+public:
+    explicit MovieListModel(MovieList& list, QObject* parent = nullptr);
+    ~MovieListModel() override;
+    MovieListModel(const MovieListModel&) = delete;
+    MovieListModel& operator=(const MovieListModel&) = delete;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    void listAboutToReset() override;
+    void listReset() override;
+    void entryAboutToInsert(int position) override;
+    void entryInserted(int position) override;
+    void entryAboutToRemove(int position) override;
+    void entryRemoved(int position) override;
+    void entryChanged(int position) override;
+
+private:
+    MovieList& list_;
+};
+
+}  // namespace reelcase

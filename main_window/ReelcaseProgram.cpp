@@ -1,0 +1,398 @@
+#include "main_window/ReelcaseProgram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QToolButton>
+#include <QTreeView>
+
+#include "catalogue/TextCodec.h"
+#include "main_window/MovieListModel.h"
+#include "main_window/Pictures.h"
+
+namespace reelcase {
+
+namespace {
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget* widget, const QColor& base, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+}
+
+QComboBox* makeFilterBox(QWidget* parent, const char* name, const QStringList& items,
+                         const QString& allItem, int left) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    box->addItem(allItem);
+    box->setGeometry(left, 432, 113, 21);
+    return box;
+}
+
+QStringList itemsOf(const auto& vocabulary) {
+    QStringList items;
+    for (std::size_t i = 0; i + 1 < vocabulary.size(); ++i) {
+        items << fromCatalogueText(vocabulary[i]);
+    }
+    return items;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent)
+    : QMainWindow(parent), logic_(logic) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
+    setWindowIcon(programIcon());
+    createControls();
+    createToolbar();
+    createMenus();
+    setTabOrderAsDesigned();
+    connectHandlers();
+
+    const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(client);
+    resize(client);
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), client);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::createControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    imgBackground = new QLabel(client_);
+    imgBackground->setObjectName(QStringLiteral("imgBackground"));
+    imgBackground->setGeometry(0, 24, 580, 441);
+    imgBackground->setScaledContents(true);
+    imgBackground->setPixmap(rampPixmap(kBlueSkin, 225));
+    imgBackground->setMouseTracking(true);
+    imgBackground->installEventFilter(this);
+
+    lbxMovie = new QListView(client_);
+    lbxMovie->setObjectName(QStringLiteral("lbxMovie"));
+    lbxMovie->setGeometry(16, 40, 241, 380);
+    lbxMovie->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
+    setColours(lbxMovie, Qt::white, Qt::black);
+    lbxMovie->setToolTip(QStringLiteral("List with Movies!"));
+    lbxMovie->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbxMovie->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lbxMovie->setUniformItemSizes(true);
+    listModel_ = new MovieListModel(logic_.list(), this);
+    lbxMovie->setModel(listModel_);
+
+    edtMovie = new QLineEdit(client_);
+    edtMovie->setObjectName(QStringLiteral("edtMovie"));
+    edtMovie->setGeometry(272, 40, 161, 25);
+    edtMovie->setFont(pixelFont(QStringLiteral("Courier New"), 15));
+    setColours(edtMovie, Qt::black, Qt::white);
+    edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
+
+    btnSearch = new QPushButton(QStringLiteral("Search"), client_);
+    btnSearch->setObjectName(QStringLiteral("btnSearch"));
+    btnSearch->setGeometry(440, 40, 57, 25);
+    btnSearch->setDefault(true);
+    btnSearch->setMouseTracking(true);
+    btnSearch->installEventFilter(this);
+
+    btnClearSearch = new QPushButton(QStringLiteral("Clear"), client_);
+    btnClearSearch->setObjectName(QStringLiteral("btnClearSearch"));
+    btnClearSearch->setGeometry(504, 40, 57, 25);
+    btnClearSearch->setMouseTracking(true);
+    btnClearSearch->installEventFilter(this);
+
+    lstvwMovieSearch = new QTreeView(client_);
+    lstvwMovieSearch->setObjectName(QStringLiteral("lstvwMovieSearch"));
+    lstvwMovieSearch->setGeometry(272, 72, 289, 105);
+    lstvwMovieSearch->setRootIsDecorated(false);
+    lstvwMovieSearch->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstvwMovieSearch->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstvwMovieSearch->setUniformRowHeights(true);
+    setColours(lstvwMovieSearch, Qt::white, Qt::black);
+    lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
+    searchModel_ = new QStandardItemModel(0, 2, this);
+    searchModel_->setHorizontalHeaderLabels({QStringLiteral("Movie Name"), QStringLiteral("Genre")});
+    lstvwMovieSearch->setModel(searchModel_);
+    lstvwMovieSearch->header()->setMinimumSectionSize(74);
+    lstvwMovieSearch->header()->resizeSection(0, 195);
+    lstvwMovieSearch->header()->resizeSection(1, 74);
+    lstvwMovieSearch->header()->setStretchLastSection(false);
+
+    memMovieInfo = new QPlainTextEdit(client_);
+    memMovieInfo->setObjectName(QStringLiteral("memMovieInfo"));
+    memMovieInfo->setGeometry(272, 192, 289, 228);
+    memMovieInfo->setReadOnly(true);
+    memMovieInfo->setFocusPolicy(Qt::ClickFocus);
+    memMovieInfo->setFont(pixelFont(QStringLiteral("Courier New"), 12));
+    setColours(memMovieInfo, Qt::black, Qt::white);
+    memMovieInfo->setToolTip(QStringLiteral("Info about the Movies is in here!"));
+
+    comboGenreList = makeFilterBox(client_, "comboGenreList", itemsOf(GenreNames),
+                                   QStringLiteral("All Genres"), 16);
+    comboGenreList->setFocusPolicy(Qt::ClickFocus);
+    comboGenreList->setToolTip(QStringLiteral("If you want only 1 genre!"));
+    comboRating = makeFilterBox(client_, "comboRating", itemsOf(RatingNames),
+                                QStringLiteral("All Ratings"), 161);
+    comboFormat = makeFilterBox(client_, "comboFormat", itemsOf(FormatNames),
+                                QStringLiteral("All Formats"), 304);
+    QStringList qualities;
+    for (int q = 1; q <= QualityCount; ++q) {
+        qualities << QStringLiteral("%1/5").arg(q);
+    }
+    comboQuality =
+        makeFilterBox(client_, "comboQuality", qualities, QStringLiteral("All Qualities"), 448);
+}
+
+void TfrmMain::createToolbar() {
+    ToolBar = new QFrame(client_);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setGeometry(0, 0, 580, 26);
+    ToolBar->setFrameShape(QFrame::StyledPanel);
+    ToolBar->setFrameShadow(QFrame::Sunken);
+    ToolBar->setAutoFillBackground(true);
+    const auto makeButton = [this](const char* name, int left, int image, const QString& tip) {
+        auto* button = new QToolButton(ToolBar);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(left, 2, 28, 22);
+        button->setAutoRaise(true);
+        button->setIcon(QIcon(toolbarImage(image)));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(tip);
+        return button;
+    };
+    OpenDatabaseToolbutton = makeButton("OpenDatabaseToolbutton", 5, 0, QStringLiteral("Open"));
+    SaveDatabaseToolbutton = makeButton("SaveDatabaseToolbutton", 33, 1, QStringLiteral("Save"));
+    PrintDatabaseToolbutton =
+        makeButton("PrintDatabaseToolbutton", 61, 2, QStringLiteral("Print List"));
+    ExportDatabaseToolbutton =
+        makeButton("ExportDatabaseToolbutton", 89, 3, QStringLiteral("Export List"));
+    auto* separator = new QFrame(ToolBar);
+    separator->setObjectName(QStringLiteral("SeperatorToolbutton"));
+    separator->setGeometry(117 + 3, 3, 2, 20);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    AddMovieToolButton =
+        makeButton("AddMovieToolButton", 125, 4, QStringLiteral("Add new Movie"));
+    ModifyMovieToolButton =
+        makeButton("ModifyMovieToolButton", 153, 5, QStringLiteral("Modify Movie"));
+    DeleteMovieToolButton =
+        makeButton("DeleteMovieToolButton", 181, 6, QStringLiteral("Delete Movie"));
+    ToolBar->raise();
+}
+
+void TfrmMain::createMenus() {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    New1 = item(file, "New1", QStringLiteral("&New"));
+    MenuOpenDatabase = item(file, "MenuOpenDatabase", QStringLiteral("&Open..."));
+    MenuSaveDatabase = item(file, "MenuSaveDatabase", QStringLiteral("&Save"));
+    MenuSaveAsDatabase = item(file, "MenuSaveAsDatabase", QStringLiteral("Save &As..."));
+    file->addSeparator();
+    MenuPreferences = item(file, "MenuPreferences", QStringLiteral("&Preferences"));
+    file->addSeparator();
+    MenuExit = item(file, "MenuExit", QStringLiteral("E&xit"));
+
+    QMenu* movies = menuBar()->addMenu(QStringLiteral("Movie Database"));
+    movies->setObjectName(QStringLiteral("MenuMovieDatabase"));
+    MenuAddNewMovie = item(movies, "MenuAddNewMovie", QStringLiteral("&Add new Movie"));
+    MenuModifyaMovie = item(movies, "MenuModifyaMovie", QStringLiteral("&Modify Movie"));
+    MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
+    CheckInternet1 = item(movies, "CheckInternet1", QStringLiteral("&Check imdb.com"));
+
+    QMenu* list = menuBar()->addMenu(QStringLiteral("Movie List"));
+    list->setObjectName(QStringLiteral("MovieList1"));
+    MenuPrintList = item(list, "MenuPrintList", QStringLiteral("&Print List"));
+    MenuExportList = item(list, "MenuExportList", QStringLiteral("&Export List"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    CheckforUpdate1 = item(help, "CheckforUpdate1", QStringLiteral("Check for update"));
+    help->addSeparator();
+    MenuAbout = item(help, "MenuAbout", QStringLiteral("&About"));
+}
+
+void TfrmMain::setTabOrderAsDesigned() {
+    const QList<QWidget*> order = {edtMovie,    lbxMovie,          OpenDatabaseToolbutton,
+                                   SaveDatabaseToolbutton, PrintDatabaseToolbutton,
+                                   ExportDatabaseToolbutton, AddMovieToolButton,
+                                   ModifyMovieToolButton, DeleteMovieToolButton,
+                                   lstvwMovieSearch, btnSearch, btnClearSearch,
+                                   comboRating, comboFormat, comboQuality};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void TfrmMain::connectHandlers() {
+    connect(New1, &QAction::triggered, this, &TfrmMain::New1Click);
+    connect(MenuOpenDatabase, &QAction::triggered, this, &TfrmMain::MenuOpenDatabaseClick);
+    connect(MenuSaveDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveDatabaseClick);
+    connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
+    connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
+    connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
+    connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
+    connect(PrintDatabaseToolbutton, &QToolButton::clicked, MenuPrintList, &QAction::trigger);
+    connect(ExportDatabaseToolbutton, &QToolButton::clicked, MenuExportList, &QAction::trigger);
+    connect(AddMovieToolButton, &QToolButton::clicked, MenuAddNewMovie, &QAction::trigger);
+    connect(ModifyMovieToolButton, &QToolButton::clicked, MenuModifyaMovie, &QAction::trigger);
+    connect(DeleteMovieToolButton, &QToolButton::clicked, MenuDeleteMovie, &QAction::trigger);
+    connect(lbxMovie->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TfrmMain::lbxMovieSelectionChanged);
+    // A reset model gets a fresh selection model connection-wise the same object; keep it.
+}
+
+void TfrmMain::FormCreate(const QString& firstArgument) {
+    logic_.FormCreate(firstArgument);
+    showState();
+}
+
+void TfrmMain::showState() {
+    showingState_ = true;
+    if (shownDetails_ != logic_.details()) {
+        shownDetails_ = logic_.details();
+        QString text = fromCatalogueText(shownDetails_);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        memMovieInfo->setPlainText(text);
+    }
+    const FilterChoice& filters = logic_.filters();
+    comboGenreList->setCurrentIndex(filters.genre);
+    comboRating->setCurrentIndex(filters.rating);
+    comboFormat->setCurrentIndex(filters.format);
+    comboQuality->setCurrentIndex(filters.quality);
+
+    const int selected = logic_.list().hasSelection() ? logic_.list().selected() : -1;
+    const QModelIndex current = lbxMovie->currentIndex();
+    const bool viewSelected = lbxMovie->selectionModel()->hasSelection();
+    if (selected < 0 && viewSelected) {
+        lbxMovie->selectionModel()->clearSelection();
+    } else if (selected >= 0 && (!viewSelected || current.row() != selected)) {
+        lbxMovie->selectionModel()->setCurrentIndex(listModel_->index(selected),
+                                                    QItemSelectionModel::ClearAndSelect);
+        lbxMovie->scrollTo(listModel_->index(selected));
+    }
+    if (logic_.takeSearchFocusRequest()) {
+        edtMovie->setFocus();
+    }
+    showingState_ = false;
+}
+
+void TfrmMain::lbxMovieSelectionChanged() {
+    if (showingState_) {
+        return;
+    }
+    const QModelIndexList rows = lbxMovie->selectionModel()->selectedRows();
+    logic_.selectEntry(rows.isEmpty() ? -1 : rows.constFirst().row());
+    showState();
+}
+
+void TfrmMain::FormResize() {
+    const int w = client_->width();
+    const int h = client_->height();
+    lbxMovie->resize(lbxMovie->width(), h - 85);
+    memMovieInfo->resize(w - 291, h - 237);
+    lstvwMovieSearch->resize(w - 291, lstvwMovieSearch->height());
+    imgBackground->resize(w, h - 24);
+    for (QComboBox* box : {comboGenreList, comboRating, comboFormat, comboQuality}) {
+        box->move(box->x(), h - 33);
+    }
+}
+
+void TfrmMain::New1Click() {
+    logic_.New1Click();
+    showState();
+}
+
+void TfrmMain::MenuOpenDatabaseClick() {
+    logic_.MenuOpenDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuSaveDatabaseClick() {
+    logic_.MenuSaveDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuSaveAsDatabaseClick() {
+    logic_.MenuSaveAsDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuExitClick() { close(); }
+
+void TfrmMain::imgBackgroundMouseMove() {
+    for (QPushButton* button : {btnSearch, btnClearSearch}) {
+        QFont font = button->font();
+        font.setBold(false);
+        button->setFont(font);
+    }
+}
+
+void TfrmMain::btnSearchMouseMove() {
+    QFont font = btnSearch->font();
+    font.setBold(true);
+    btnSearch->setFont(font);
+}
+
+void TfrmMain::btnClearSearchMouseMove() {
+    QFont font = btnClearSearch->font();
+    font.setBold(true);
+    btnClearSearch->setFont(font);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        FormResize();
+    } else if (event->type() == QEvent::MouseMove) {
+        if (watched == imgBackground) {
+            imgBackgroundMouseMove();
+        } else if (watched == btnSearch) {
+            btnSearchMouseMove();
+        } else if (watched == btnClearSearch) {
+            btnClearSearchMouseMove();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control used presses the window's default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        btnSearch->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace reelcase

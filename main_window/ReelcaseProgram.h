@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "main_window/MainWindowLogic.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStandardItemModel;
+class QToolButton;
+class QTreeView;
+
+namespace reelcase {
+
+class MovieListModel;
+
+// The main window. Its handlers pass each event to MainWindowLogic and then show that
+// logic's state; the controls keep their designed names, places and looks.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(MainWindowLogic& logic, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+    TfrmMain(const TfrmMain&) = delete;
+    TfrmMain& operator=(const TfrmMain&) = delete;
+
+    // Runs once after creation, before the window is shown.
+    void FormCreate(const QString& firstArgument);
+
+    // The client area (below the menu) at the designed size.
+    static constexpr int DesignClientWidth = 580;
+    static constexpr int DesignClientHeight = 465;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void createToolbar();
+    void setTabOrderAsDesigned();
+    void connectHandlers();
+    // Shows the logic's state: details, filter boxes, selection, focus.
+    void showState();
+
+    void FormResize();
+    void New1Click();
+    void MenuOpenDatabaseClick();
+    void MenuSaveDatabaseClick();
+    void MenuSaveAsDatabaseClick();
+    void MenuExitClick();
+    void lbxMovieSelectionChanged();
+    void imgBackgroundMouseMove();
+    void btnSearchMouseMove();
+    void btnClearSearchMouseMove();
+
+    MainWindowLogic& logic_;
+    MovieListModel* listModel_ = nullptr;
+    bool showingState_ = false;
+    std::string shownDetails_;
+
+    QWidget* client_ = nullptr;
+    QFrame* ToolBar = nullptr;
+    QLabel* imgBackground = nullptr;
+    QListView* lbxMovie = nullptr;
+    QLineEdit* edtMovie = nullptr;
+    QPushButton* btnSearch = nullptr;
+    QPushButton* btnClearSearch = nullptr;
+    QTreeView* lstvwMovieSearch = nullptr;
+    QStandardItemModel* searchModel_ = nullptr;
+    QPlainTextEdit* memMovieInfo = nullptr;
+    QComboBox* comboGenreList = nullptr;
+    QComboBox* comboRating = nullptr;
+    QComboBox* comboFormat = nullptr;
+    QComboBox* comboQuality = nullptr;
+
+    QToolButton* OpenDatabaseToolbutton = nullptr;
+    QToolButton* SaveDatabaseToolbutton = nullptr;
+    QToolButton* PrintDatabaseToolbutton = nullptr;
+    QToolButton* ExportDatabaseToolbutton = nullptr;
+    QToolButton* AddMovieToolButton = nullptr;
+    QToolButton* ModifyMovieToolButton = nullptr;
+    QToolButton* DeleteMovieToolButton = nullptr;
+
+    QAction* New1 = nullptr;
+    QAction* MenuOpenDatabase = nullptr;
+    QAction* MenuSaveDatabase = nullptr;
+    QAction* MenuSaveAsDatabase = nullptr;
+    QAction* MenuPreferences = nullptr;
+    QAction* MenuExit = nullptr;
+    QAction* MenuAddNewMovie = nullptr;
+    QAction* MenuModifyaMovie = nullptr;
+    QAction* MenuDeleteMovie = nullptr;
+    QAction* CheckInternet1 = nullptr;
+    QAction* MenuPrintList = nullptr;
+    QAction* MenuExportList = nullptr;
+    QAction* CheckforUpdate1 = nullptr;
+    QAction* MenuAbout = nullptr;
+};
+
+}  // namespace reelcase

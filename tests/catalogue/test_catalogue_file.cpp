@@ -1,0 +1,185 @@
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/FileErrors.h"
+#include "catalogue/untMovieRecord.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+class CatalogueFileTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+    static QStringList listed(const MovieList& list) {
+        QStringList names;
+        for (int i = 0; i < list.size(); ++i) {
+            names << QString::fromLatin1(list.at(i));
+        }
+        return names;
+    }
+
+private Q_SLOTS:
+    void workedExampleIsExactBytes() {
+        const std::string bytes = recordBytes(
+            Movie{"Alien", "SF", "AVI", "Nice", "", 117, 4, 700});
+        std::string expected(272, '\0');
+        expected.replace(0, 6, "\x05" "Alien");
+        expected.replace(30, 3, "\x02" "SF");
+        expected.replace(39, 4, "\x03" "AVI");
+        expected.replace(43, 5, "\x04" "Nice");
+        expected.replace(260, 4, std::string("\x75\x00\x00\x00", 4));
+        expected.replace(264, 4, std::string("\x04\x00\x00\x00", 4));
+        expected.replace(268, 4, std::string("\xBC\x02\x00\x00", 4));
+        QCOMPARE(QByteArray::fromStdString(bytes).toHex(), QByteArray::fromStdString(expected).toHex());
+    }
+
+    void textFieldsCutAndKeepTheirTail() {
+        MovieRecord r{};
+        setFieldText(r.Name, std::string(35, 'x'));
+        QCOMPARE(fieldText(r.Name).size(), std::size_t{29});
+        setFieldText(r.Name, "Alien");
+        QCOMPARE(fieldText(r.Name), std::string_view("Alien"));
+        QCOMPARE(r.Name[6], std::uint8_t{'x'});  // old tail stays
+        setFieldText(r.PersonalInfo, std::string(200, 'n'));
+        QCOMPARE(fieldText(r.PersonalInfo).size(), std::size_t{200});
+        r.Genre[0] = 200;  // damaged length byte reads as the field's room
+        QCOMPARE(fieldText(r.Genre).size(), std::size_t{8});
+    }
+
+    void openMergesByExactName() {
+        Catalogue catalogue;
+        MovieList list;
+        appendMovie(catalogue, {"Alien", "SF"});
+        list.add("Alien");
+        writeBytes(path("m.rcb"), recordBytes(Movie{"Alien", "Horror"}) +
+                                      recordBytes(Movie{"alien"}) + recordBytes(Movie{"Brazil"}) +
+                                      recordBytes(Movie{"Brazil", "Comedy"}) +
+                                      recordBytes(Movie{""}) + recordBytes(Movie{"", "Anime"}) +
+                                      recordBytes(Movie{"Alien "}));
+        const OpenOutcome outcome = readCatalogueFile(path("m.rcb"), catalogue, list);
+        QCOMPARE(outcome.error, 0);
+        // Alien held first keeps its record; one empty name is taken in, the second is not.
+        QCOMPARE(catalogue.MovieCount, 5);
+        QCOMPARE(fieldText(catalogue.slot(1).Genre), std::string_view("SF"));
+        QCOMPARE(fieldText(catalogue.slot(3).Genre), std::string_view("Drama"));  // first Brazil
+        QCOMPARE(listed(list), (QStringList{"", "Alien", "alien", "Alien ", "Brazil"}));
+
+        // The same file again adds nothing.
+        QCOMPARE(readCatalogueFile(path("m.rcb"), catalogue, list).error, 0);
+        QCOMPARE(catalogue.MovieCount, 5);
+        QCOMPARE(list.size(), 5);
+    }
+
+    void openFailuresKeepWholeRecords() {
+        Catalogue catalogue;
+        MovieList list;
+        writeBytes(path("short.rcb"),
+                   recordBytes(Movie{"One"}) + recordBytes(Movie{"Two"}) + std::string(100, 'z'));
+        const OpenOutcome outcome = readCatalogueFile(path("short.rcb"), catalogue, list);
+        QCOMPARE(outcome.error, ReadBeyondEndOfFile);
+        QCOMPARE(catalogue.MovieCount, 2);
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(fileErrorText(outcome.error), QStringLiteral("Read beyond end of file."));
+
+        writeBytes(path("empty.rcb"), "");
+        QCOMPARE(readCatalogueFile(path("empty.rcb"), catalogue, list).error, 0);
+        QCOMPARE(catalogue.MovieCount, 2);
+    }
+
+    void errorTextsFollowTheCause() {
+        Catalogue catalogue;
+        MovieList list;
+        QCOMPARE(fileErrorText(readCatalogueFile(path("missing.rcb"), catalogue, list).error),
+                 QStringLiteral("File not found."));
+        QCOMPARE(fileErrorText(readCatalogueFile(dir_.path(), catalogue, list).error),
+                 QStringLiteral("File access denied."));
+        writeBytes(path("plain"), "x");
+        QCOMPARE(fileErrorText(readCatalogueFile(path("plain") + QStringLiteral("/in.rcb"),
+                                                 catalogue, list).error),
+                 QStringLiteral("Invalid filename."));
+        QCOMPARE(fileErrorText(readCatalogueFile(QString(5000, QLatin1Char('n')), catalogue, list)
+                                   .error),
+                 QStringLiteral("Invalid filename."));
+        QCOMPARE(fileErrorText(EMFILE), QStringLiteral("Too many open files."));
+        QCOMPARE(fileErrorText(ENOSPC), QStringLiteral("Disk full."));
+        QCOMPARE(fileErrorText(EIO), QStringLiteral("I/O error 5."));
+        QCOMPARE(catalogue.MovieCount, 0);
+    }
+
+    void readOnlyFileOpens() {
+        Catalogue catalogue;
+        MovieList list;
+        writeBytes(path("ro.rcb"), recordBytes(Movie{"Kept"}));
+        QVERIFY(::chmod(QFile::encodeName(path("ro.rcb")).constData(), 0444) == 0);
+        QCOMPARE(readCatalogueFile(path("ro.rcb"), catalogue, list).error, 0);
+        QCOMPARE(catalogue.MovieCount, 1);
+    }
+
+    void fullTableTakesWhatFits() {
+        Catalogue catalogue;
+        MovieList list;
+        catalogue.MovieCount = CatalogueCapacity - 2;
+        std::string bytes;
+        for (const char* name : {"A", "B", "C", "D", "E"}) {
+            bytes += recordBytes(Movie{name});
+        }
+        writeBytes(path("five.rcb"), bytes);
+        const OpenOutcome outcome = readCatalogueFile(path("five.rcb"), catalogue, list);
+        QCOMPARE(outcome.error, 0);
+        QCOMPARE(outcome.leftOut, 3LL);
+        QCOMPARE(catalogue.MovieCount, CatalogueCapacity);
+        QCOMPARE(listed(list), (QStringList{"A", "B"}));
+    }
+
+    void saveWritesListOrderAndOnlyNamedSlots() {
+        Catalogue catalogue;
+        MovieList list;
+        appendMovie(catalogue, {"zulu"});
+        appendMovie(catalogue, {"Gone"});
+        appendMovie(catalogue, {"Alpha"});
+        appendMovie(catalogue, {"Twin", "Action"});
+        appendMovie(catalogue, {"Twin", "Horror"});
+        setFieldText(catalogue.slot(2).Name, "");  // deleted
+        for (const int n : catalogue.namedSlots()) {
+            list.add(std::string(nameOf(catalogue.slot(n))));
+        }
+        const std::string bytes = catalogueFileBytes(catalogue, list);
+        // Each Twin entry writes both Twin slots.
+        const std::string expected =
+            recordBytes(catalogue.slot(3)) + recordBytes(catalogue.slot(4)) +
+            recordBytes(catalogue.slot(5)) + recordBytes(catalogue.slot(4)) +
+            recordBytes(catalogue.slot(5)) + recordBytes(catalogue.slot(1));
+        QCOMPARE(bytes == expected, true);
+
+        QCOMPARE(writeCatalogueFile(path("out.rcb"), catalogue, list), 0);
+        QCOMPARE(readBytes(path("out.rcb")).toStdString() == expected, true);
+
+        // Reopened into an empty table: no gaps, and Twin once.
+        Catalogue again;
+        MovieList againList;
+        QCOMPARE(readCatalogueFile(path("out.rcb"), again, againList).error, 0);
+        QCOMPARE(listed(againList), (QStringList{"Alpha", "Twin", "zulu"}));
+        QCOMPARE(fieldText(again.slot(2).Genre), std::string_view("Action"));
+    }
+
+    void goldenFileRoundTrip() {
+        // Written by an independent script: unsorted in, sorted out, byte for byte.
+        const QString data = QStringLiteral(REELCASE_TEST_DATA);
+        Catalogue catalogue;
+        MovieList list;
+        QCOMPARE(readCatalogueFile(data + QStringLiteral("/sample.rcb"), catalogue, list).error, 0);
+        QCOMPARE(writeCatalogueFile(path("golden.rcb"), catalogue, list), 0);
+        QCOMPARE(readBytes(path("golden.rcb")).toHex(),
+                 readBytes(data + QStringLiteral("/sample_sorted.rcb")).toHex());
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueFileTest)
+#include "test_catalogue_file.moc"

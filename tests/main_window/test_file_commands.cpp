@@ -1,0 +1,236 @@
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/TextCodec.h"
+#include "main_window/DetailsText.h"
+#include "main_window/MainWindowLogic.h"
+#include "support/FailingFileSystem.h"
+#include "support/FakeUserDialogs.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+using Kind = FakeUserDialogs::Kind;
+
+namespace {
+
+QStringList entries(const MovieList& list) {
+    QStringList names;
+    for (int i = 0; i < list.size(); ++i) {
+        names << fromCatalogueText(list.at(i));
+    }
+    return names;
+}
+
+struct Fixture {
+    Catalogue catalogue;
+    FakeUserDialogs dialogs;
+    FailingFileSystem fileSystem;
+    MainWindowLogic logic{catalogue, dialogs, fileSystem};
+};
+
+const QString kSaved3 = QStringLiteral("The 3 MOVIES Are Now Succesfully Saved!");
+const QString kEmpty = QStringLiteral("Please make sure you have some Movies in your database!");
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+    QString threeMovies() {
+        const QString file = path("three.rcb");
+        writeBytes(file, recordBytes(Movie{"Zorro"}) + recordBytes(Movie{"alpha"}) +
+                             recordBytes(Movie{"Mid"}));
+        return file;
+    }
+
+private Q_SLOTS:
+    void startOpensTheArgument() {
+        Fixture f;
+        f.catalogue.UnsavedChanges = true;
+        f.logic.FormCreate(threeMovies());
+        QCOMPARE(entries(f.logic.list()), (QStringList{"alpha", "Mid", "Zorro"}));
+        QCOMPARE(f.catalogue.CurrentFileName, threeMovies());
+        QVERIFY(!f.catalogue.UnsavedChanges);
+        QVERIFY(!f.catalogue.OpenPending);
+        QVERIFY(f.dialogs.shown.empty());
+
+        Fixture none;
+        none.logic.FormCreate({});
+        QCOMPARE(none.catalogue.MovieCount, 0);
+        QVERIFY(none.dialogs.shown.empty());
+    }
+
+    void startWithMissingFileReportsAndGoesOn() {
+        Fixture f;
+        f.logic.FormCreate(path("gone.rcb"));
+        QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("File not found.")});
+        QCOMPARE(f.catalogue.MovieCount, 0);
+        QVERIFY(f.catalogue.CurrentFileName.isEmpty());
+    }
+
+    void openMergesAndFailureKeepsListInStep() {
+        Fixture f;
+        f.logic.FormCreate(threeMovies());
+        const QString damaged = path("damaged.rcb");
+        writeBytes(damaged, recordBytes(Movie{"Mid"}) + recordBytes(Movie{"New One"}) + "xx");
+        f.dialogs.fileAnswers.push_back(damaged);
+        f.logic.MenuOpenDatabaseClick();
+        QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Read beyond end of file.")});
+        QCOMPARE(f.catalogue.MovieCount, 4);
+        QCOMPARE(entries(f.logic.list()), (QStringList{"alpha", "Mid", "New One", "Zorro"}));
+        QCOMPARE(f.catalogue.CurrentFileName, threeMovies());
+        QCOMPARE(f.dialogs.fileRequests.at(0).filterDescription,
+                 QStringLiteral("Reelcase Files (*.rcb)"));
+
+        f.dialogs.fileAnswers.push_back(std::nullopt);  // cancelled: nothing more happens
+        f.logic.MenuOpenDatabaseClick();
+        QCOMPARE(f.catalogue.MovieCount, 4);
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
+    void newForgetsTheFileSoSaveAsks() {
+        Fixture f;
+        f.logic.FormCreate(threeMovies());
+        f.catalogue.UnsavedChanges = true;
+        f.dialogs.confirmAnswers = {false, true};
+        f.logic.New1Click();
+        QCOMPARE(f.logic.list().size(), 3);
+        f.logic.New1Click();
+        QCOMPARE(f.dialogs.shown.at(0).text,
+                 QStringLiteral("Do you want to start a new Movie-database?"));
+        QCOMPARE(f.catalogue.MovieCount, 0);
+        QVERIFY(f.logic.list().empty());
+        QVERIFY(f.catalogue.CurrentFileName.isEmpty());
+        QVERIFY(f.catalogue.UnsavedChanges);
+
+        appendMovie(f.catalogue, {"Fresh"});
+        f.logic.RefreshMovieList();
+        f.dialogs.fileAnswers.push_back(std::nullopt);
+        f.logic.MenuSaveDatabaseClick();
+        QCOMPARE(f.dialogs.shown.back().kind, Kind::SaveDialog);
+        QCOMPARE(readBytes(threeMovies()).size(), 3 * 272);
+    }
+
+    void saveAsWritesMessagesAndFocus() {
+        Fixture f;
+        f.logic.FormCreate(threeMovies());
+        f.catalogue.UnsavedChanges = true;
+        f.logic.takeSearchFocusRequest();
+        f.dialogs.fileAnswers.push_back(path("copy.rcb"));
+        f.logic.MenuSaveAsDatabaseClick();
+        const FileDialogRequest& request = f.dialogs.fileRequests.at(0);
+        QCOMPARE(request.defaultSuffix, QStringLiteral("rcb"));
+        QCOMPARE(request.fileName, threeMovies());
+        QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
+        QCOMPARE(f.catalogue.CurrentFileName, path("copy.rcb"));
+        QVERIFY(!f.catalogue.UnsavedChanges);
+        QVERIFY(f.logic.takeSearchFocusRequest());
+        QCOMPARE(readBytes(path("copy.rcb")).size(), 3 * 272);
+        QCOMPARE(readBytes(path("copy.rcb")).left(6), QByteArray("\x05" "alpha"));
+
+        // Save writes the current file without a dialog.
+        f.dialogs.clear();
+        f.logic.MenuSaveDatabaseClick();
+        QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
+        QVERIFY(f.logic.takeSearchFocusRequest());
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
+    void emptyListRefusesAndDotMeansNoFile() {
+        Fixture f;
+        f.logic.MenuSaveDatabaseClick();  // no file: Save As, which refuses the empty list
+        QCOMPARE(f.dialogs.texts(), QStringList{kEmpty});
+        QVERIFY(f.logic.takeSearchFocusRequest());
+
+        f.dialogs.clear();
+        f.logic.FormCreate(threeMovies());
+        f.catalogue.CurrentFileName = QStringLiteral(".");
+        f.dialogs.fileAnswers.push_back(std::nullopt);
+        f.logic.MenuSaveDatabaseClick();
+        QCOMPARE(f.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(f.dialogs.shown.at(0).kind, Kind::SaveDialog);
+        QVERIFY(f.logic.takeSearchFocusRequest());
+    }
+
+    void failedSaveLeavesOldFileAndState_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("text");
+        using S = FailingFileSystem::Step;
+        QTest::newRow("create") << int(S::Create) << EACCES << "File access denied.";
+        QTest::newRow("write") << int(S::Write) << ENOSPC << "Disk full.";
+        QTest::newRow("fsync") << int(S::Fsync) << EIO << "I/O error 5.";
+        QTest::newRow("close") << int(S::Close) << EDQUOT << "Disk full.";
+        QTest::newRow("rename") << int(S::Rename) << EXDEV << "I/O error 18.";
+    }
+
+    void failedSaveLeavesOldFileAndState() {
+        QFETCH(int, step);
+        QFETCH(int, error);
+        QFETCH(QString, text);
+        Fixture f;
+        const QString file = threeMovies();
+        const QByteArray before = readBytes(file);
+        f.logic.FormCreate(file);
+        appendMovie(f.catalogue, {"Added"});
+        f.logic.RefreshMovieList();
+        f.catalogue.UnsavedChanges = true;
+        f.fileSystem.failAt = static_cast<FailingFileSystem::Step>(step);
+        f.fileSystem.error = error;
+        f.fileSystem.shortWriteLimit = 272 + 100;  // several writes, the first ones short
+        f.fileSystem.failOnWriteNumber = 2;
+        f.logic.MenuSaveDatabaseClick();
+        QCOMPARE(f.dialogs.texts(), QStringList{text});
+        QCOMPARE(readBytes(file), before);
+        QVERIFY(f.catalogue.UnsavedChanges);
+        QCOMPARE(f.catalogue.CurrentFileName, file);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter(
+                     QStringLiteral("three.rcb.")), QStringList{});  // no temporary left
+    }
+
+    void shortWritesStillSaveEverything() {
+        Fixture f;
+        f.logic.FormCreate(threeMovies());
+        f.fileSystem.shortWriteLimit = 100;
+        f.dialogs.fileAnswers.push_back(path("short.rcb"));
+        f.logic.MenuSaveAsDatabaseClick();
+        QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
+        QCOMPARE(readBytes(path("short.rcb")),
+                 QByteArray::fromStdString(catalogueFileBytes(f.catalogue, f.logic.list())));
+    }
+
+    void detailsShowTheFirstSlotOfTheSelectedName() {
+        Fixture f;
+        appendMovie(f.catalogue, {"The Long Road", "Drama", "DVD", "Pretty Good",
+                                  "Seen twice. Great soundtrack.", 128, 4, 4300});
+        appendMovie(f.catalogue, {"The Long Road", "Horror", "AVI", "Boring", "", -5, 1, -7});
+        f.logic.RefreshMovieList();
+        f.logic.selectEntry(1);
+        QCOMPARE(QString::fromStdString(f.logic.details()),
+                 QStringLiteral("   Movie: The Long Road\r\n"
+                                "  Length: 128 Minutes\r\n"
+                                "  Format: DVD\r\n"
+                                "   Genre: Drama\r\n"
+                                " Quality: 4/5\r\n"
+                                "  Rating: Pretty Good\r\n"
+                                "    Size: 4300 MB\r\n"
+                                "\r\n"
+                                "[============ Personal Info ===========]\r\n"
+                                "Seen twice. Great soundtrack."));
+        f.logic.selectEntry(-1);
+        QVERIFY(f.logic.details().empty());
+
+        const std::string negative = detailsText(f.catalogue.slot(2));
+        QVERIFY(negative.find("  Length: -5 Minutes\r\n") != std::string::npos);
+        QVERIFY(negative.find("    Size: -7 MB\r\n") != std::string::npos);
+        QVERIFY(negative.ends_with("===========]\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FileCommandsTest)
+#include "test_file_commands.moc"

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "platform/UserDialogs.h"
+
+namespace reelcase::test {
+
+// Answers every dialog from queues the test fills, and records each message shown. An
+// unexpected question (an empty queue) counts as a failure the test can check.
+class FakeUserDialogs : public UserDialogs {
+public:
+    enum class Kind { Message, Confirm, ConfirmWithCancel, Error, OpenDialog, SaveDialog };
+    struct Shown {
+        Kind kind;
+        QString text;
+    };
+
+    std::deque<bool> confirmAnswers;
+    std::deque<Answer> cancelAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<Shown> shown;
+    std::vector<FileDialogRequest> fileRequests;
+    int unexpected = 0;
+
+    void showMessage(const QString& text) override { shown.push_back({Kind::Message, text}); }
+    bool confirm(const QString& text) override {
+        shown.push_back({Kind::Confirm, text});
+        return take(confirmAnswers, false);
+    }
+    Answer confirmWithCancel(const QString& text) override {
+        shown.push_back({Kind::ConfirmWithCancel, text});
+        return take(cancelAnswers, Answer::Cancel);
+    }
+    void showError(const QString& text) override { shown.push_back({Kind::Error, text}); }
+    std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override {
+        shown.push_back({Kind::OpenDialog, {}});
+        fileRequests.push_back(request);
+        return take(fileAnswers, std::optional<QString>{});
+    }
+    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override {
+        shown.push_back({Kind::SaveDialog, {}});
+        fileRequests.push_back(request);
+        return take(fileAnswers, std::optional<QString>{});
+    }
+
+    // The texts of the messages and errors shown, in order.
+    QStringList texts() const {
+        QStringList result;
+        for (const auto& s : shown) {
+            if (s.kind == Kind::Message || s.kind == Kind::Error) {
+                result << s.text;
+            }
+        }
+        return result;
+    }
+    QStringList errors() const {
+        QStringList result;
+        for (const auto& s : shown) {
+            if (s.kind == Kind::Error) {
+                result << s.text;
+            }
+        }
+        return result;
+    }
+    void clear() { shown.clear(); fileRequests.clear(); }
+
+private:
+    template <typename T>
+    T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            ++unexpected;
+            return fallback;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+}  // namespace reelcase::test

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include "catalogue/untMovieRecord.h"
+
+namespace reelcase::test {
+
+struct Movie {
+    std::string name;
+    std::string genre = "Drama";
+    std::string format = "DVD";
+    std::string rating = "Nice";
+    std::string info;
+    int length = 100;
+    int quality = 3;
+    int size = 700;
+};
+
+inline MovieRecord makeRecord(const Movie& m) {
+    MovieRecord r{};
+    setFieldText(r.Name, m.name);
+    setFieldText(r.Genre, m.genre);
+    setFieldText(r.Format, m.format);
+    setFieldText(r.Rating, m.rating);
+    setFieldText(r.PersonalInfo, m.info);
+    r.Length = m.length;
+    r.Quality = m.quality;
+    r.Size = m.size;
+    return r;
+}
+
+inline std::string recordBytes(const MovieRecord& r) {
+    return {reinterpret_cast<const char*>(&r), RecordSize};
+}
+
+inline std::string recordBytes(const Movie& m) { return recordBytes(makeRecord(m)); }
+
+inline void writeBytes(const QString& path, std::string_view bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+}
+
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Puts a movie into the next slot as an added movie would be.
+inline int appendMovie(Catalogue& catalogue, const Movie& m) {
+    ++catalogue.MovieCount;
+    catalogue.slot(catalogue.MovieCount) = makeRecord(m);
+    return catalogue.MovieCount;
+}
+
+}  // namespace reelcase::test
