@@ -1,9 +1,12 @@
 #include "main_window/ReelcaseProgram.h"
 
+#include <cmath>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +32,15 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
+    return font;
+}
+
+// Courier New's twin is a fraction of a pixel wider per character; whole-pixel advances keep
+// the designed 40-character lines inside the designed widths.
+QFont monospaceFont(int pixels) {
+    QFont font = pixelFont(QStringLiteral("Courier New"), pixels);
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, std::floor(advance) - advance);
     return font;
 }
 
@@ -111,7 +123,7 @@ void TfrmMain::createControls() {
     edtMovie = new QLineEdit(client_);
     edtMovie->setObjectName(QStringLiteral("edtMovie"));
     edtMovie->setGeometry(272, 40, 161, 25);
-    edtMovie->setFont(pixelFont(QStringLiteral("Courier New"), 15));
+    edtMovie->setFont(monospaceFont(15));
     setColours(edtMovie, Qt::black, Qt::white);
     edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
 
@@ -150,7 +162,8 @@ void TfrmMain::createControls() {
     memMovieInfo->setGeometry(272, 192, 289, 228);
     memMovieInfo->setReadOnly(true);
     memMovieInfo->setFocusPolicy(Qt::ClickFocus);
-    memMovieInfo->setFont(pixelFont(QStringLiteral("Courier New"), 12));
+    memMovieInfo->setFont(monospaceFont(12));
+    memMovieInfo->document()->setDocumentMargin(2);
     setColours(memMovieInfo, Qt::black, Qt::white);
     memMovieInfo->setToolTip(QStringLiteral("Info about the Movies is in here!"));
 

@@ -1,0 +1,74 @@
+#!/usr/bin/python3
+"""Starts the real program under a virtual display with a catalogue argument and reads, through
+the accessibility bus, what the window shows: its title and the names in its movie list.
+Run as: xvfb-run -a dbus-run-session -- e2e_main_window.py PROGRAM CATALOGUE NAME..."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+
+
+def find(node, predicate, depth=0):
+    if node is None or depth > 12:
+        return None
+    try:
+        if predicate(node):
+            return node
+        for i in range(node.childCount):
+            hit = find(node.getChildAtIndex(i), predicate, depth + 1)
+            if hit is not None:
+                return hit
+    except Exception:  # a node that went away while walking
+        return None
+    return None
+
+
+def main() -> int:
+    program, catalogue, expected = sys.argv[1], sys.argv[2], sys.argv[3:]
+    launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
+    bus = subprocess.Popen([launcher, "--launch-immediately"]) if launcher else None
+    time.sleep(1)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    app = subprocess.Popen([program, catalogue], env=env)
+    try:
+        window = None
+        deadline = time.time() + 30
+        names = []
+        while time.time() < deadline:
+            desktop = pyatspi.Registry.getDesktop(0)
+            window = find(desktop, lambda n: n.getRoleName() == "frame"
+                          and n.name.startswith("Reel-Case Database"))
+            if window is not None:
+                movie_list = find(window, lambda n: n.getRoleName() == "list")
+                if movie_list is not None:
+                    names = [movie_list.getChildAtIndex(i).name
+                             for i in range(movie_list.childCount)]
+                    if names:
+                        break
+            time.sleep(0.5)
+        if window is None:
+            print("FAIL: the main window never appeared")
+            return 1
+        print("window:", window.name)
+        print("listed:", names)
+        if window.name != "Reel-Case Database - Version 1.21 - VANO":
+            print("FAIL: wrong title")
+            return 1
+        if names != expected:
+            print("FAIL: expected", expected)
+            return 1
+        print("1 passed, 0 failed")
+        return 0
+    finally:
+        app.terminate()
+        app.wait(timeout=10)
+        if bus:
+            bus.terminate()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,104 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "main_window/ReelcaseProgram.h"
+#include "support/FakeUserDialogs.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        Catalogue catalogue;
+        FakeUserDialogs dialogs;
+        MainWindowLogic logic{catalogue, dialogs};
+        TfrmMain frmMain{logic};
+        template <typename T>
+        T* control(const char* name) {
+            return frmMain.findChild<T*>(QLatin1String(name));
+        }
+    };
+
+private Q_SLOTS:
+    void controlsStandAsDesigned() {
+        Window w;
+        w.frmMain.FormCreate({});
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        const QWidget* client = w.frmMain.centralWidget();
+        QCOMPARE(client->size(), QSize(580, 465));
+        QCOMPARE(w.control<QListView>("lbxMovie")->geometry(), QRect(16, 40, 241, 380));
+        QCOMPARE(w.control<QLineEdit>("edtMovie")->geometry(), QRect(272, 40, 161, 25));
+        QCOMPARE(w.control<QTreeView>("lstvwMovieSearch")->geometry(), QRect(272, 72, 289, 105));
+        QCOMPARE(w.control<QPlainTextEdit>("memMovieInfo")->geometry(), QRect(272, 192, 289, 228));
+        QCOMPARE(w.control<QComboBox>("comboQuality")->geometry(), QRect(448, 432, 113, 21));
+        QCOMPARE(w.control<QWidget>("imgBackground")->geometry(), QRect(0, 24, 580, 441));
+        QCOMPARE(w.control<QComboBox>("comboGenreList")->currentText(), QStringLiteral("All Genres"));
+        QCOMPARE(w.control<QComboBox>("comboRating")->currentText(), QStringLiteral("All Ratings"));
+        QCOMPARE(w.control<QComboBox>("comboFormat")->currentText(), QStringLiteral("All Formats"));
+        QCOMPARE(w.control<QComboBox>("comboQuality")->currentText(),
+                 QStringLiteral("All Qualities"));
+        QVERIFY(!w.control<QComboBox>("comboRating")->isEditable());
+        QCOMPARE(w.control<QComboBox>("comboGenreList")->count(), 10);
+
+        // Larger window: the resize rules.
+        w.frmMain.resize(800, 700);
+        QTRY_VERIFY(client->width() == 800);
+        const int W = client->width();
+        const int H = client->height();
+        QCOMPARE(w.control<QListView>("lbxMovie")->geometry(), QRect(16, 40, 241, H - 85));
+        QCOMPARE(w.control<QPlainTextEdit>("memMovieInfo")->geometry(),
+                 QRect(272, 192, W - 291, H - 237));
+        QCOMPARE(w.control<QTreeView>("lstvwMovieSearch")->geometry(),
+                 QRect(272, 72, W - 291, 105));
+        QCOMPARE(w.control<QWidget>("imgBackground")->geometry(), QRect(0, 24, W, H - 24));
+        for (const char* name : {"comboGenreList", "comboRating", "comboFormat", "comboQuality"}) {
+            QCOMPARE(w.control<QComboBox>(name)->y(), H - 33);
+        }
+        QCOMPARE(w.control<QLineEdit>("edtMovie")->geometry(), QRect(272, 40, 161, 25));
+    }
+
+    void listsTheCatalogueAndShowsTheSelectedMovie() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        auto* list = w.control<QListView>("lbxMovie");
+        QCOMPARE(list->model()->rowCount(), 10);
+        QCOMPARE(list->model()->index(2, 0).data().toString(), QString::fromUtf8("éclair at Dawn"));
+        list->setCurrentIndex(list->model()->index(8, 0));  // as the keyboard does
+        const QString details = w.control<QPlainTextEdit>("memMovieInfo")->toPlainText();
+        QVERIFY(details.startsWith(QStringLiteral("   Movie: The Long Road\n  Length: 128 Minutes")));
+        QVERIFY(details.endsWith(QStringLiteral("Info ===========]\nSeen twice. Great soundtrack.")));
+    }
+
+    void hoverMakesSearchCaptionsBoldUntilTheBackground() {
+        Window w;
+        w.frmMain.FormCreate({});
+        auto* search = w.control<QPushButton>("btnSearch");
+        auto* clear = w.control<QPushButton>("btnClearSearch");
+        const auto move = [](QWidget* target) {
+            QMouseEvent event(QEvent::MouseMove, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+        };
+        move(search);
+        move(clear);
+        QVERIFY(search->font().bold() && clear->font().bold());
+        move(w.control<QWidget>("lbxMovie"));
+        QVERIFY(search->font().bold());
+        move(w.control<QWidget>("imgBackground"));
+        QVERIFY(!search->font().bold() && !clear->font().bold());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
