@@ -31,8 +31,8 @@ QString fullCatalogueFile() {
         std::string bytes;
         bytes.reserve(static_cast<std::size_t>(CatalogueCapacity) * RecordSize);
         for (int i = 0; i < CatalogueCapacity; ++i) {
-            std::string name = "Movie " + std::to_string(random() % 1000000) + " " +
-                               std::to_string(i);
+            std::string name =
+                "Movie " + std::to_string(random() % 1000000) + " " + std::to_string(i);
             if (i % 3 == 0) {
                 name[0] = 'm';
             }

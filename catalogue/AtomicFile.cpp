@@ -56,8 +56,9 @@ int writeAll(FileSystemCalls& calls, int fd, std::string_view data) {
 
 void syncFolder(const QByteArray& target) {
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/")
-                                                                        : target.left(slash);
+    const QByteArray folder = slash < 0    ? QByteArray(".")
+                              : slash == 0 ? QByteArray("/")
+                                           : target.left(slash);
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);  // the rename has happened; a failing folder sync has nothing to undo

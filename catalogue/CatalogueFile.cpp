@@ -8,21 +8,20 @@
 #include <cerrno>
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include <QFile>
 
 #include "catalogue/AtomicFile.h"
 #include "catalogue/FileErrors.h"
+#include "catalogue/NameIndex.h"
 
 namespace reelcase {
 
 namespace {
 
 class ReadOnlyFile {
-public:
+  public:
     explicit ReadOnlyFile(const QString& path)
         : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
     ReadOnlyFile(const ReadOnlyFile&) = delete;
@@ -34,7 +33,7 @@ public:
     }
     int fd() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -80,12 +79,14 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
         return outcome;
     }
 
-    std::unordered_set<std::string> listed;
-    listed.reserve(static_cast<std::size_t>(list.size()) * 2);
+    // Views into the list and into slots taken in, neither of which moves while reading.
+    const auto fileRecords = static_cast<std::size_t>(st.st_size) / RecordSize;
+    NameIndex listed(static_cast<std::size_t>(list.size()) +
+                     std::min<std::size_t>(fileRecords, CatalogueCapacity));
     for (int i = 0; i < list.size(); ++i) {
-        listed.insert(list.at(i));
+        listed.insert(list.at(i), 0);
     }
-    std::vector<std::string> added;
+    std::vector<std::string_view> added;
     int next = catalogue.MovieCount + 1;
 
     constexpr std::size_t kChunkRecords = 256;
@@ -102,9 +103,9 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
         for (; r < whole && next <= CatalogueCapacity; ++r) {
             MovieRecord& slot = catalogue.slot(next);
             std::memcpy(&slot, buffer.data() + r * RecordSize, RecordSize);
-            std::string name(nameOf(slot));
-            if (listed.insert(name).second) {
-                added.push_back(std::move(name));
+            const std::string_view name = nameOf(slot);
+            if (listed.insert(name, next).second) {
+                added.push_back(name);
                 ++next;
             }
         }
@@ -124,28 +125,36 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
         }
     }
     catalogue.MovieCount = next - 1;
-    list.addAll(std::move(added));
+    list.addAll(added);
     return outcome;
 }
 
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list) {
-    // Name -> its slots in slot order, so each entry finds its slots without a scan.
-    std::unordered_map<std::string_view, std::vector<int>> slotsByName;
-    slotsByName.reserve(static_cast<std::size_t>(catalogue.MovieCount));
+    // Each name's slots as a chain in slot order, so an entry finds its slots without a scan.
+    const auto count = static_cast<std::size_t>(catalogue.MovieCount);
+    NameIndex firstOfName(count);
+    std::vector<int> nextOfSameName(count + 1, 0);
+    std::vector<int> lastOfChain(count + 1, 0);  // by a chain's first slot
     for (int n = 1; n <= catalogue.MovieCount; ++n) {
         const std::string_view name = nameOf(catalogue.slot(n));
-        if (!name.empty()) {
-            slotsByName[name].push_back(n);
+        if (name.empty()) {
+            continue;
         }
+        const auto [first, fresh] = firstOfName.insert(name, n);
+        int& last = lastOfChain[static_cast<std::size_t>(*first)];
+        if (!fresh) {
+            nextOfSameName[static_cast<std::size_t>(last)] = n;
+        }
+        last = n;
     }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(list.size()) * RecordSize);
     for (int i = 0; i < list.size(); ++i) {
-        const auto found = slotsByName.find(list.at(i));
-        if (found == slotsByName.end()) {
+        const int* first = firstOfName.find(list.at(i));
+        if (first == nullptr) {
             continue;
         }
-        for (const int n : found->second) {
+        for (int n = *first; n != 0; n = nextOfSameName[static_cast<std::size_t>(n)]) {
             bytes.append(reinterpret_cast<const char*>(&catalogue.slot(n)), RecordSize);
         }
     }

@@ -11,8 +11,8 @@
 namespace reelcase {
 
 struct OpenOutcome {
-    int error = 0;             // 0, an errno value or ReadBeyondEndOfFile
-    long long leftOut = 0;     // whole records the full table could not take in
+    int error = 0;          // 0, an errno value or ReadBeyondEndOfFile
+    long long leftOut = 0;  // whole records the full table could not take in
 };
 
 // Reads a headerless catalogue file of 272-byte records into the slots after MovieCount.

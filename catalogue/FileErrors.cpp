@@ -35,6 +35,8 @@ QString causeText(int code) {
 }
 }  // namespace
 
-QString fileErrorText(int code) { return causeText(code) + QLatin1Char('.'); }
+QString fileErrorText(int code) {
+    return causeText(code) + QLatin1Char('.');
+}
 
 }  // namespace reelcase

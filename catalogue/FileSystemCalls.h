@@ -10,7 +10,7 @@ namespace reelcase {
 // fail, or write short, at any point. Each returns what the system call returns and leaves
 // the cause in errno.
 class FileSystemCalls {
-public:
+  public:
     virtual ~FileSystemCalls() = default;
     virtual int makeTemporary(char* pathTemplate);  // mkstemp
     virtual ssize_t write(int fd, const void* data, std::size_t size);

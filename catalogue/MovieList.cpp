@@ -1,22 +1,79 @@
 #include "catalogue/MovieList.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
-
-#include "catalogue/NameCollation.h"
 
 namespace reelcase {
 
-int MovieList::add(std::string name) {
-    Entry entry{std::move(name), {}};
-    entry.key = collationKey(entry.name);
+MovieList::Entry MovieList::makeEntry(std::string_view name) {
+    if (name.size() > NameRoom) {
+        name = name.substr(0, NameRoom);
+    }
+    Entry entry;
+    entry.key = collationKey(name);
+    std::memcpy(entry.name.data(), name.data(), name.size());
+    entry.length = static_cast<unsigned char>(name.size());
+    return entry;
+}
+
+namespace {
+
+std::uint64_t bigEndianAt(const CollationKey& key, std::size_t offset) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        value = (value << 8) | key.bytes[offset + i];
+    }
+    return value;
+}
+
+}  // namespace
+
+// The positions of entries in stable key order. Sorting small items that carry the first 16
+// key bytes keeps the sort in cache; only ties look at the whole keys.
+std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) {
+    struct Item {
+        std::uint64_t high;
+        std::uint64_t low;
+        unsigned index;
+    };
+    std::vector<Item> items;
+    items.reserve(entries.size());
+    for (unsigned i = 0; i < entries.size(); ++i) {
+        items.push_back({bigEndianAt(entries[i].key, 0), bigEndianAt(entries[i].key, 8), i});
+    }
+    std::sort(items.begin(), items.end(), [&entries](const Item& a, const Item& b) {
+        if (a.high != b.high) {
+            return a.high < b.high;
+        }
+        if (a.low != b.low) {
+            return a.low < b.low;
+        }
+        const CollationKey& ka = entries[a.index].key;
+        const CollationKey& kb = entries[b.index].key;
+        if (ka < kb) {
+            return true;
+        }
+        return !(kb < ka) && a.index < b.index;
+    });
+    std::vector<unsigned> order;
+    order.reserve(items.size());
+    for (const Item& item : items) {
+        order.push_back(item.index);
+    }
+    return order;
+}
+
+int MovieList::add(std::string_view name) {
+    const Entry entry = makeEntry(name);
     const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry,
                                      [](const Entry& a, const Entry& b) { return a.key < b.key; });
     const auto position = static_cast<int>(it - entries_.begin());
     if (observer_ != nullptr) {
         observer_->entryAboutToInsert(position);
     }
-    entries_.insert(it, std::move(entry));
+    entries_.insert(it, entry);
     if (selected_ >= position) {
         ++selected_;
     }
@@ -26,27 +83,31 @@ int MovieList::add(std::string name) {
     return position;
 }
 
-void MovieList::addAll(std::vector<std::string> names) {
+void MovieList::addAll(const std::vector<std::string_view>& names) {
     if (names.empty()) {
         return;
     }
     std::vector<Entry> added;
     added.reserve(names.size());
-    for (auto& name : names) {
-        std::string key = collationKey(name);
-        added.push_back({std::move(name), std::move(key)});
+    for (const auto name : names) {
+        added.push_back(makeEntry(name));
     }
-    const auto byKey = [](const Entry& a, const Entry& b) { return a.key < b.key; };
-    std::stable_sort(added.begin(), added.end(), byKey);
+    const std::vector<unsigned> order = sortedOrder(added);
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
     // Entries already listed came first, so they stay ahead of equal newcomers.
     std::vector<Entry> merged;
     merged.reserve(entries_.size() + added.size());
-    std::merge(std::make_move_iterator(entries_.begin()), std::make_move_iterator(entries_.end()),
-               std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
-               std::back_inserter(merged), byKey);
+    auto old = entries_.begin();
+    for (const unsigned i : order) {
+        const Entry& next = added[i];
+        while (old != entries_.end() && !(next.key < old->key)) {
+            merged.push_back(*old++);
+        }
+        merged.push_back(next);
+    }
+    merged.insert(merged.end(), old, entries_.end());
     entries_ = std::move(merged);
     selected_ = -1;
     if (observer_ != nullptr) {
@@ -83,13 +144,11 @@ void MovieList::removeAt(int position) {
     }
 }
 
-void MovieList::replaceAt(int position, std::string name) {
+void MovieList::replaceAt(int position, std::string_view name) {
     if (position < 0 || position >= size()) {
         return;
     }
-    auto& entry = entries_[static_cast<std::size_t>(position)];
-    entry.key = collationKey(name);
-    entry.name = std::move(name);
+    entries_[static_cast<std::size_t>(position)] = makeEntry(name);
     if (observer_ != nullptr) {
         observer_->entryChanged(position);
     }

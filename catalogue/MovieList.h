@@ -1,14 +1,16 @@
 #pragma once
 
-#include <string>
+#include <array>
 #include <string_view>
 #include <vector>
+
+#include "catalogue/NameCollation.h"
 
 namespace reelcase {
 
 // Told of every change to a MovieList, so that a view can follow it.
 class MovieListObserver {
-public:
+  public:
     virtual ~MovieListObserver() = default;
     virtual void listAboutToReset() = 0;
     virtual void listReset() = 0;
@@ -21,35 +23,43 @@ public:
 
 // The names the main list shows, in the list's order: sorted by collationKey as names are
 // added, equal names in the order they came. It is the working set of the file, export and
-// editing commands, so it lives outside any widget.
+// editing commands, so it lives outside any widget. Entries are fixed-size, so 100,000 of
+// them are filled and sorted without an allocation each.
 class MovieList {
-public:
+  public:
+    static constexpr std::size_t NameRoom = 29;
+
     void setObserver(MovieListObserver* observer) { observer_ = observer; }
 
     int size() const { return static_cast<int>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
-    const std::string& at(int position) const {
-        return entries_[static_cast<std::size_t>(position)].name;
+    std::string_view at(int position) const {
+        const Entry& e = entries_[static_cast<std::size_t>(position)];
+        return {e.name.data(), e.length};
     }
 
     // Files one name at its sorted position, after the equal ones; returns that position.
-    int add(std::string name);
+    int add(std::string_view name);
     // Files many names as if added one by one, in the order given.
-    void addAll(std::vector<std::string> names);
+    void addAll(const std::vector<std::string_view>& names);
     void clear();
     void removeAt(int position);
     // Replaces an entry's text where it stands: it keeps its place until the next refill.
-    void replaceAt(int position, std::string name);
+    void replaceAt(int position, std::string_view name);
 
     int selected() const { return selected_; }
     void select(int position) { selected_ = position; }
     bool hasSelection() const { return selected_ >= 0 && selected_ < size(); }
 
-private:
+  private:
     struct Entry {
-        std::string name;
-        std::string key;
+        CollationKey key;
+        std::array<char, NameRoom> name;
+        unsigned char length;
     };
+    static Entry makeEntry(std::string_view name);
+    static std::vector<unsigned> sortedOrder(const std::vector<Entry>& entries);
+
     std::vector<Entry> entries_;
     int selected_ = -1;
     MovieListObserver* observer_ = nullptr;

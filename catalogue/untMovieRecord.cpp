@@ -28,15 +28,4 @@ int Catalogue::findByName(std::string_view name) const {
     return 0;
 }
 
-std::vector<int> Catalogue::namedSlots() const {
-    std::vector<int> result;
-    result.reserve(static_cast<std::size_t>(MovieCount));
-    for (int n = 1; n <= MovieCount; ++n) {
-        if (!nameOf(slot(n)).empty()) {
-            result.push_back(n);
-        }
-    }
-    return result;
-}
-
 }  // namespace reelcase

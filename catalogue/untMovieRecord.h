@@ -57,7 +57,9 @@ void setFieldText(std::uint8_t (&field)[N], std::string_view text) {
     }
 }
 
-inline std::string_view nameOf(const MovieRecord& r) { return fieldText(r.Name); }
+inline std::string_view nameOf(const MovieRecord& r) {
+    return fieldText(r.Name);
+}
 
 // The vocabularies: the real items, then one empty entry at the index of the filters'
 // all-items entry.
@@ -72,7 +74,7 @@ inline constexpr int QualityCount = 5;
 // The one table of movies, slots numbered 1..CatalogueCapacity, allocated once for the run,
 // with the flags the commands keep beside it.
 class Catalogue {
-public:
+  public:
     Catalogue();
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
@@ -83,9 +85,6 @@ public:
     // First slot from 1 to MovieCount whose Name equals name exactly; 0 when there is none.
     int findByName(std::string_view name) const;
 
-    // Slots 1..MovieCount whose Name is not empty, in slot order.
-    std::vector<int> namedSlots() const;
-
     int MovieCount = 0;
     QString CurrentFileName;
     bool UnsavedChanges = false;
@@ -93,7 +92,7 @@ public:
     QString PendingFileName;
     bool ModifyMode = false;
 
-private:
+  private:
     std::unique_ptr<MovieRecord[]> slots_;
 };
 

@@ -28,16 +28,22 @@ void MainWindowLogic::FormCreate(const QString& firstArgument) {
 
 void MainWindowLogic::RefreshMovieList() {
     clearDetails();
-    std::vector<std::string> names;
-    for (const int n : catalogue_.namedSlots()) {
-        names.emplace_back(nameOf(catalogue_.slot(n)));
+    std::vector<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(catalogue_.MovieCount));
+    for (int n = 1; n <= catalogue_.MovieCount; ++n) {
+        const std::string_view name = nameOf(catalogue_.slot(n));
+        if (!name.empty()) {
+            names.push_back(name);
+        }
     }
     list_.clear();
-    list_.addAll(std::move(names));
+    list_.addAll(names);
     filters_ = FilterChoice{};
 }
 
-void MainWindowLogic::clearDetails() { details_.clear(); }
+void MainWindowLogic::clearDetails() {
+    details_.clear();
+}
 
 void MainWindowLogic::selectEntry(int position) {
     list_.select(position);

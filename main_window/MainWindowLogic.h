@@ -29,7 +29,7 @@ struct FilterChoice {
 // the details text, the filter boxes' choices and the main window's commands. The window
 // forwards its events here and then shows this state.
 class MainWindowLogic {
-public:
+  public:
     MainWindowLogic(Catalogue& catalogue, UserDialogs& dialogs,
                     FileSystemCalls& fileSystem = realFileSystem());
 
@@ -54,7 +54,7 @@ public:
     void MenuSaveDatabaseClick();
     void MenuSaveAsDatabaseClick();
 
-private:
+  private:
     void clearDetails();
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);

@@ -9,7 +9,9 @@ MovieListModel::MovieListModel(MovieList& list, QObject* parent)
     list_.setObserver(this);
 }
 
-MovieListModel::~MovieListModel() { list_.setObserver(nullptr); }
+MovieListModel::~MovieListModel() {
+    list_.setObserver(nullptr);
+}
 
 int MovieListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : list_.size();
@@ -25,16 +27,24 @@ QVariant MovieListModel::data(const QModelIndex& index, int role) const {
     return fromCatalogueText(list_.at(index.row()));
 }
 
-void MovieListModel::listAboutToReset() { beginResetModel(); }
-void MovieListModel::listReset() { endResetModel(); }
+void MovieListModel::listAboutToReset() {
+    beginResetModel();
+}
+void MovieListModel::listReset() {
+    endResetModel();
+}
 void MovieListModel::entryAboutToInsert(int position) {
     beginInsertRows({}, position, position);
 }
-void MovieListModel::entryInserted(int /*position*/) { endInsertRows(); }
+void MovieListModel::entryInserted(int /*position*/) {
+    endInsertRows();
+}
 void MovieListModel::entryAboutToRemove(int position) {
     beginRemoveRows({}, position, position);
 }
-void MovieListModel::entryRemoved(int /*position*/) { endRemoveRows(); }
+void MovieListModel::entryRemoved(int /*position*/) {
+    endRemoveRows();
+}
 void MovieListModel::entryChanged(int position) {
     const QModelIndex at = index(position);
     Q_EMIT dataChanged(at, at);

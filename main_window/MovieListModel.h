@@ -10,7 +10,7 @@ namespace reelcase {
 // rows on screen, so 100,000 entries cost nothing to show.
 class MovieListModel : public QAbstractListModel, public MovieListObserver {
     Q_OBJECT
-public:
+  public:
     explicit MovieListModel(MovieList& list, QObject* parent = nullptr);
     ~MovieListModel() override;
     MovieListModel(const MovieListModel&) = delete;
@@ -27,7 +27,7 @@ public:
     void entryRemoved(int position) override;
     void entryChanged(int position) override;
 
-private:
+  private:
     MovieList& list_;
 };
 

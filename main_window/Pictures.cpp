@@ -112,13 +112,27 @@ QPixmap toolbarImage(int index) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (index) {
-        case 0: drawOpen(p); break;
-        case 1: drawSave(p); break;
-        case 2: drawPrint(p); break;
-        case 3: drawExport(p); break;
-        case 4: drawAdd(p); break;
-        case 5: drawModify(p); break;
-        default: drawDelete(p); break;
+        case 0:
+            drawOpen(p);
+            break;
+        case 1:
+            drawSave(p);
+            break;
+        case 2:
+            drawPrint(p);
+            break;
+        case 3:
+            drawExport(p);
+            break;
+        case 4:
+            drawAdd(p);
+            break;
+        case 5:
+            drawModify(p);
+            break;
+        default:
+            drawDelete(p);
+            break;
     }
     return pixmap;
 }

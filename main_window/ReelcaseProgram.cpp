@@ -71,8 +71,7 @@ QStringList itemsOf(const auto& vocabulary) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent)
-    : QMainWindow(parent), logic_(logic) {
+TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent) : QMainWindow(parent), logic_(logic) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
     setWindowIcon(programIcon());
@@ -150,7 +149,8 @@ void TfrmMain::createControls() {
     setColours(lstvwMovieSearch, Qt::white, Qt::black);
     lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
     searchModel_ = new QStandardItemModel(0, 2, this);
-    searchModel_->setHorizontalHeaderLabels({QStringLiteral("Movie Name"), QStringLiteral("Genre")});
+    searchModel_->setHorizontalHeaderLabels(
+        {QStringLiteral("Movie Name"), QStringLiteral("Genre")});
     lstvwMovieSearch->setModel(searchModel_);
     lstvwMovieSearch->header()->setMinimumSectionSize(74);
     lstvwMovieSearch->header()->resizeSection(0, 195);
@@ -211,8 +211,7 @@ void TfrmMain::createToolbar() {
     separator->setGeometry(117 + 3, 3, 2, 20);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
-    AddMovieToolButton =
-        makeButton("AddMovieToolButton", 125, 4, QStringLiteral("Add new Movie"));
+    AddMovieToolButton = makeButton("AddMovieToolButton", 125, 4, QStringLiteral("Add new Movie"));
     ModifyMovieToolButton =
         makeButton("ModifyMovieToolButton", 153, 5, QStringLiteral("Modify Movie"));
     DeleteMovieToolButton =
@@ -257,12 +256,21 @@ void TfrmMain::createMenus() {
 }
 
 void TfrmMain::setTabOrderAsDesigned() {
-    const QList<QWidget*> order = {edtMovie,    lbxMovie,          OpenDatabaseToolbutton,
-                                   SaveDatabaseToolbutton, PrintDatabaseToolbutton,
-                                   ExportDatabaseToolbutton, AddMovieToolButton,
-                                   ModifyMovieToolButton, DeleteMovieToolButton,
-                                   lstvwMovieSearch, btnSearch, btnClearSearch,
-                                   comboRating, comboFormat, comboQuality};
+    const QList<QWidget*> order = {edtMovie,
+                                   lbxMovie,
+                                   OpenDatabaseToolbutton,
+                                   SaveDatabaseToolbutton,
+                                   PrintDatabaseToolbutton,
+                                   ExportDatabaseToolbutton,
+                                   AddMovieToolButton,
+                                   ModifyMovieToolButton,
+                                   DeleteMovieToolButton,
+                                   lstvwMovieSearch,
+                                   btnSearch,
+                                   btnClearSearch,
+                                   comboRating,
+                                   comboFormat,
+                                   comboQuality};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -362,7 +370,9 @@ void TfrmMain::MenuSaveAsDatabaseClick() {
     showState();
 }
 
-void TfrmMain::MenuExitClick() { close(); }
+void TfrmMain::MenuExitClick() {
+    close();
+}
 
 void TfrmMain::imgBackgroundMouseMove() {
     for (QPushButton* button : {btnSearch, btnClearSearch}) {

@@ -25,7 +25,7 @@ class MovieListModel;
 // logic's state; the controls keep their designed names, places and looks.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TfrmMain(MainWindowLogic& logic, QWidget* parent = nullptr);
     ~TfrmMain() override;
     TfrmMain(const TfrmMain&) = delete;
@@ -38,11 +38,11 @@ public:
     static constexpr int DesignClientWidth = 580;
     static constexpr int DesignClientHeight = 465;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void createControls();
     void createMenus();
     void createToolbar();

@@ -65,7 +65,9 @@ bool QtUserDialogs::confirm(const QString& text) {
     return ask(parent_, text, false) == Answer::Yes;
 }
 
-Answer QtUserDialogs::confirmWithCancel(const QString& text) { return ask(parent_, text, true); }
+Answer QtUserDialogs::confirmWithCancel(const QString& text) {
+    return ask(parent_, text, true);
+}
 
 void QtUserDialogs::showError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, parent_);

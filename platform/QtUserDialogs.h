@@ -8,7 +8,7 @@ namespace reelcase {
 
 // The real dialogs: Qt message boxes and file dialogs, owned by the window given.
 class QtUserDialogs : public UserDialogs {
-public:
+  public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     void showMessage(const QString& text) override;
@@ -18,7 +18,7 @@ public:
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 

@@ -18,7 +18,7 @@ struct FileDialogRequest {
 // Everything the program asks or tells the user through a standard dialog. Commands take it
 // as an argument, so tests run them with a double that answers from a queue.
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
     // Title "Reel-Case Database", no icon, "OK".
     virtual void showMessage(const QString& text) = 0;

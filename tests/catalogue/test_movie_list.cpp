@@ -14,12 +14,14 @@ QStringList entries(const MovieList& list) {
     }
     return names;
 }
-std::string cp1252(const char* utf8) { return toCatalogueText(QString::fromUtf8(utf8)); }
+std::string cp1252(const char* utf8) {
+    return toCatalogueText(QString::fromUtf8(utf8));
+}
 }  // namespace
 
 class MovieListTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void sortsIgnoringCaseWithAccentsBesidePlainLetters() {
         MovieList list;
         for (const char* name : {"Zebra", "apple", "Éclair", "Edge", "eclair", "ecl", "Apple",
@@ -57,12 +59,12 @@ private Q_SLOTS:
         list.select(3);
         list.removeAt(1);
         QCOMPARE(list.selected(), 2);
-        QCOMPARE(list.at(list.selected()), std::string("d"));
+        QCOMPARE(list.at(list.selected()), std::string_view("d"));
         list.removeAt(2);
         QVERIFY(!list.hasSelection());
         list.select(0);
         list.add("0");  // inserted before the selection: the selection follows its entry
-        QCOMPARE(list.at(list.selected()), std::string("zz"));
+        QCOMPARE(list.at(list.selected()), std::string_view("zz"));
     }
 
     void codecReplacesWhatDoesNotFit() {

@@ -27,11 +27,21 @@ def find(node, predicate, depth=0):
     return None
 
 
+def wait_for_display(seconds: float = 20) -> None:
+    """xvfb-run may hand over before the server takes connections."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True).returncode == 0:
+            return
+        time.sleep(0.2)
+
+
 def main() -> int:
     program, catalogue, expected = sys.argv[1], sys.argv[2], sys.argv[3:]
     launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
     bus = subprocess.Popen([launcher, "--launch-immediately"]) if launcher else None
     time.sleep(1)
+    wait_for_display()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     app = subprocess.Popen([program, catalogue], env=env)
     try:
@@ -39,6 +49,10 @@ def main() -> int:
         deadline = time.time() + 30
         names = []
         while time.time() < deadline:
+            if app.poll() is not None:
+                print("the program ended early (code %s); starting it again" % app.returncode)
+                time.sleep(1)
+                app = subprocess.Popen([program, catalogue], env=env)
             desktop = pyatspi.Registry.getDesktop(0)
             window = find(desktop, lambda n: n.getRoleName() == "frame"
                           and n.name.startswith("Reel-Case Database"))

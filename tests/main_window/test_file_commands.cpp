@@ -48,7 +48,7 @@ class FileCommandsTest : public QObject {
         return file;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void startOpensTheArgument() {
         Fixture f;
         f.catalogue.UnsavedChanges = true;
@@ -131,7 +131,8 @@ private Q_SLOTS:
         QVERIFY(!f.catalogue.UnsavedChanges);
         QVERIFY(f.logic.takeSearchFocusRequest());
         QCOMPARE(readBytes(path("copy.rcb")).size(), 3 * 272);
-        QCOMPARE(readBytes(path("copy.rcb")).left(6), QByteArray("\x05" "alpha"));
+        QCOMPARE(readBytes(path("copy.rcb")).left(6), QByteArray("\x05"
+                                                                 "alpha"));
 
         // Save writes the current file without a dialog.
         f.dialogs.clear();
@@ -189,8 +190,10 @@ private Q_SLOTS:
         QCOMPARE(readBytes(file), before);
         QVERIFY(f.catalogue.UnsavedChanges);
         QCOMPARE(f.catalogue.CurrentFileName, file);
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter(
-                     QStringLiteral("three.rcb.")), QStringList{});  // no temporary left
+        QCOMPARE(QDir(dir_.path())
+                     .entryList(QDir::Files | QDir::Hidden)
+                     .filter(QStringLiteral("three.rcb.")),
+                 QStringList{});  // no temporary left
     }
 
     void shortWritesStillSaveEverything() {

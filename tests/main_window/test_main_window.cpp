@@ -29,7 +29,7 @@ class MainWindowTest : public QObject {
         }
     };
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void controlsStandAsDesigned() {
         Window w;
         w.frmMain.FormCreate({});
@@ -43,7 +43,8 @@ private Q_SLOTS:
         QCOMPARE(w.control<QPlainTextEdit>("memMovieInfo")->geometry(), QRect(272, 192, 289, 228));
         QCOMPARE(w.control<QComboBox>("comboQuality")->geometry(), QRect(448, 432, 113, 21));
         QCOMPARE(w.control<QWidget>("imgBackground")->geometry(), QRect(0, 24, 580, 441));
-        QCOMPARE(w.control<QComboBox>("comboGenreList")->currentText(), QStringLiteral("All Genres"));
+        QCOMPARE(w.control<QComboBox>("comboGenreList")->currentText(),
+                 QStringLiteral("All Genres"));
         QCOMPARE(w.control<QComboBox>("comboRating")->currentText(), QStringLiteral("All Ratings"));
         QCOMPARE(w.control<QComboBox>("comboFormat")->currentText(), QStringLiteral("All Formats"));
         QCOMPARE(w.control<QComboBox>("comboQuality")->currentText(),
@@ -76,8 +77,10 @@ private Q_SLOTS:
         QCOMPARE(list->model()->index(2, 0).data().toString(), QString::fromUtf8("éclair at Dawn"));
         list->setCurrentIndex(list->model()->index(8, 0));  // as the keyboard does
         const QString details = w.control<QPlainTextEdit>("memMovieInfo")->toPlainText();
-        QVERIFY(details.startsWith(QStringLiteral("   Movie: The Long Road\n  Length: 128 Minutes")));
-        QVERIFY(details.endsWith(QStringLiteral("Info ===========]\nSeen twice. Great soundtrack.")));
+        QVERIFY(
+            details.startsWith(QStringLiteral("   Movie: The Long Road\n  Length: 128 Minutes")));
+        QVERIFY(
+            details.endsWith(QStringLiteral("Info ===========]\nSeen twice. Great soundtrack.")));
     }
 
     void hoverMakesSearchCaptionsBoldUntilTheBackground() {

@@ -9,7 +9,7 @@ namespace reelcase::test {
 // Real system calls, except that the chosen step fails with the chosen errno. Writes can
 // also be made short, to check that a short write is never taken for the whole.
 class FailingFileSystem : public FileSystemCalls {
-public:
+  public:
     enum class Step { None, Create, Write, Fsync, Close, Rename };
     Step failAt = Step::None;
     int failOnWriteNumber = 1;  // with Step::Write: which write call fails
@@ -40,7 +40,7 @@ public:
         return fails(Step::Rename) ? -1 : FileSystemCalls::rename(from, to);
     }
 
-private:
+  private:
     bool fails(Step step) {
         if (failAt != step) {
             return false;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/UserDialogs.h"
 
@@ -13,7 +14,7 @@ namespace reelcase::test {
 // Answers every dialog from queues the test fills, and records each message shown. An
 // unexpected question (an empty queue) counts as a failure the test can check.
 class FakeUserDialogs : public UserDialogs {
-public:
+  public:
     enum class Kind { Message, Confirm, ConfirmWithCancel, Error, OpenDialog, SaveDialog };
     struct Shown {
         Kind kind;
@@ -67,9 +68,12 @@ public:
         }
         return result;
     }
-    void clear() { shown.clear(); fileRequests.clear(); }
+    void clear() {
+        shown.clear();
+        fileRequests.clear();
+    }
 
-private:
+  private:
     template <typename T>
     T take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) {

@@ -40,7 +40,9 @@ inline std::string recordBytes(const MovieRecord& r) {
     return {reinterpret_cast<const char*>(&r), RecordSize};
 }
 
-inline std::string recordBytes(const Movie& m) { return recordBytes(makeRecord(m)); }
+inline std::string recordBytes(const Movie& m) {
+    return recordBytes(makeRecord(m));
+}
 
 inline void writeBytes(const QString& path, std::string_view bytes) {
     QFile file(path);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace reelcase {
+
+// A flat hash table from a name (exact bytes, case counts) to a number, for the commands that
+// match every list entry against every slot. It holds views: the names must outlive it.
+class NameIndex {
+  public:
+    explicit NameIndex(std::size_t expected = 16);
+
+    // The number stored for name, inserting value first when the name is new; the flag tells
+    // whether it was new.
+    std::pair<int*, bool> insert(std::string_view name, int value);
+    // The number stored for name, or nullptr.
+    const int* find(std::string_view name) const;
+    std::size_t size() const { return count_; }
+
+  private:
+    struct Cell {
+        const char* data = nullptr;
+        std::uint32_t length = 0;
+        bool used = false;
+        int value = 0;
+    };
+    static std::uint64_t hash(std::string_view name);
+    std::size_t probe(std::string_view name, std::uint64_t h) const;
+    void grow();
+
+    std::vector<Cell> cells_;
+    std::size_t mask_ = 0;
+    std::size_t count_ = 0;
+};
+
+}  // namespace reelcase
