@@ -39,6 +39,7 @@ void MainWindowLogic::RefreshMovieList() {
     list_.clear();
     list_.addAll(names);
     filters_ = FilterChoice{};
+    stateChanged();
 }
 
 void MainWindowLogic::clearDetails() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,9 @@ class MainWindowLogic {
     const FilterChoice& filters() const { return filters_; }
     // True once after a command moved the keyboard focus to the search box.
     bool takeSearchFocusRequest();
+    // Called whenever the shown state changes inside a command, so that a window is up to
+    // date before the command's next dialog appears.
+    void setStateListener(std::function<void()> listener) { stateListener_ = std::move(listener); }
 
     void FormCreate(const QString& firstArgument);
     void RefreshMovieList();
@@ -59,6 +63,11 @@ class MainWindowLogic {
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);
     void requestSearchFocus() { searchFocusRequested_ = true; }
+    void stateChanged() const {
+        if (stateListener_) {
+            stateListener_();
+        }
+    }
 
     Catalogue& catalogue_;
     UserDialogs& dialogs_;
@@ -67,6 +76,7 @@ class MainWindowLogic {
     std::string details_;
     FilterChoice filters_;
     bool searchFocusRequested_ = false;
+    std::function<void()> stateListener_;
 };
 
 }  // namespace reelcase

@@ -80,6 +80,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent) : QMainWindow(parent
     createMenus();
     setTabOrderAsDesigned();
     connectHandlers();
+    logic_.setStateListener([this] { showState(); });
 
     const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(client);
@@ -91,7 +92,9 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent) : QMainWindow(parent
     }
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    logic_.setStateListener({});
+}
 
 void TfrmMain::createControls() {
     client_ = new QWidget(this);

@@ -10,18 +10,12 @@ namespace {
 
 const QString kTitle = QStringLiteral("Reel-Case Database");
 
-// The same pattern in both letter cases, since Linux file names are case-sensitive and a
-// collector's files come from everywhere.
+// Qt's own dialog matches patterns whatever the letter case, so HOLIDAY.RCB shows as well.
 QString dialogFilter(const FileDialogRequest& request) {
-    const QString pattern = request.pattern;
-    QString patterns = pattern;
-    if (pattern.toUpper() != pattern) {
-        patterns += QLatin1Char(' ') + pattern.toUpper();
+    if (request.filterDescription.contains(QLatin1Char('('))) {
+        return request.filterDescription;
     }
-    const qsizetype open = request.filterDescription.indexOf(QLatin1Char('('));
-    const QString description =
-        (open > 0 ? request.filterDescription.left(open) : request.filterDescription).trimmed();
-    return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    return request.filterDescription + QStringLiteral(" (") + request.pattern + QLatin1Char(')');
 }
 
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
@@ -35,6 +29,14 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     }
 }
 
+// Message box buttons carry words only.
+int run(QMessageBox& box) {
+    for (QAbstractButton* button : box.buttons()) {
+        button->setIcon(QIcon());
+    }
+    return box.exec();
+}
+
 Answer ask(QWidget* parent, const QString& text, bool withCancel) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
                     parent);
@@ -44,7 +46,7 @@ Answer ask(QWidget* parent, const QString& text, bool withCancel) {
         withCancel ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(withCancel ? cancel : no);
-    box.exec();
+    run(box);
     if (box.clickedButton() == yes) {
         return Answer::Yes;
     }
@@ -58,7 +60,7 @@ Answer ask(QWidget* parent, const QString& text, bool withCancel) {
 
 void QtUserDialogs::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent_);
-    box.exec();
+    run(box);
 }
 
 bool QtUserDialogs::confirm(const QString& text) {
@@ -71,7 +73,7 @@ Answer QtUserDialogs::confirmWithCancel(const QString& text) {
 
 void QtUserDialogs::showError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, parent_);
-    box.exec();
+    run(box);
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {

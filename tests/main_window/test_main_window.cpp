@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -81,6 +82,22 @@ class MainWindowTest : public QObject {
             details.startsWith(QStringLiteral("   Movie: The Long Road\n  Length: 128 Minutes")));
         QVERIFY(
             details.endsWith(QStringLiteral("Info ===========]\nSeen twice. Great soundtrack.")));
+    }
+
+    void refreshShowsBeforeTheNextDialog() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        auto* list = w.control<QListView>("lbxMovie");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        auto* memo = w.control<QPlainTextEdit>("memMovieInfo");
+        QVERIFY(!memo->toPlainText().isEmpty());
+        QStringList seen;
+        w.dialogs.onShow = [&] { seen << memo->toPlainText(); };
+        w.dialogs.fileAnswers.push_back(std::nullopt);
+        w.frmMain.findChild<QAction*>(QStringLiteral("MenuSaveAsDatabase"))->trigger();
+        QCOMPARE(seen, QStringList{QString()});
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QVERIFY(w.control<QLineEdit>("edtMovie")->hasFocus() || !w.frmMain.isVisible());
     }
 
     void hoverMakesSearchCaptionsBoldUntilTheBackground() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,24 +28,26 @@ class FakeUserDialogs : public UserDialogs {
     std::vector<Shown> shown;
     std::vector<FileDialogRequest> fileRequests;
     int unexpected = 0;
+    // Runs as each dialog appears, to look at the windows behind it.
+    std::function<void()> onShow;
 
-    void showMessage(const QString& text) override { shown.push_back({Kind::Message, text}); }
+    void showMessage(const QString& text) override { record(Kind::Message, text); }
     bool confirm(const QString& text) override {
-        shown.push_back({Kind::Confirm, text});
+        record(Kind::Confirm, text);
         return take(confirmAnswers, false);
     }
     Answer confirmWithCancel(const QString& text) override {
-        shown.push_back({Kind::ConfirmWithCancel, text});
+        record(Kind::ConfirmWithCancel, text);
         return take(cancelAnswers, Answer::Cancel);
     }
-    void showError(const QString& text) override { shown.push_back({Kind::Error, text}); }
+    void showError(const QString& text) override { record(Kind::Error, text); }
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override {
-        shown.push_back({Kind::OpenDialog, {}});
+        record(Kind::OpenDialog, {});
         fileRequests.push_back(request);
         return take(fileAnswers, std::optional<QString>{});
     }
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override {
-        shown.push_back({Kind::SaveDialog, {}});
+        record(Kind::SaveDialog, {});
         fileRequests.push_back(request);
         return take(fileAnswers, std::optional<QString>{});
     }
@@ -74,6 +77,12 @@ class FakeUserDialogs : public UserDialogs {
     }
 
   private:
+    void record(Kind kind, const QString& text) {
+        shown.push_back({kind, text});
+        if (onShow) {
+            onShow();
+        }
+    }
     template <typename T>
     T take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) {
