@@ -21,6 +21,7 @@ void MainWindowLogic::New1Click() {
         return;
     }
     catalogue_.MovieCount = 0;
+    fullListing_ = false;
     // Forgetting the file keeps the next Save from writing the new catalogue over the old one.
     catalogue_.CurrentFileName.clear();
     RefreshMovieList();
@@ -40,6 +41,10 @@ void MainWindowLogic::MenuOpenDatabaseClick() {
         path = *chosen;
     }
     const OpenOutcome outcome = readCatalogueFile(path, catalogue_, list_);
+    // An empty-named record is listed by Open but never by a refresh.
+    if (!list_.empty() && list_.at(0).empty()) {
+        fullListing_ = false;
+    }
     if (outcome.leftOut > 0) {
         dialogs_.showMessage(
             QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "

@@ -26,8 +26,24 @@ void MainWindowLogic::FormCreate(const QString& firstArgument) {
     }
 }
 
+bool MainWindowLogic::takeSelectSearchTextRequest() {
+    const bool requested = selectSearchTextRequested_;
+    selectSearchTextRequested_ = false;
+    return requested;
+}
+
 void MainWindowLogic::RefreshMovieList() {
     clearDetails();
+    if (fullListing_) {
+        list_.select(-1);
+    } else {
+        rebuildFullListing();
+    }
+    filters_ = FilterChoice{};
+    stateChanged();
+}
+
+void MainWindowLogic::rebuildFullListing() {
     std::vector<std::string_view> names;
     names.reserve(static_cast<std::size_t>(catalogue_.MovieCount));
     for (int n = 1; n <= catalogue_.MovieCount; ++n) {
@@ -38,8 +54,7 @@ void MainWindowLogic::RefreshMovieList() {
     }
     list_.clear();
     list_.addAll(names);
-    filters_ = FilterChoice{};
-    stateChanged();
+    fullListing_ = true;
 }
 
 void MainWindowLogic::clearDetails() {

@@ -9,6 +9,9 @@
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
+#include "editing/MovieEditor.h"
+#include "finding/CategoryFilter.h"
+#include "finding/NameSearch.h"
 #include "platform/UserDialogs.h"
 
 namespace reelcase {
@@ -41,8 +44,13 @@ class MainWindowLogic {
     // The details panel's text, single-byte, lines ended by CR LF.
     const std::string& details() const { return details_; }
     const FilterChoice& filters() const { return filters_; }
+    // The rows of the search result list, and a number that changes whenever they do.
+    const std::vector<SearchRow>& searchRows() const { return searchRows_; }
+    int searchRevision() const { return searchRevision_; }
     // True once after a command moved the keyboard focus to the search box.
     bool takeSearchFocusRequest();
+    // True once after a search, which selects the whole search text.
+    bool takeSelectSearchTextRequest();
     // Called whenever the shown state changes inside a command, so that a window is up to
     // date before the command's next dialog appears.
     void setStateListener(std::function<void()> listener) { stateListener_ = std::move(listener); }
@@ -52,6 +60,21 @@ class MainWindowLogic {
     // The user selected the list entry at position (-1: none); shows its details.
     void selectEntry(int position);
     void lbxMovieClick();
+
+    // The add/modify dialog, created after the main window.
+    void setMovieDialog(MovieDialog* dialog) { movieDialog_ = dialog; }
+    void MenuAddNewMovieClick();
+    void MenuModifyaMovieClick();
+    void MenuDeleteMovieClick();
+
+    // The user picked item index in a filter box.
+    void filterChanged(FilterBox box, int index);
+
+    // text is the search box's text in single-byte form.
+    void btnSearchClick(std::string_view text);
+    // row is the selected result row, or -1.
+    void lstvwMovieSearchClick(int row);
+    void btnClearSearchClick();
 
     void New1Click();
     void MenuOpenDatabaseClick();
@@ -63,6 +86,9 @@ class MainWindowLogic {
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);
     void requestSearchFocus() { searchFocusRequested_ = true; }
+    void clearSearchRows();
+    // The list, rebuilt from the whole catalogue, as RefreshMovieList would make it.
+    void rebuildFullListing();
     void stateChanged() const {
         if (stateListener_) {
             stateListener_();
@@ -76,6 +102,14 @@ class MainWindowLogic {
     std::string details_;
     FilterChoice filters_;
     bool searchFocusRequested_ = false;
+    bool selectSearchTextRequested_ = false;
+    std::vector<SearchRow> searchRows_;
+    int searchRevision_ = 0;
+    MovieDialog* movieDialog_ = nullptr;
+    // True while the list holds exactly what RefreshMovieList would put in it: adding,
+    // deleting and opening keep that so; filters, Modify and New do not. Refreshing such a
+    // list only resets the filters, the selection and the details.
+    bool fullListing_ = false;
     std::function<void()> stateListener_;
 };
 

@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -16,13 +17,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QToolButton>
 #include <QTreeView>
 
 #include "catalogue/TextCodec.h"
 #include "main_window/MovieListModel.h"
 #include "main_window/Pictures.h"
+#include "main_window/SearchResultModel.h"
 
 namespace reelcase {
 
@@ -128,6 +129,7 @@ void TfrmMain::createControls() {
     edtMovie->setFont(monospaceFont(15));
     setColours(edtMovie, Qt::black, Qt::white);
     edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
+    edtMovie->installEventFilter(this);
 
     btnSearch = new QPushButton(QStringLiteral("Search"), client_);
     btnSearch->setObjectName(QStringLiteral("btnSearch"));
@@ -151,10 +153,10 @@ void TfrmMain::createControls() {
     lstvwMovieSearch->setUniformRowHeights(true);
     setColours(lstvwMovieSearch, Qt::white, Qt::black);
     lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
-    searchModel_ = new QStandardItemModel(0, 2, this);
-    searchModel_->setHorizontalHeaderLabels(
-        {QStringLiteral("Movie Name"), QStringLiteral("Genre")});
+    searchModel_ = new SearchResultModel(logic_.searchRows(), this);
     lstvwMovieSearch->setModel(searchModel_);
+    lstvwMovieSearch->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstvwMovieSearch->viewport()->installEventFilter(this);
     lstvwMovieSearch->header()->setMinimumSectionSize(74);
     lstvwMovieSearch->header()->resizeSection(0, 195);
     lstvwMovieSearch->header()->resizeSection(1, 74);
@@ -294,7 +296,16 @@ void TfrmMain::connectHandlers() {
     connect(DeleteMovieToolButton, &QToolButton::clicked, MenuDeleteMovie, &QAction::trigger);
     connect(lbxMovie->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmMain::lbxMovieSelectionChanged);
-    // A reset model gets a fresh selection model connection-wise the same object; keep it.
+    connect(MenuAddNewMovie, &QAction::triggered, this, &TfrmMain::MenuAddNewMovieClick);
+    connect(MenuModifyaMovie, &QAction::triggered, this, &TfrmMain::MenuModifyaMovieClick);
+    connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
+    // activated is the user's pick only: a choice made by program code never filters.
+    connect(comboGenreList, &QComboBox::activated, this, &TfrmMain::comboGenreListChange);
+    connect(comboRating, &QComboBox::activated, this, &TfrmMain::comboRatingChange);
+    connect(comboFormat, &QComboBox::activated, this, &TfrmMain::comboFormatChange);
+    connect(comboQuality, &QComboBox::activated, this, &TfrmMain::comboQualityChange);
+    connect(btnSearch, &QPushButton::clicked, this, &TfrmMain::btnSearchClick);
+    connect(btnClearSearch, &QPushButton::clicked, this, &TfrmMain::btnClearSearchClick);
 }
 
 void TfrmMain::FormCreate(const QString& firstArgument) {
@@ -326,8 +337,15 @@ void TfrmMain::showState() {
                                                     QItemSelectionModel::ClearAndSelect);
         lbxMovie->scrollTo(listModel_->index(selected));
     }
+    if (shownSearchRevision_ != logic_.searchRevision()) {
+        shownSearchRevision_ = logic_.searchRevision();
+        searchModel_->reset();
+    }
     if (logic_.takeSearchFocusRequest()) {
         edtMovie->setFocus();
+    }
+    if (logic_.takeSelectSearchTextRequest()) {
+        edtMovie->selectAll();
     }
     showingState_ = false;
 }
@@ -373,8 +391,60 @@ void TfrmMain::MenuSaveAsDatabaseClick() {
     showState();
 }
 
-void TfrmMain::MenuExitClick() {
-    close();
+void TfrmMain::MenuExitClick() { close(); }
+
+void TfrmMain::MenuAddNewMovieClick() {
+    logic_.MenuAddNewMovieClick();
+    showState();
+}
+
+void TfrmMain::MenuModifyaMovieClick() {
+    logic_.MenuModifyaMovieClick();
+    showState();
+}
+
+void TfrmMain::MenuDeleteMovieClick() {
+    logic_.MenuDeleteMovieClick();
+    showState();
+}
+
+void TfrmMain::comboGenreListChange(int index) {
+    logic_.filterChanged(FilterBox::Genre, index);
+    showState();
+}
+
+void TfrmMain::comboRatingChange(int index) {
+    logic_.filterChanged(FilterBox::Rating, index);
+    showState();
+}
+
+void TfrmMain::comboFormatChange(int index) {
+    logic_.filterChanged(FilterBox::Format, index);
+    showState();
+}
+
+void TfrmMain::comboQualityChange(int index) {
+    logic_.filterChanged(FilterBox::Quality, index);
+    showState();
+}
+
+void TfrmMain::btnSearchClick() {
+    logic_.btnSearchClick(toCatalogueText(edtMovie->text()));
+    showState();
+}
+
+void TfrmMain::btnClearSearchClick() {
+    edtMovie->clear();
+    logic_.btnClearSearchClick();
+    showState();
+}
+
+void TfrmMain::edtMovieClick() { edtMovie->selectAll(); }
+
+void TfrmMain::lstvwMovieSearchClick() {
+    const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();
+    logic_.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
+    showState();
 }
 
 void TfrmMain::imgBackgroundMouseMove() {
@@ -400,6 +470,13 @@ void TfrmMain::btnClearSearchMouseMove() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         FormResize();
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == edtMovie) {
+            edtMovieClick();
+        } else if (watched == lstvwMovieSearch->viewport()) {
+            lstvwMovieSearchClick();
+        }
     } else if (event->type() == QEvent::MouseMove) {
         if (watched == imgBackground) {
             imgBackgroundMouseMove();

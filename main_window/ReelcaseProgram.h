@@ -13,13 +13,13 @@ class QListView;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QStandardItemModel;
 class QToolButton;
 class QTreeView;
 
 namespace reelcase {
 
 class MovieListModel;
+class SearchResultModel;
 
 // The main window. Its handlers pass each event to MainWindowLogic and then show that
 // logic's state; the controls keep their designed names, places and looks.
@@ -57,6 +57,17 @@ class TfrmMain : public QMainWindow {
     void MenuSaveDatabaseClick();
     void MenuSaveAsDatabaseClick();
     void MenuExitClick();
+    void MenuAddNewMovieClick();
+    void MenuModifyaMovieClick();
+    void MenuDeleteMovieClick();
+    void comboGenreListChange(int index);
+    void comboRatingChange(int index);
+    void comboFormatChange(int index);
+    void comboQualityChange(int index);
+    void btnSearchClick();
+    void btnClearSearchClick();
+    void edtMovieClick();
+    void lstvwMovieSearchClick();
     void lbxMovieSelectionChanged();
     void imgBackgroundMouseMove();
     void btnSearchMouseMove();
@@ -75,7 +86,8 @@ class TfrmMain : public QMainWindow {
     QPushButton* btnSearch = nullptr;
     QPushButton* btnClearSearch = nullptr;
     QTreeView* lstvwMovieSearch = nullptr;
-    QStandardItemModel* searchModel_ = nullptr;
+    SearchResultModel* searchModel_ = nullptr;
+    int shownSearchRevision_ = 0;
     QPlainTextEdit* memMovieInfo = nullptr;
     QComboBox* comboGenreList = nullptr;
     QComboBox* comboRating = nullptr;

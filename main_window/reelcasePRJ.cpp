@@ -2,6 +2,7 @@
 #include <QFont>
 
 #include "catalogue/untMovieRecord.h"
+#include "editing/untAddModifyMovie.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/QtUserDialogs.h"
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     reelcase::MainWindowLogic logic(catalogue, dialogs);
     reelcase::TfrmMain frmMain(logic);
     dialogs.setParentWindow(&frmMain);
+    reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
+    logic.setMovieDialog(&frmAdd);
 
     const QStringList arguments = QApplication::arguments();
     frmMain.FormCreate(arguments.size() > 1 ? arguments.at(1) : QString());

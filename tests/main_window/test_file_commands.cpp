@@ -108,8 +108,11 @@ class FileCommandsTest : public QObject {
         QVERIFY(f.catalogue.CurrentFileName.isEmpty());
         QVERIFY(f.catalogue.UnsavedChanges);
 
-        appendMovie(f.catalogue, {"Fresh"});
-        f.logic.RefreshMovieList();
+        const QString fresh = path("fresh.rcb");
+        writeBytes(fresh, recordBytes(Movie{"Fresh"}));
+        f.dialogs.fileAnswers.push_back(fresh);
+        f.logic.MenuOpenDatabaseClick();
+        f.catalogue.CurrentFileName.clear();  // as if the movie had been added by hand
         f.dialogs.fileAnswers.push_back(std::nullopt);
         f.logic.MenuSaveDatabaseClick();
         QCOMPARE(f.dialogs.shown.back().kind, Kind::SaveDialog);
@@ -178,9 +181,12 @@ class FileCommandsTest : public QObject {
         const QString file = threeMovies();
         const QByteArray before = readBytes(file);
         f.logic.FormCreate(file);
-        appendMovie(f.catalogue, {"Added"});
-        f.logic.RefreshMovieList();
+        writeBytes(path("added.rcb"), recordBytes(Movie{"Added"}));
+        f.dialogs.fileAnswers.push_back(path("added.rcb"));
+        f.logic.MenuOpenDatabaseClick();
+        f.catalogue.CurrentFileName = file;
         f.catalogue.UnsavedChanges = true;
+        QCOMPARE(f.logic.list().size(), 4);
         f.fileSystem.failAt = static_cast<FailingFileSystem::Step>(step);
         f.fileSystem.error = error;
         f.fileSystem.shortWriteLimit = 272 + 100;  // several writes, the first ones short

@@ -1,0 +1,89 @@
+#include "editing/MovieEditor.h"
+
+#include "editing/WholeNumber.h"
+
+namespace reelcase {
+
+namespace {
+
+template <std::size_t N>
+int indexOf(const std::array<std::string_view, N>& vocabulary, std::string_view text, int before) {
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (vocabulary[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return before;
+}
+
+const QString kFillIn =
+    QStringLiteral("Please Fill In The Complete Form, Enter Zero If You Don't Know The Info!");
+
+}  // namespace
+
+MovieEditor::MovieEditor(Catalogue& catalogue, UserDialogs& dialogs)
+    : catalogue_(catalogue), dialogs_(dialogs) {}
+
+MovieForm MovieEditor::FormShow(const MovieForm& shownBefore) const {
+    if (!catalogue_.ModifyMode) {
+        MovieForm form;
+        form.genre = 0;
+        form.quality = 2;
+        form.format = 0;
+        form.rating = 2;
+        return form;
+    }
+    const MovieRecord& r = catalogue_.slot(catalogue_.MovieCount);
+    MovieForm form = shownBefore;
+    form.genre = indexOf(GenreNames, fieldText(r.Genre), shownBefore.genre);
+    form.format = indexOf(FormatNames, fieldText(r.Format), shownBefore.format);
+    form.rating = indexOf(RatingNames, fieldText(r.Rating), shownBefore.rating);
+    form.quality = r.Quality < 1 ? -1 : (r.Quality > QualityCount ? QualityCount - 1 : r.Quality - 1);
+    form.name = std::string(fieldText(r.Name));
+    form.lengthText = std::to_string(r.Length);
+    form.sizeText = std::to_string(r.Size);
+    form.personalInfo = std::string(fieldText(r.PersonalInfo));
+    return form;
+}
+
+bool MovieEditor::btnAddOkClick(const MovieForm& form, int slotsInUse) {
+    if (form.personalInfo.size() > MaxPersonalInfo) {
+        dialogs_.showMessage(
+            QStringLiteral("The Personal Info Must Be Shorter Then 200 Characters"));
+        return false;
+    }
+    if (form.genre < 0 || form.quality < 0 || form.format < 0 || form.rating < 0 ||
+        form.name.empty() || form.lengthText.empty() || form.sizeText.empty()) {
+        dialogs_.showMessage(kFillIn);
+        return false;
+    }
+    const auto length = readWholeNumber(form.lengthText);
+    const auto size = readWholeNumber(form.sizeText);
+    if (!length || !size) {
+        dialogs_.showMessage(QStringLiteral("Your Input Is Not Valid!"));
+        return false;
+    }
+    const int editSlot = catalogue_.MovieCount;
+    const std::string_view name = std::string_view(form.name).substr(0, 29);
+    if (catalogue_.ModifyMode) {
+        // Two movies of one name would not survive a save and reopen: refuse the rename.
+        for (int n = 1; n <= slotsInUse; ++n) {
+            if (n != editSlot && nameOf(catalogue_.slot(n)) == name) {
+                dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
+                return false;
+            }
+        }
+    }
+    MovieRecord& r = catalogue_.slot(editSlot);
+    setFieldText(r.Name, name);
+    setFieldText(r.PersonalInfo, form.personalInfo);
+    setFieldText(r.Genre, GenreNames.at(static_cast<std::size_t>(form.genre)));
+    r.Quality = form.quality + 1;
+    setFieldText(r.Format, FormatNames.at(static_cast<std::size_t>(form.format)));
+    setFieldText(r.Rating, RatingNames.at(static_cast<std::size_t>(form.rating)));
+    r.Length = *length;
+    r.Size = *size;
+    return true;
+}
+
+}  // namespace reelcase

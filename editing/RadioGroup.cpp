@@ -1,0 +1,40 @@
+#include "editing/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+
+namespace reelcase {
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
+                       QWidget* parent)
+    : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 2, 4, 2);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    const auto count = static_cast<int>(items.size());
+    const int perColumn = (count + columns - 1) / columns;
+    for (int i = 0; i < count; ++i) {
+        auto* button = new QRadioButton(items.at(i), this);
+        buttons_->addButton(button, i);
+        grid->addWidget(button, i % perColumn, i / perColumn);
+    }
+}
+
+int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
+
+void RadioGroup::setItemIndex(int index) {
+    if (QAbstractButton* button = buttons_->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot uncheck its button; lift the rule for a moment.
+    buttons_->setExclusive(false);
+    for (QAbstractButton* button : buttons_->buttons()) {
+        button->setChecked(false);
+    }
+    buttons_->setExclusive(true);
+}
+
+}  // namespace reelcase

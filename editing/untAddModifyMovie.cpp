@@ -1,0 +1,212 @@
+#include "editing/untAddModifyMovie.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "catalogue/TextCodec.h"
+#include "editing/RadioGroup.h"
+
+namespace reelcase {
+
+namespace {
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+template <std::size_t N>
+QStringList itemsOf(const std::array<std::string_view, N>& vocabulary) {
+    QStringList items;
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        items << fromCatalogueText(vocabulary[i]);
+    }
+    return items;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top) {
+    auto* l = new QLabel(text, parent);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* edit(const char* name, QWidget* parent, const QRect& place, const QString& hint) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(place);
+    e->setToolTip(hint);
+    return e;
+}
+
+RadioGroup* group(const char* name, const QString& caption, const QStringList& items,
+                  int columns, QWidget* parent, const QRect& place, const QString& hint) {
+    auto* g = new RadioGroup(caption, items, columns, parent);
+    g->setObjectName(QLatin1String(name));
+    g->setGeometry(place);
+    g->setToolTip(hint);
+    return g;
+}
+
+std::string recordText(QString text) {
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return toCatalogueText(text);
+}
+
+QString shownText(std::string_view bytes) {
+    QString text = fromCatalogueText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      editor_(catalogue, dialogs),
+      catalogue_(catalogue) {
+    setObjectName(QStringLiteral("frmAdd"));
+    setWindowTitle(QStringLiteral("Add a new Movie!"));
+    setFixedSize(368, 358);
+    createControls();
+    connect(btnAddOk, &QPushButton::clicked, this, &TfrmAdd::btnAddOkClick);
+    connect(btnAddCan, &QPushButton::clicked, this, &TfrmAdd::btnAddCanClick);
+}
+
+void TfrmAdd::createControls() {
+    GrpBoxGeneral = new QGroupBox(QStringLiteral("General Settings"), this);
+    GrpBoxGeneral->setObjectName(QStringLiteral("GrpBoxGeneral"));
+    GrpBoxGeneral->setGeometry(8, 0, 353, 113);
+
+    QLabel* name = label(QStringLiteral("Movie Name:"), GrpBoxGeneral, 16, 16);
+    name->setFont(pixelFont(QStringLiteral("Times New Roman"), 19));
+    name->adjustSize();
+    edtAddMov = edit("edtAddMov", GrpBoxGeneral, {120, 16, 225, 25},
+                     QStringLiteral("Enter here the name of the Movie!"));
+    edtAddMov->setFont(pixelFont(QStringLiteral("Courier New"), 15));
+    label(QStringLiteral("Movie Length:"), GrpBoxGeneral, 8, 52);
+    label(QStringLiteral("Minutes"), GrpBoxGeneral, 184, 52);
+    edtAddMovieLength = edit("edtAddMovieLength", GrpBoxGeneral, {120, 48, 57, 25},
+                             QStringLiteral("Enter here the length of the Movie!"));
+    label(QStringLiteral("Movie Size:"), GrpBoxGeneral, 24, 84);
+    label(QStringLiteral("MB"), GrpBoxGeneral, 184, 84);
+    edtMovieSize = edit("edtMovieSize", GrpBoxGeneral, {120, 80, 57, 25},
+                        QStringLiteral("Enter here the size of the Movie!"));
+    radioParts = group("radioParts", QStringLiteral("Number of Parts"),
+                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3,
+                       GrpBoxGeneral, {254, 48, 91, 31},
+                       QStringLiteral("Select here how many parts you want to analyse!"));
+    radioParts->setItemIndex(0);
+    btnMovieFileInfo = new QWidget(GrpBoxGeneral);
+    btnMovieFileInfo->setObjectName(QStringLiteral("btnMovieFileInfo"));
+    btnMovieFileInfo->setGeometry(229, 80, 29, 25);
+    btnMovieFileInfo->hide();
+    btnFileAnalyse = new QPushButton(QStringLiteral("Analyse File(s)"), GrpBoxGeneral);
+    btnFileAnalyse->setObjectName(QStringLiteral("btnFileAnalyse"));
+    btnFileAnalyse->setGeometry(262, 80, 90, 25);
+    btnFileAnalyse->setToolTip(QStringLiteral("To analyse a Movie click here!"));
+    btnFileAnalyse->setAutoDefault(false);
+
+    radioRating = group("radioRating", QStringLiteral("Rating"), itemsOf(RatingNames), 3, this,
+                        {8, 112, 353, 57},
+                        QStringLiteral("Select here your rating about this Movie!"));
+    radioGenre = group("radioGenre", QStringLiteral("Genre"), itemsOf(GenreNames), 1, this,
+                       {8, 168, 89, 185}, QStringLiteral("Select here the genre of the Movie!"));
+    QLabel* info = label(QStringLiteral("Add some personal info here:"), this, 152, 176);
+    info->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+    info->adjustSize();
+    memPersonal = new QPlainTextEdit(this);
+    memPersonal->setObjectName(QStringLiteral("memPersonal"));
+    memPersonal->setGeometry(104, 192, 257, 65);
+    memPersonal->setFont(pixelFont(QStringLiteral("Courier New"), 15));
+    memPersonal->setToolTip(QStringLiteral("Enter here some personal info about this Movie!"));
+    memPersonal->setTabChangesFocus(true);
+    radioFormat = group("radioFormat", QStringLiteral("Movie Format "), itemsOf(FormatNames), 5,
+                        this, {104, 256, 257, 33},
+                        QStringLiteral("Select here the format of the Movie!"));
+    QStringList qualities;
+    for (int q = 1; q <= QualityCount; ++q) {
+        qualities << QString::number(q);
+    }
+    radioQuality = group("radioQuality", QStringLiteral("Quality of the Movie"), qualities, 5, this,
+                         {104, 288, 257, 33},
+                         QStringLiteral("Select here the quality-factor of the Movie!"));
+
+    btnAddOk = new QPushButton(QStringLiteral("OK"), this);
+    btnAddOk->setObjectName(QStringLiteral("btnAddOk"));
+    btnAddOk->setGeometry(208, 328, 75, 25);
+    btnAddOk->setDefault(true);
+    btnAddOk->setToolTip(QStringLiteral("To acknowledge with your settings click here!"));
+    btnAddCan = new QPushButton(QStringLiteral("Cancel"), this);
+    btnAddCan->setObjectName(QStringLiteral("btnAddCan"));
+    btnAddCan->setGeometry(288, 328, 75, 25);
+    btnAddCan->setAutoDefault(false);
+    btnAddCan->setToolTip(QStringLiteral("To leave this window click here!"));
+
+    setTabOrder(edtAddMov, edtAddMovieLength);
+    setTabOrder(edtAddMovieLength, edtMovieSize);
+    setTabOrder(edtMovieSize, radioParts);
+    setTabOrder(radioParts, btnFileAnalyse);
+    setTabOrder(btnFileAnalyse, radioRating);
+    setTabOrder(radioRating, radioGenre);
+    setTabOrder(radioGenre, memPersonal);
+    setTabOrder(memPersonal, radioFormat);
+    setTabOrder(radioFormat, radioQuality);
+    setTabOrder(radioQuality, btnAddOk);
+    setTabOrder(btnAddOk, btnAddCan);
+}
+
+MovieForm TfrmAdd::currentForm() const {
+    MovieForm form;
+    form.name = toCatalogueText(edtAddMov->text());
+    form.personalInfo = recordText(memPersonal->toPlainText());
+    form.genre = radioGenre->itemIndex();
+    form.quality = radioQuality->itemIndex();
+    form.format = radioFormat->itemIndex();
+    form.rating = radioRating->itemIndex();
+    form.lengthText = toCatalogueText(edtAddMovieLength->text());
+    form.sizeText = toCatalogueText(edtMovieSize->text());
+    return form;
+}
+
+void TfrmAdd::showForm(const MovieForm& form) {
+    edtAddMov->setText(shownText(form.name));
+    memPersonal->setPlainText(shownText(form.personalInfo));
+    radioGenre->setItemIndex(form.genre);
+    radioQuality->setItemIndex(form.quality);
+    radioFormat->setItemIndex(form.format);
+    radioRating->setItemIndex(form.rating);
+    edtAddMovieLength->setText(shownText(form.lengthText));
+    edtMovieSize->setText(shownText(form.sizeText));
+}
+
+bool TfrmAdd::ShowMovieDialog(int slotsInUse) {
+    slotsInUse_ = slotsInUse;
+    FormShow();
+    return exec() == QDialog::Accepted;
+}
+
+void TfrmAdd::FormShow() {
+    showForm(editor_.FormShow(currentForm()));
+    const bool modify = catalogue_.ModifyMode;
+    setWindowTitle(modify ? QStringLiteral("Modify a Movie!") : QStringLiteral("Add a new Movie!"));
+    edtAddMov->setFocus();
+    if (modify) {
+        edtAddMov->selectAll();
+    }
+}
+
+void TfrmAdd::btnAddOkClick() {
+    if (editor_.btnAddOkClick(currentForm(), slotsInUse_)) {
+        accept();
+    }
+}
+
+void TfrmAdd::btnAddCanClick() { reject(); }
+
+}  // namespace reelcase

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+
+#include "editing/MovieEditor.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace reelcase {
+
+class RadioGroup;
+
+// The add/modify dialog. It edits the catalogue slot numbered MovieCount; what it shows and
+// what OK checks and writes is MovieEditor's.
+class TfrmAdd : public QDialog, public MovieDialog {
+    Q_OBJECT
+public:
+    TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    bool ShowMovieDialog(int slotsInUse) override;
+
+    // The controls' contents, in the record's text form, and back.
+    MovieForm currentForm() const;
+    void showForm(const MovieForm& form);
+
+    void FormShow();
+    void btnAddOkClick();
+    void btnAddCanClick();
+
+private:
+    void createControls();
+
+    MovieEditor editor_;
+    Catalogue& catalogue_;
+    int slotsInUse_ = 0;
+
+    QGroupBox* GrpBoxGeneral = nullptr;
+    QLineEdit* edtAddMov = nullptr;
+    QLineEdit* edtAddMovieLength = nullptr;
+    QLineEdit* edtMovieSize = nullptr;
+    RadioGroup* radioParts = nullptr;
+    QWidget* btnMovieFileInfo = nullptr;
+    QPushButton* btnFileAnalyse = nullptr;
+    RadioGroup* radioRating = nullptr;
+    RadioGroup* radioGenre = nullptr;
+    QPlainTextEdit* memPersonal = nullptr;
+    RadioGroup* radioFormat = nullptr;
+    RadioGroup* radioQuality = nullptr;
+    QPushButton* btnAddOk = nullptr;
+    QPushButton* btnAddCan = nullptr;
+};
+
+}  // namespace reelcase

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+#include <QAbstractTableModel>
+
+#include "finding/NameSearch.h"
+
+namespace reelcase {
+
+// The search results as two columns, "Movie Name" and "Genre"; names are decoded only for
+// the rows on screen.
+class SearchResultModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    SearchResultModel(const std::vector<SearchRow>& rows, QObject* parent);
+
+    // The rows were replaced.
+    void reset();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const std::vector<SearchRow>& rows_;
+};
+
+}  // namespace reelcase
