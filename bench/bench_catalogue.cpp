@@ -6,10 +6,12 @@
 #include <QListView>
 #include <QTemporaryDir>
 
+#include <array>
 #include <random>
 
 #include "catalogue/CatalogueFile.h"
 #include "main_window/ReelcaseProgram.h"
+#include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
 
@@ -23,32 +25,40 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-// A full catalogue file in random name order, written once.
-QString fullCatalogueFile() {
-    static const QString path = [] {
-        const QString file = folder().filePath(QStringLiteral("full.rcb"));
-        std::mt19937 random(11);
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(CatalogueCapacity) * RecordSize);
-        for (int i = 0; i < CatalogueCapacity; ++i) {
-            std::string name =
-                "Movie " + std::to_string(random() % 1000000) + " " + std::to_string(i);
-            if (i % 3 == 0) {
-                name[0] = 'm';
-            }
-            bytes += recordBytes(Movie{name, "Drama", "DVD", "Nice", "A note.", 100, 3, 700});
-        }
-        writeBytes(file, bytes);
+// A catalogue file of count movies in random name order.
+QString catalogueFile(int count) {
+    const QString file = folder().filePath(QStringLiteral("movies%1.rcb").arg(count));
+    if (QFile::exists(file)) {
         return file;
-    }();
-    return path;
+    }
+    std::mt19937 random(11);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(count) * RecordSize);
+    static const std::array<const char*, 9> genres = {
+        "Action", "Thriller", "Comedy", "Drama", "Horror", "Family", "SF", "Anime", "Fantasy"};
+    for (int i = 0; i < count; ++i) {
+        std::string name = "Movie " + std::to_string(random() % 1000000) + " " + std::to_string(i);
+        if (i % 3 == 0) {
+            name[0] = 'm';
+        }
+        bytes += recordBytes(Movie{name, genres[static_cast<std::size_t>(i) % genres.size()], "DVD",
+                                   "Nice", "A note.", 100, 3, 700});
+    }
+    writeBytes(file, bytes);
+    return file;
+}
+
+QString fullCatalogueFile() {
+    return catalogueFile(CatalogueCapacity);
 }
 
 struct Program {
     Catalogue catalogue;
     FakeUserDialogs dialogs;
+    FakeMovieDialog movieDialog{catalogue, dialogs};
     MainWindowLogic logic{catalogue, dialogs};
     TfrmMain frmMain{logic};
+    Program() { logic.setMovieDialog(&movieDialog); }
 };
 
 void OpenFullCatalogueIntoEmptyWindow(benchmark::State& state) {
@@ -79,6 +89,43 @@ void WithFullCatalogue(benchmark::State& state, void (*command)(Program&)) {
     }
 }
 
+void AddMovie(benchmark::State& state) {
+    Program p;
+    p.frmMain.FormCreate(catalogueFile(CatalogueCapacity - 100));
+    int number = 0;
+    for (auto _ : state) {
+        p.movieDialog.sessions.push_back({{typed("Added " + std::to_string(number++))}});
+        p.logic.MenuAddNewMovieClick();
+    }
+    if (p.logic.list().size() != CatalogueCapacity - 100 + number) {
+        state.SkipWithError("a movie was not added");
+    }
+}
+
+void ModifyMovie(benchmark::State& state) {
+    WithFullCatalogue(state, [](Program& p) {
+        p.logic.selectEntry(p.logic.list().size() / 2);
+        p.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "99"; }}});
+        p.logic.MenuModifyaMovieClick();
+    });
+}
+
+void DeleteMovie(benchmark::State& state) {
+    WithFullCatalogue(state, [](Program& p) {
+        p.logic.selectEntry(p.logic.list().size() / 2);
+        p.dialogs.confirmAnswers.push_back(true);
+        p.logic.MenuDeleteMovieClick();
+    });
+}
+
+void FilterByGenre(benchmark::State& state) {
+    WithFullCatalogue(state, [](Program& p) { p.logic.filterChanged(FilterBox::Genre, 3); });
+}
+
+void SearchByName(benchmark::State& state) {
+    WithFullCatalogue(state, [](Program& p) { p.logic.btnSearchClick("12"); });
+}
+
 void SaveFullCatalogue(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
         p.catalogue.CurrentFileName = folder().filePath(QStringLiteral("saved.rcb"));
@@ -86,8 +133,16 @@ void SaveFullCatalogue(benchmark::State& state) {
     });
 }
 
+// A refresh that must rebuild the list: after a filter.
 void RefreshFullList(benchmark::State& state) {
-    WithFullCatalogue(state, [](Program& p) { p.logic.RefreshMovieList(); });
+    Program p;
+    p.frmMain.FormCreate(fullCatalogueFile());
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.logic.filterChanged(FilterBox::Genre, 3);
+        state.ResumeTiming();
+        p.logic.RefreshMovieList();
+    }
 }
 
 void ShowDetailsOfLastSlot(benchmark::State& state) {
@@ -115,6 +170,11 @@ long residentMegabytes() {
 
 BENCHMARK(OpenFullCatalogueIntoEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(SaveFullCatalogue)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(AddMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(ModifyMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(DeleteMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(FilterByGenre)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(SearchByName)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(RefreshFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(ShowDetailsOfLastSlot)->Unit(benchmark::kMillisecond)->Iterations(20);
 

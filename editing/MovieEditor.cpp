@@ -38,7 +38,8 @@ MovieForm MovieEditor::FormShow(const MovieForm& shownBefore) const {
     form.genre = indexOf(GenreNames, fieldText(r.Genre), shownBefore.genre);
     form.format = indexOf(FormatNames, fieldText(r.Format), shownBefore.format);
     form.rating = indexOf(RatingNames, fieldText(r.Rating), shownBefore.rating);
-    form.quality = r.Quality < 1 ? -1 : (r.Quality > QualityCount ? QualityCount - 1 : r.Quality - 1);
+    form.quality =
+        r.Quality < 1 ? -1 : (r.Quality > QualityCount ? QualityCount - 1 : r.Quality - 1);
     form.name = std::string(fieldText(r.Name));
     form.lengthText = std::to_string(r.Length);
     form.sizeText = std::to_string(r.Size);

@@ -29,7 +29,7 @@ inline constexpr int MaxPersonalInfo = 200;
 // The dialog's logic: what it shows and what OK checks and writes. The dialog always edits
 // the slot numbered MovieCount.
 class MovieEditor {
-public:
+  public:
     MovieEditor(Catalogue& catalogue, UserDialogs& dialogs);
 
     // The form as the dialog shows it: empty with the default choices to add, the edit slot's
@@ -41,14 +41,14 @@ public:
     // modifying, slotsInUse is the real number of slots in use, for the name check.
     bool btnAddOkClick(const MovieForm& form, int slotsInUse);
 
-private:
+  private:
     Catalogue& catalogue_;
     UserDialogs& dialogs_;
 };
 
 // The add/modify dialog as the editing commands see it.
 class MovieDialog {
-public:
+  public:
     virtual ~MovieDialog() = default;
     // Shows the dialog modally; true when it was closed with OK (the edit slot written).
     virtual bool ShowMovieDialog(int slotsInUse) = 0;

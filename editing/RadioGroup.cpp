@@ -10,7 +10,7 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
                        QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 2, 4, 2);
+    grid->setContentsMargins(6, 8, 4, 1);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     const auto count = static_cast<int>(items.size());
@@ -22,7 +22,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     }
 }
 
-int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
+int RadioGroup::itemIndex() const {
+    return buttons_->checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (QAbstractButton* button = buttons_->button(index)) {

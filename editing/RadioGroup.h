@@ -11,13 +11,13 @@ namespace reelcase {
 // selected item may also be none (-1).
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
 
     int itemIndex() const;
     void setItemIndex(int index);
 
-private:
+  private:
     QButtonGroup* buttons_;
 };
 

@@ -1,5 +1,6 @@
 #include "editing/untAddModifyMovie.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,8 +45,8 @@ QLineEdit* edit(const char* name, QWidget* parent, const QRect& place, const QSt
     return e;
 }
 
-RadioGroup* group(const char* name, const QString& caption, const QStringList& items,
-                  int columns, QWidget* parent, const QRect& place, const QString& hint) {
+RadioGroup* group(const char* name, const QString& caption, const QStringList& items, int columns,
+                  QWidget* parent, const QRect& place, const QString& hint) {
     auto* g = new RadioGroup(caption, items, columns, parent);
     g->setObjectName(QLatin1String(name));
     g->setGeometry(place);
@@ -73,6 +74,11 @@ TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add a new Movie!"));
     setFixedSize(368, 358);
+    // Captions sit on the frame line, as the designed group heights assume.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0 2px; }"));
     createControls();
     connect(btnAddOk, &QPushButton::clicked, this, &TfrmAdd::btnAddOkClick);
     connect(btnAddCan, &QPushButton::clicked, this, &TfrmAdd::btnAddCanClick);
@@ -97,11 +103,15 @@ void TfrmAdd::createControls() {
     label(QStringLiteral("MB"), GrpBoxGeneral, 184, 84);
     edtMovieSize = edit("edtMovieSize", GrpBoxGeneral, {120, 80, 57, 25},
                         QStringLiteral("Enter here the size of the Movie!"));
-    radioParts = group("radioParts", QStringLiteral("Number of Parts"),
-                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3,
-                       GrpBoxGeneral, {254, 48, 91, 31},
-                       QStringLiteral("Select here how many parts you want to analyse!"));
+    radioParts =
+        group("radioParts", QStringLiteral("Number of Parts"),
+              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3, GrpBoxGeneral,
+              {254, 48, 91, 31}, QStringLiteral("Select here how many parts you want to analyse!"));
     radioParts->setItemIndex(0);
+    if (auto* grid = qobject_cast<QGridLayout*>(radioParts->layout())) {
+        grid->setContentsMargins(3, 8, 0, 1);  // three items in 91 pixels
+        grid->setHorizontalSpacing(0);
+    }
     btnMovieFileInfo = new QWidget(GrpBoxGeneral);
     btnMovieFileInfo->setObjectName(QStringLiteral("btnMovieFileInfo"));
     btnMovieFileInfo->setGeometry(229, 80, 29, 25);
@@ -112,9 +122,9 @@ void TfrmAdd::createControls() {
     btnFileAnalyse->setToolTip(QStringLiteral("To analyse a Movie click here!"));
     btnFileAnalyse->setAutoDefault(false);
 
-    radioRating = group("radioRating", QStringLiteral("Rating"), itemsOf(RatingNames), 3, this,
-                        {8, 112, 353, 57},
-                        QStringLiteral("Select here your rating about this Movie!"));
+    radioRating =
+        group("radioRating", QStringLiteral("Rating"), itemsOf(RatingNames), 3, this,
+              {8, 112, 353, 57}, QStringLiteral("Select here your rating about this Movie!"));
     radioGenre = group("radioGenre", QStringLiteral("Genre"), itemsOf(GenreNames), 1, this,
                        {8, 168, 89, 185}, QStringLiteral("Select here the genre of the Movie!"));
     QLabel* info = label(QStringLiteral("Add some personal info here:"), this, 152, 176);
@@ -126,16 +136,16 @@ void TfrmAdd::createControls() {
     memPersonal->setFont(pixelFont(QStringLiteral("Courier New"), 15));
     memPersonal->setToolTip(QStringLiteral("Enter here some personal info about this Movie!"));
     memPersonal->setTabChangesFocus(true);
-    radioFormat = group("radioFormat", QStringLiteral("Movie Format "), itemsOf(FormatNames), 5,
-                        this, {104, 256, 257, 33},
-                        QStringLiteral("Select here the format of the Movie!"));
+    radioFormat =
+        group("radioFormat", QStringLiteral("Movie Format "), itemsOf(FormatNames), 5, this,
+              {104, 256, 257, 33}, QStringLiteral("Select here the format of the Movie!"));
     QStringList qualities;
     for (int q = 1; q <= QualityCount; ++q) {
         qualities << QString::number(q);
     }
-    radioQuality = group("radioQuality", QStringLiteral("Quality of the Movie"), qualities, 5, this,
-                         {104, 288, 257, 33},
-                         QStringLiteral("Select here the quality-factor of the Movie!"));
+    radioQuality =
+        group("radioQuality", QStringLiteral("Quality of the Movie"), qualities, 5, this,
+              {104, 288, 257, 33}, QStringLiteral("Select here the quality-factor of the Movie!"));
 
     btnAddOk = new QPushButton(QStringLiteral("OK"), this);
     btnAddOk->setObjectName(QStringLiteral("btnAddOk"));
@@ -207,6 +217,8 @@ void TfrmAdd::btnAddOkClick() {
     }
 }
 
-void TfrmAdd::btnAddCanClick() { reject(); }
+void TfrmAdd::btnAddCanClick() {
+    reject();
+}
 
 }  // namespace reelcase

@@ -18,7 +18,7 @@ class RadioGroup;
 // what OK checks and writes is MovieEditor's.
 class TfrmAdd : public QDialog, public MovieDialog {
     Q_OBJECT
-public:
+  public:
     TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     bool ShowMovieDialog(int slotsInUse) override;
@@ -31,7 +31,7 @@ public:
     void btnAddOkClick();
     void btnAddCanClick();
 
-private:
+  private:
     void createControls();
 
     MovieEditor editor_;

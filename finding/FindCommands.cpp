@@ -7,10 +7,18 @@ void MainWindowLogic::filterChanged(FilterBox box, int index) {
     const FilterChoice all;
     filters_ = all;
     switch (box) {
-        case FilterBox::Genre: filters_.genre = index; break;
-        case FilterBox::Rating: filters_.rating = index; break;
-        case FilterBox::Format: filters_.format = index; break;
-        case FilterBox::Quality: filters_.quality = index; break;
+        case FilterBox::Genre:
+            filters_.genre = index;
+            break;
+        case FilterBox::Rating:
+            filters_.rating = index;
+            break;
+        case FilterBox::Format:
+            filters_.format = index;
+            break;
+        case FilterBox::Quality:
+            filters_.quality = index;
+            break;
     }
     list_.clear();
     fullListing_ = false;

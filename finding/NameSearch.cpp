@@ -6,7 +6,9 @@
 namespace reelcase {
 
 namespace {
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 }  // namespace
 
 bool nameContains(std::string_view name, std::string_view text) {

@@ -9,11 +9,11 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -391,7 +391,9 @@ void TfrmMain::MenuSaveAsDatabaseClick() {
     showState();
 }
 
-void TfrmMain::MenuExitClick() { close(); }
+void TfrmMain::MenuExitClick() {
+    close();
+}
 
 void TfrmMain::MenuAddNewMovieClick() {
     logic_.MenuAddNewMovieClick();
@@ -439,7 +441,9 @@ void TfrmMain::btnClearSearchClick() {
     showState();
 }
 
-void TfrmMain::edtMovieClick() { edtMovie->selectAll(); }
+void TfrmMain::edtMovieClick() {
+    edtMovie->selectAll();
+}
 
 void TfrmMain::lstvwMovieSearchClick() {
     const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();

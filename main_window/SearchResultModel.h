@@ -12,7 +12,7 @@ namespace reelcase {
 // the rows on screen.
 class SearchResultModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     SearchResultModel(const std::vector<SearchRow>& rows, QObject* parent);
 
     // The rows were replaced.
@@ -23,7 +23,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+  private:
     const std::vector<SearchRow>& rows_;
 };
 

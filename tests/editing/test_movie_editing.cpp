@@ -48,12 +48,14 @@ struct Fixture {
 
 class MovieEditingTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void wholeNumbers_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<int>("value");
-        const auto yes = [](const char* t, int v) { QTest::newRow(t) << QString::fromLatin1(t) << true << v; };
+        const auto yes = [](const char* t, int v) {
+            QTest::newRow(t) << QString::fromLatin1(t) << true << v;
+        };
         const auto no = [](const char* name, const char* t) {
             QTest::newRow(name) << QString::fromLatin1(t) << false << 0;
         };
@@ -132,17 +134,30 @@ private Q_SLOTS:
         Fixture f;
         f.add({
             [](MovieForm& m) { m.personalInfo = std::string(199, 'x') + "\r\n"; },
-            [](MovieForm& m) { m.personalInfo = std::string(200, 'x'); m.genre = -1; },
+            [](MovieForm& m) {
+                m.personalInfo = std::string(200, 'x');
+                m.genre = -1;
+            },
             [](MovieForm& m) { m.genre = 1; },
             [](MovieForm& m) { m.name = "  "; },
-            [](MovieForm& m) { m.lengthText = "90 "; m.sizeText = "5"; },
-            [](MovieForm& m) { m.lengthText = "90"; m.sizeText = "1.5"; },
-            [](MovieForm& m) { m.lengthText = ""; m.sizeText = "5"; },
+            [](MovieForm& m) {
+                m.lengthText = "90 ";
+                m.sizeText = "5";
+            },
+            [](MovieForm& m) {
+                m.lengthText = "90";
+                m.sizeText = "1.5";
+            },
+            [](MovieForm& m) {
+                m.lengthText = "";
+                m.sizeText = "5";
+            },
             [](MovieForm& m) { m.lengthText = "0"; },
         });
-        QCOMPARE(f.dialogs.texts(),
-                 (QStringList{QStringLiteral("The Personal Info Must Be Shorter Then 200 Characters"),
-                              kFillIn, kFillIn, kFillIn, kInvalid, kInvalid, kFillIn}));
+        QCOMPARE(
+            f.dialogs.texts(),
+            (QStringList{QStringLiteral("The Personal Info Must Be Shorter Then 200 Characters"),
+                         kFillIn, kFillIn, kFillIn, kInvalid, kInvalid, kFillIn}));
         QCOMPARE(fieldText(f.catalogue.slot(1).Name), std::string_view("  "));
         QCOMPARE(fieldText(f.catalogue.slot(1).PersonalInfo).size(), std::size_t{200});
         QCOMPARE(fieldText(f.catalogue.slot(1).Genre), std::string_view("Thriller"));
@@ -203,7 +218,7 @@ private Q_SLOTS:
         const MovieForm& shown = f.movieDialog.shownForms.at(0);
         QCOMPARE(shown.format, 4);
         QCOMPARE(shown.rating, 5);
-        QCOMPARE(shown.genre, -1);   // a foreign genre keeps what was shown before: nothing
+        QCOMPARE(shown.genre, -1);    // a foreign genre keeps what was shown before: nothing
         QCOMPARE(shown.quality, -1);  // a stored 0 selects no quality
         QCOMPARE(f.dialogs.texts(), QStringList{kFillIn});
         QCOMPARE(fieldText(c.slot(1).Genre), std::string_view("Western"));  // nothing written

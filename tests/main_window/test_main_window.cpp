@@ -100,6 +100,42 @@ class MainWindowTest : public QObject {
         QVERIFY(w.control<QLineEdit>("edtMovie")->hasFocus() || !w.frmMain.isVisible());
     }
 
+    void filterBoxesFilterOnlyOnTheUsersPick() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        auto* list = w.control<QListView>("lbxMovie");
+        auto* genre = w.control<QComboBox>("comboGenreList");
+        genre->setCurrentIndex(3);
+        QCOMPARE(list->model()->rowCount(), 10);
+        Q_EMIT genre->activated(3);  // Drama
+        QCOMPARE(list->model()->rowCount(), 2);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Harbour Lights"));
+        auto* format = w.control<QComboBox>("comboFormat");
+        format->setCurrentIndex(4);
+        Q_EMIT format->activated(4);  // RM, whatever the genre
+        QCOMPARE(list->model()->rowCount(), 1);
+        QCOMPARE(genre->currentIndex(), 9);
+    }
+
+    void enterInTheSearchBoxSearchesAndSelectsTheText() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        auto* search = w.control<QLineEdit>("edtMovie");
+        search->setFocus();
+        QTest::keyClicks(search, QStringLiteral("star"));
+        QTest::keyClick(search, Qt::Key_Return);
+        auto* results = w.control<QTreeView>("lstvwMovieSearch");
+        QCOMPARE(results->model()->rowCount(), 3);
+        QCOMPARE(results->model()->index(1, 0).data().toString(), QStringLiteral("LUCKY STAR"));
+        QCOMPARE(results->model()->index(1, 1).data().toString(), QStringLiteral("Action"));
+        QCOMPARE(search->selectedText(), QStringLiteral("star"));
+        QTest::mouseClick(w.control<QPushButton>("btnClearSearch"), Qt::LeftButton);
+        QCOMPARE(results->model()->rowCount(), 0);
+        QVERIFY(search->text().isEmpty());
+    }
+
     void hoverMakesSearchCaptionsBoldUntilTheBackground() {
         Window w;
         w.frmMain.FormCreate({});

@@ -12,7 +12,7 @@ namespace reelcase::test {
 // starts from what the real dialog would show, applies the session's edits one after another
 // pressing OK after each (so a refused entry can be corrected), then cancels if none passed.
 class FakeMovieDialog : public MovieDialog {
-public:
+  public:
     using Edit = std::function<void(MovieForm&)>;
     struct Session {
         std::vector<Edit> edits;
@@ -41,7 +41,7 @@ public:
         return false;
     }
 
-private:
+  private:
     MovieEditor editor_;
     MovieForm lastForm_;
 };

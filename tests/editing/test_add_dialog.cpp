@@ -1,0 +1,114 @@
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "editing/untAddModifyMovie.h"
+#include "support/FakeUserDialogs.h"
+#include "support/ModalDriver.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+class AddDialogTest : public QObject {
+    Q_OBJECT
+
+    struct Dialog {
+        Catalogue catalogue;
+        FakeUserDialogs dialogs;
+        TfrmAdd frmAdd{catalogue, dialogs};
+        template <typename T>
+        T* control(const char* name) {
+            return frmAdd.findChild<T*>(QLatin1String(name));
+        }
+        QString checkedIn(const char* group) {
+            for (auto* b : control<QGroupBox>(group)->findChildren<QRadioButton*>()) {
+                if (b->isChecked()) {
+                    return b->text();
+                }
+            }
+            return {};
+        }
+    };
+
+  private Q_SLOTS:
+    void enterPressesOkExceptInTheNote() {
+        Dialog d;
+        d.catalogue.MovieCount = 1;
+        QString caption;
+        QString shownGenre;
+        whenModalOpens([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            shownGenre = d.checkedIn("radioGenre");
+            QTest::keyClicks(d.control<QLineEdit>("edtAddMov"), QStringLiteral("Heat"));
+            QTest::keyClicks(d.control<QLineEdit>("edtAddMovieLength"), QStringLiteral("170"));
+            QTest::keyClicks(d.control<QLineEdit>("edtMovieSize"), QStringLiteral("$2BC"));
+            auto* note = d.control<QPlainTextEdit>("memPersonal");
+            note->setFocus();
+            QTest::keyClicks(note, QStringLiteral("one"));
+            QTest::keyClick(note, Qt::Key_Return);  // a new line, not OK
+            QTest::keyClicks(note, QStringLiteral("two"));
+            QVERIFY(modal->isVisible());
+            QTest::keyClick(d.control<QLineEdit>("edtAddMov"), Qt::Key_Return);
+        });
+        QVERIFY(d.frmAdd.ShowMovieDialog(0));
+        QCOMPARE(caption, QStringLiteral("Add a new Movie!"));
+        QCOMPARE(shownGenre, QStringLiteral("Action"));
+        const MovieRecord& r = d.catalogue.slot(1);
+        QCOMPARE(fieldText(r.Name), std::string_view("Heat"));
+        QCOMPARE(fieldText(r.PersonalInfo), std::string_view("one\r\ntwo"));
+        QCOMPARE(r.Size, 700);
+        QCOMPARE(r.Quality, 3);
+        QCOMPARE(fieldText(r.Rating), std::string_view("Normal"));
+    }
+
+    void modifyShowsTheMovieAndEscapeCancels() {
+        Dialog d;
+        appendMovie(d.catalogue,
+                    {"Old Name", "Horror", "RM", "Perfect Movie", "a\r\nb", 95, 2, 350});
+        d.catalogue.ModifyMode = true;
+        QString caption, name, selected, format, rating, quality, note;
+        whenModalOpens([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            name = d.control<QLineEdit>("edtAddMov")->selectedText();
+            format = d.checkedIn("radioFormat");
+            rating = d.checkedIn("radioRating");
+            quality = d.checkedIn("radioQuality");
+            note = d.control<QPlainTextEdit>("memPersonal")->toPlainText();
+            d.control<QLineEdit>("edtAddMov")->setText(QStringLiteral("Changed"));
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        QVERIFY(!d.frmAdd.ShowMovieDialog(1));
+        QCOMPARE(caption, QStringLiteral("Modify a Movie!"));
+        QCOMPARE(name, QStringLiteral("Old Name"));
+        QCOMPARE(format, QStringLiteral("RM"));
+        QCOMPARE(rating, QStringLiteral("Perfect Movie"));
+        QCOMPARE(quality, QStringLiteral("2"));
+        QCOMPARE(note, QStringLiteral("a\nb"));
+        QCOMPARE(fieldText(d.catalogue.slot(1).Name), std::string_view("Old Name"));
+    }
+
+    void refusedEntryKeepsTheDialogOpen() {
+        Dialog d;
+        d.catalogue.MovieCount = 1;
+        bool stillOpen = false;
+        whenModalOpens([&](QWidget* modal) {
+            d.control<QLineEdit>("edtAddMov")->setText(QStringLiteral("X"));
+            d.control<QLineEdit>("edtAddMovieLength")->setText(QStringLiteral("1.5"));
+            d.control<QLineEdit>("edtMovieSize")->setText(QStringLiteral("1"));
+            d.control<QPushButton>("btnAddOk")->click();
+            stillOpen = modal->isVisible();
+            d.control<QPushButton>("btnAddCan")->click();
+        });
+        QVERIFY(!d.frmAdd.ShowMovieDialog(0));
+        QVERIFY(stillOpen);
+        QCOMPARE(d.dialogs.texts(), QStringList{QStringLiteral("Your Input Is Not Valid!")});
+        QVERIFY(nameOf(d.catalogue.slot(1)).empty());
+    }
+};
+
+QTEST_MAIN(AddDialogTest)
+#include "test_add_dialog.moc"
