@@ -31,7 +31,7 @@ class ReadOnlyFile {
             ::close(fd_);
         }
     }
-    int fd() const { return fd_; }
+    [[nodiscard]] int fd() const { return fd_; }
 
   private:
     int fd_;

@@ -89,7 +89,7 @@ constexpr Weights makeWeights() {
     for (int b = 'a'; b <= 'z'; ++b) {
         const auto weight = static_cast<std::uint8_t>(letterBase + (b - 'a'));
         w.primary[static_cast<std::size_t>(b)] = weight;
-        w.primary[static_cast<std::size_t>(b - 'a' + 'A')] = weight;
+        w.primary[static_cast<std::size_t>(b) - 'a' + 'A'] = weight;
     }
     auto place = [&](const Letter& l) {
         w.primary[l.byte] = static_cast<std::uint8_t>(letterBase + (l.base - 'a'));

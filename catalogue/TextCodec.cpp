@@ -21,7 +21,7 @@ std::string toCatalogueText(const QString& text) {
         // The code page is single-byte: the converter writes exactly one byte per code point,
         // so the unmappable ones can be found by position and shown as "?".
         qsizetype i = 0;
-        for (auto it = text.cbegin(); it != text.cend() && i < encoded.size(); ++it, ++i) {
+        for (const auto* it = text.cbegin(); it != text.cend() && i < encoded.size(); ++it, ++i) {
             const bool pair = it->isHighSurrogate() && (it + 1) != text.cend();
             if (encoded[i] == kSubstitute && it->unicode() != 0x1A) {
                 encoded[i] = '?';

@@ -225,7 +225,7 @@ void TfrmMain::createToolbar() {
 }
 
 void TfrmMain::createMenus() {
-    const auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+    const auto item = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
