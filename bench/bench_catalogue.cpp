@@ -57,7 +57,8 @@ struct Program {
     FakeUserDialogs dialogs;
     FakeMovieDialog movieDialog{catalogue, dialogs};
     MainWindowLogic logic{catalogue, dialogs};
-    TfrmMain frmMain{logic};
+    AppearanceChoices choices;
+    TfrmMain frmMain{logic, choices};
     Program() { logic.setMovieDialog(&movieDialog); }
 };
 

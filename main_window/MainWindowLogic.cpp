@@ -1,6 +1,7 @@
 #include "main_window/MainWindowLogic.h"
 
 #include "main_window/DetailsText.h"
+#include "settings/StoredSettings.h"
 
 namespace reelcase {
 
@@ -23,7 +24,34 @@ void MainWindowLogic::FormCreate(const QString& firstArgument) {
         catalogue_.PendingFileName = firstArgument;
         catalogue_.OpenPending = true;
         MenuOpenDatabaseClick();
+        return;
     }
+    const QString last = settings_ != nullptr ? lastFileToReopen(*settings_, dialogs_) : QString();
+    if (!last.isEmpty()) {
+        catalogue_.CurrentFileName = last;
+        catalogue_.PendingFileName = last;
+        catalogue_.OpenPending = true;
+        MenuOpenDatabaseClick();
+    }
+}
+
+bool MainWindowLogic::FormCloseQuery() {
+    if (settings_ != nullptr) {
+        rememberLastFile(*settings_, dialogs_, catalogue_.CurrentFileName);
+    }
+    if (catalogue_.UnsavedChanges && !list_.empty()) {
+        switch (dialogs_.confirmWithCancel(QStringLiteral("Exiting, Do You Want To Save First!"))) {
+            case Answer::Yes:
+                MenuSaveDatabaseClick();
+                return !catalogue_.UnsavedChanges;
+            case Answer::No:
+                return true;
+            case Answer::Cancel:
+                return false;
+        }
+    }
+    const bool ask = settings_ == nullptr || asksBeforeQuitting(*settings_, dialogs_);
+    return !ask || dialogs_.confirm(QStringLiteral("Do You Really Want To Exit!"));
 }
 
 bool MainWindowLogic::takeSelectSearchTextRequest() {

@@ -13,6 +13,7 @@
 #include "finding/CategoryFilter.h"
 #include "finding/NameSearch.h"
 #include "platform/UserDialogs.h"
+#include "settings/RegistryBackend.h"
 
 namespace reelcase {
 
@@ -55,7 +56,13 @@ class MainWindowLogic {
     // date before the command's next dialog appears.
     void setStateListener(std::function<void()> listener) { stateListener_ = std::move(listener); }
 
+    // The settings store; without one nothing is reopened and the quit question is asked.
+    void setSettings(RegistryBackend* settings) { settings_ = settings; }
+
     void FormCreate(const QString& firstArgument);
+    // Whether the main window may close: remembers the last file, offers to save unsaved
+    // changes, or asks before quitting.
+    bool FormCloseQuery();
     void RefreshMovieList();
     // The user selected the list entry at position (-1: none); shows its details.
     void selectEntry(int position);
@@ -106,6 +113,7 @@ class MainWindowLogic {
     std::vector<SearchRow> searchRows_;
     int searchRevision_ = 0;
     MovieDialog* movieDialog_ = nullptr;
+    RegistryBackend* settings_ = nullptr;
     // True while the list holds exactly what RefreshMovieList would put in it: adding,
     // deleting and opening keep that so; filters, Modify and New do not. Refreshing such a
     // list only resets the filters, the selection and the details.

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -72,7 +73,8 @@ QStringList itemsOf(const auto& vocabulary) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(MainWindowLogic& logic, QWidget* parent) : QMainWindow(parent), logic_(logic) {
+TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* parent)
+    : QMainWindow(parent), logic_(logic), choices_(choices) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
     setWindowIcon(programIcon());
@@ -107,7 +109,8 @@ void TfrmMain::createControls() {
     imgBackground->setObjectName(QStringLiteral("imgBackground"));
     imgBackground->setGeometry(0, 24, 580, 441);
     imgBackground->setScaledContents(true);
-    imgBackground->setPixmap(rampPixmap(kBlueSkin, 225));
+    background_ = rampPixmap(kBlueSkin, 225);
+    imgBackground->setPixmap(background_);
     imgBackground->setMouseTracking(true);
     imgBackground->installEventFilter(this);
 
@@ -287,6 +290,7 @@ void TfrmMain::connectHandlers() {
     connect(MenuSaveDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveDatabaseClick);
     connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
     connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
+    connect(MenuPreferences, &QAction::triggered, this, &TfrmMain::MenuPreferencesClick);
     connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
     connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
     connect(PrintDatabaseToolbutton, &QToolButton::clicked, MenuPrintList, &QAction::trigger);
@@ -309,7 +313,39 @@ void TfrmMain::connectHandlers() {
 }
 
 void TfrmMain::FormCreate(const QString& firstArgument) {
+    choices_.SelectedSkin = &background_;
     logic_.FormCreate(firstArgument);
+    showState();
+}
+
+void TfrmMain::MenuPreferencesClick() {
+    if (frmPreferences_ == nullptr) {
+        return;
+    }
+    const QPixmap* remembered = choices_.SelectedSkin;
+    if (choices_.SelectedSkin != nullptr) {
+        choices_.SelectedSkin = &background_;
+    }
+    if (!frmPreferences_->ShowPreferences()) {
+        choices_.SelectedSkin = remembered;
+        return;
+    }
+    // A copy: the thumbnail stays the preferences window's own.
+    background_ = choices_.SelectedSkin != nullptr ? QPixmap(*choices_.SelectedSkin) : QPixmap();
+    choices_.SelectedSkin = choices_.SelectedSkin != nullptr ? &background_ : nullptr;
+    imgBackground->setPixmap(background_);
+    imgBackground->setVisible(!background_.isNull());
+    if (choices_.SelectedFont) {
+        lbxMovie->setFont(*choices_.SelectedFont);
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (logic_.FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
     showState();
 }
 

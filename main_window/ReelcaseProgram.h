@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "main_window/MainWindowLogic.h"
+#include "settings/untReelcasePreferences.h"
 
 class QAction;
 class QComboBox;
@@ -26,13 +27,16 @@ class SearchResultModel;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TfrmMain(MainWindowLogic& logic, QWidget* parent = nullptr);
+    TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* parent = nullptr);
     ~TfrmMain() override;
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
     // Runs once after creation, before the window is shown.
     void FormCreate(const QString& firstArgument);
+    // The preferences window, created after the main window.
+    void setPreferencesWindow(TfrmPreferences* window) { frmPreferences_ = window; }
+    void MenuPreferencesClick();
 
     // The client area (below the menu) at the designed size.
     static constexpr int DesignClientWidth = 580;
@@ -41,6 +45,7 @@ class TfrmMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void createControls();
@@ -74,6 +79,9 @@ class TfrmMain : public QMainWindow {
     void btnClearSearchMouseMove();
 
     MainWindowLogic& logic_;
+    AppearanceChoices& choices_;
+    TfrmPreferences* frmPreferences_ = nullptr;
+    QPixmap background_;  // the picture imgBackground shows, or none
     MovieListModel* listModel_ = nullptr;
     bool showingState_ = false;
     std::string shownDetails_;

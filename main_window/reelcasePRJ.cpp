@@ -6,6 +6,8 @@
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/QtUserDialogs.h"
+#include "settings/RegistryBackend.h"
+#include "settings/untReelcasePreferences.h"
 
 namespace {
 
@@ -29,14 +31,22 @@ int main(int argc, char* argv[]) {
 
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;
+    reelcase::FileRegistryBackend settings;
+    reelcase::AppearanceChoices choices;
     reelcase::MainWindowLogic logic(catalogue, dialogs);
-    reelcase::TfrmMain frmMain(logic);
-    dialogs.setParentWindow(&frmMain);
-    reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
-    logic.setMovieDialog(&frmAdd);
+    logic.setSettings(&settings);
 
+    // The windows, in their order; the main window's creation runs before the others exist.
+    reelcase::TfrmMain frmMain(logic, choices);
+    dialogs.setParentWindow(&frmMain);
     const QStringList arguments = QApplication::arguments();
     frmMain.FormCreate(arguments.size() > 1 ? arguments.at(1) : QString());
+    reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
+    logic.setMovieDialog(&frmAdd);
+    reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
+                                             QApplication::applicationFilePath(), &frmMain);
+    frmMain.setPreferencesWindow(&frmPreferences);
+
     frmMain.show();
     return QApplication::exec();
 }

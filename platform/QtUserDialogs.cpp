@@ -1,6 +1,8 @@
 #include "platform/QtUserDialogs.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -96,6 +98,26 @@ std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& 
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace reelcase
+
+namespace reelcase {
+
+bool QtUserDialogs::chooseFont(QFont& font) {
+    QFontDialog dialog(font, parent_);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // Face, style and size only: no effects.
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (group->title().contains(QStringLiteral("Effects"))) {
+            group->hide();
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    font = dialog.selectedFont();
+    return true;
 }
 
 }  // namespace reelcase

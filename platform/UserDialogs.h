@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QFont;
+
 namespace reelcase {
 
 enum class Answer { Yes, No, Cancel };
@@ -32,6 +34,9 @@ class UserDialogs {
     virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
     // Asks before an existing file is replaced.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
+    // The font dialog, offering face, style and size only; starts at font and, when the user
+    // accepts, leaves the choice in it and returns true.
+    virtual bool chooseFont(QFont& font) = 0;
 };
 
 }  // namespace reelcase

@@ -5,6 +5,7 @@ Run as: xvfb-run -a dbus-run-session -- e2e_main_window.py PROGRAM CATALOGUE NAM
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -42,7 +43,9 @@ def main() -> int:
     bus = subprocess.Popen([launcher, "--launch-immediately"]) if launcher else None
     time.sleep(1)
     wait_for_display()
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    config = tempfile.mkdtemp(prefix="reelcase-e2e-")  # never the user's own settings
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+               XDG_CONFIG_HOME=config)
     app = subprocess.Popen([program, catalogue], env=env)
     try:
         window = None

@@ -23,7 +23,8 @@ class MainWindowTest : public QObject {
         Catalogue catalogue;
         FakeUserDialogs dialogs;
         MainWindowLogic logic{catalogue, dialogs};
-        TfrmMain frmMain{logic};
+        AppearanceChoices choices;
+        TfrmMain frmMain{logic, choices};
         template <typename T>
         T* control(const char* name) {
             return frmMain.findChild<T*>(QLatin1String(name));

@@ -16,7 +16,15 @@ namespace reelcase::test {
 // unexpected question (an empty queue) counts as a failure the test can check.
 class FakeUserDialogs : public UserDialogs {
   public:
-    enum class Kind { Message, Confirm, ConfirmWithCancel, Error, OpenDialog, SaveDialog };
+    enum class Kind {
+        Message,
+        Confirm,
+        ConfirmWithCancel,
+        Error,
+        OpenDialog,
+        SaveDialog,
+        FontDialog
+    };
     struct Shown {
         Kind kind;
         QString text;
@@ -25,6 +33,8 @@ class FakeUserDialogs : public UserDialogs {
     std::deque<bool> confirmAnswers;
     std::deque<Answer> cancelAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    // Each changes the offered font as the user would and says whether OK was pressed.
+    std::deque<std::function<bool(QFont&)>> fontAnswers;
     std::vector<Shown> shown;
     std::vector<FileDialogRequest> fileRequests;
     int unexpected = 0;
@@ -50,6 +60,17 @@ class FakeUserDialogs : public UserDialogs {
         record(Kind::SaveDialog, {});
         fileRequests.push_back(request);
         return take(fileAnswers, std::optional<QString>{});
+    }
+
+    bool chooseFont(QFont& font) override {
+        record(Kind::FontDialog, {});
+        if (fontAnswers.empty()) {
+            ++unexpected;
+            return false;
+        }
+        const auto answer = fontAnswers.front();
+        fontAnswers.pop_front();
+        return answer(font);
     }
 
     // The texts of the messages and errors shown, in order.

@@ -1,0 +1,180 @@
+#include "settings/KeyTree.h"
+
+#include <QList>
+
+namespace reelcase {
+
+namespace {
+
+QString quoted(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"')) {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (c == QLatin1Char('\n')) {
+            out += QStringLiteral("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            out += QStringLiteral("\\r");
+        } else {
+            out += c;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+// Reads a quoted text at pos; returns it and moves pos past the closing quote.
+std::optional<QString> unquote(const QString& line, qsizetype& pos) {
+    if (pos >= line.size() || line[pos] != QLatin1Char('"')) {
+        return std::nullopt;
+    }
+    QString text;
+    for (++pos; pos < line.size(); ++pos) {
+        const QChar c = line[pos];
+        if (c == QLatin1Char('"')) {
+            ++pos;
+            return text;
+        }
+        if (c == QLatin1Char('\\') && pos + 1 < line.size()) {
+            const QChar next = line[++pos];
+            text += next == QLatin1Char('n')   ? QChar(QLatin1Char('\n'))
+                    : next == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
+                                               : next;
+        } else {
+            text += c;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString KeyTree::normalised(const QString& path) {
+    QString p = path;
+    while (p.startsWith(QLatin1Char('\\'))) {
+        p.remove(0, 1);
+    }
+    while (p.endsWith(QLatin1Char('\\'))) {
+        p.chop(1);
+    }
+    return p;
+}
+
+KeyTree KeyTree::parse(const QByteArray& text) {
+    KeyTree tree;
+    QString key;
+    bool inKey = false;
+    const QList<QByteArray> lines = text.split('\n');
+    for (const QByteArray& raw : lines) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            key = normalised(line.mid(1, line.size() - 2));
+            inKey = !key.isEmpty();
+            if (inKey) {
+                tree.createKey(key);
+            }
+            continue;
+        }
+        if (!inKey || line.isEmpty() || line.startsWith(QLatin1Char(';'))) {
+            continue;
+        }
+        qsizetype pos = 0;
+        QString name;
+        if (line.startsWith(QLatin1Char('@'))) {
+            pos = 1;
+        } else {
+            const auto n = unquote(line, pos);
+            if (!n) {
+                continue;
+            }
+            name = *n;
+        }
+        if (pos >= line.size() || line[pos] != QLatin1Char('=')) {
+            continue;
+        }
+        ++pos;
+        if (pos < line.size() && line[pos] == QLatin1Char('"')) {
+            if (const auto data = unquote(line, pos)) {
+                tree.setText(key, name, *data);
+            }
+        } else {
+            tree.setOther(key, name, line.mid(pos));
+        }
+    }
+    return tree;
+}
+
+QByteArray KeyTree::serialise(const QString& title) const {
+    QString out = QStringLiteral("; ") + title + QLatin1Char('\n');
+    for (const auto& [lower, key] : keys_) {
+        out += QStringLiteral("\n[") + key.path + QStringLiteral("]\n");
+        for (const auto& [lowerName, v] : key.values) {
+            out += v.name.isEmpty() ? QStringLiteral("@") : quoted(v.name);
+            out += QLatin1Char('=');
+            out += v.isText ? quoted(v.data) : v.data;
+            out += QLatin1Char('\n');
+        }
+    }
+    return out.toUtf8();
+}
+
+bool KeyTree::hasKey(const QString& path) const {
+    return keys_.count(normalised(path).toLower()) != 0;
+}
+
+void KeyTree::createKey(const QString& path) {
+    const QString p = normalised(path);
+    if (p.isEmpty()) {
+        return;
+    }
+    const qsizetype slash = p.lastIndexOf(QLatin1Char('\\'));
+    if (slash > 0) {
+        createKey(p.left(slash));
+    }
+    keys_.try_emplace(p.toLower(), Key{p, {}});
+}
+
+bool KeyTree::deleteTree(const QString& path) {
+    const QString p = normalised(path).toLower();
+    if (p.isEmpty()) {
+        return false;
+    }
+    bool removed = false;
+    for (auto it = keys_.begin(); it != keys_.end();) {
+        if (it->first == p || it->first.startsWith(p + QLatin1Char('\\'))) {
+            it = keys_.erase(it);
+            removed = true;
+        } else {
+            ++it;
+        }
+    }
+    return removed;
+}
+
+std::optional<KeyTree::Value> KeyTree::value(const QString& path, const QString& name) const {
+    const auto key = keys_.find(normalised(path).toLower());
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    const auto v = key->second.values.find(name.toLower());
+    if (v == key->second.values.end()) {
+        return std::nullopt;
+    }
+    return v->second;
+}
+
+void KeyTree::setText(const QString& path, const QString& name, const QString& text) {
+    auto key = keys_.find(normalised(path).toLower());
+    if (key != keys_.end()) {
+        key->second.values[name.toLower()] = Value{name, true, text};
+    }
+}
+
+void KeyTree::setOther(const QString& path, const QString& name, const QString& raw) {
+    auto key = keys_.find(normalised(path).toLower());
+    if (key != keys_.end()) {
+        key->second.values[name.toLower()] = Value{name, false, raw};
+    }
+}
+
+}  // namespace reelcase

@@ -1,0 +1,52 @@
+#include "settings/RegistryBackend.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include "catalogue/AtomicFile.h"
+
+namespace reelcase {
+
+FileRegistryBackend::FileRegistryBackend(QString folder) : folder_(std::move(folder)) {
+    if (folder_.isEmpty()) {
+        folder_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/reel-case");
+    }
+}
+
+QString FileRegistryBackend::fileOf(Root root) const {
+    return folder_ + (root == Root::LocalMachine ? QStringLiteral("/settings.reg")
+                                                 : QStringLiteral("/file-types.reg"));
+}
+
+bool FileRegistryBackend::load(Root root, KeyTree& tree) {
+    const QString path = fileOf(root);
+    QFile file(path);
+    if (!file.exists()) {
+        tree = KeyTree{};
+        return true;
+    }
+    if (::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0 ||
+        !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    tree = KeyTree::parse(file.readAll());
+    return true;
+}
+
+bool FileRegistryBackend::save(Root root, const KeyTree& tree) {
+    if (!QDir().mkpath(folder_)) {
+        return false;
+    }
+    const QByteArray text = tree.serialise(root == Root::LocalMachine
+                                               ? QStringLiteral("Reel-Case Database settings")
+                                               : QStringLiteral("Reel-Case Database file types"));
+    return replaceFileAtomically(
+               fileOf(root),
+               std::string_view(text.constData(), static_cast<std::size_t>(text.size()))) == 0;
+}
+
+}  // namespace reelcase
