@@ -9,6 +9,7 @@
 
 #include "catalogue/TextCodec.h"
 #include "editing/RadioGroup.h"
+#include "platform/ClassicLook.h"
 
 namespace reelcase {
 
@@ -74,11 +75,7 @@ TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add a new Movie!"));
     setFixedSize(368, 358);
-    // Captions sit on the frame line, as the designed group heights assume.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 7px; padding: 0 2px; }"));
+    setStyleSheet(classicGroupBoxStyle());
     createControls();
     connect(btnAddOk, &QPushButton::clicked, this, &TfrmAdd::btnAddOkClick);
     connect(btnAddCan, &QPushButton::clicked, this, &TfrmAdd::btnAddCanClick);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFont>
+#include <QSessionManager>
 
 #include "catalogue/untMovieRecord.h"
 #include "editing/untAddModifyMovie.h"
@@ -46,6 +47,17 @@ int main(int argc, char* argv[]) {
     reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
                                              QApplication::applicationFilePath(), &frmMain);
     frmMain.setPreferencesWindow(&frmPreferences);
+
+    // The desktop session ending asks the same questions as closing the window.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain](QSessionManager& manager) {
+                         if (manager.allowsInteraction()) {
+                             if (!frmMain.close()) {
+                                 manager.cancel();
+                             }
+                             manager.release();
+                         }
+                     });
 
     frmMain.show();
     return QApplication::exec();

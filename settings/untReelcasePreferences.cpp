@@ -1,5 +1,7 @@
 #include "settings/untReelcasePreferences.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 
 #include "main_window/Pictures.h"
+#include "platform/ClassicLook.h"
 #include "settings/StoredSettings.h"
 
 namespace reelcase {
@@ -31,6 +34,10 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, c
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
+    // The twin font runs a little wider than the designed one: let the caption show whole.
+    const int room = parent->width() - place.x() - 8;
+    box->resize(std::clamp(box->sizeHint().width(), place.width(), std::max(room, place.width())),
+                place.height());
     return box;
 }
 
@@ -67,6 +74,7 @@ TfrmPreferences::TfrmPreferences(AppearanceChoices& choices, RegistryBackend& se
     setWindowTitle(QStringLiteral("Preferences"));
     setFixedSize(361, 340);
     setFont(designFont());
+    setStyleSheet(classicGroupBoxStyle());
     for (std::size_t i = 0; i < skins_.size(); ++i) {
         skins_[i] = rampPixmap(kSkins[i], 200);
     }
