@@ -10,6 +10,7 @@
 #include <random>
 
 #include "catalogue/CatalogueFile.h"
+#include "editing/untMovieAnalyseWait.h"
 #include "main_window/ReelcaseProgram.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
@@ -161,6 +162,17 @@ void ShowDetailsOfLastSlot(benchmark::State& state) {
     }
 }
 
+// The wait window's two fixed progress runs, painted as they go.
+void WaitWindowProgress(benchmark::State& state) {
+    TfrmWait frmWait;
+    for (auto _ : state) {
+        frmWait.showNow();
+        frmWait.ProgressFirstHalf();
+        frmWait.ProgressSecondHalf();
+        frmWait.hideNow();
+    }
+}
+
 long residentMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -177,6 +189,7 @@ BENCHMARK(DeleteMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(FilterByGenre)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(SearchByName)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(RefreshFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(WaitWindowProgress)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ShowDetailsOfLastSlot)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {

@@ -71,7 +71,8 @@ QString shownText(std::string_view bytes) {
 TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       editor_(catalogue, dialogs),
-      catalogue_(catalogue) {
+      catalogue_(catalogue),
+      dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add a new Movie!"));
     setFixedSize(368, 358);
@@ -79,6 +80,7 @@ TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
     createControls();
     connect(btnAddOk, &QPushButton::clicked, this, &TfrmAdd::btnAddOkClick);
     connect(btnAddCan, &QPushButton::clicked, this, &TfrmAdd::btnAddCanClick);
+    connect(btnFileAnalyse, &QPushButton::clicked, this, &TfrmAdd::btnFileAnalyseClick);
 }
 
 void TfrmAdd::createControls() {
@@ -216,6 +218,24 @@ void TfrmAdd::btnAddOkClick() {
 
 void TfrmAdd::btnAddCanClick() {
     reject();
+}
+
+}  // namespace reelcase
+
+namespace reelcase {
+
+void TfrmAdd::btnFileAnalyseClick() {
+    if (device_ == nullptr || wait_ == nullptr) {
+        return;
+    }
+    AnalysedFields fields{edtAddMov->text(), edtAddMovieLength->text(), edtMovieSize->text(),
+                          radioQuality->itemIndex(), radioFormat->itemIndex()};
+    analyseMovieFiles(radioParts->itemIndex() + 1, fields, dialogs_, *device_, *wait_);
+    edtAddMov->setText(fields.name);
+    edtAddMovieLength->setText(fields.lengthText);
+    edtMovieSize->setText(fields.sizeText);
+    radioQuality->setItemIndex(fields.quality);
+    radioFormat->setItemIndex(fields.format);
 }
 
 }  // namespace reelcase

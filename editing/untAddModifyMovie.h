@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "editing/FileAnalysis.h"
 #include "editing/MovieEditor.h"
 
 class QGroupBox;
@@ -22,6 +23,11 @@ class TfrmAdd : public QDialog, public MovieDialog {
     TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     bool ShowMovieDialog(int slotsInUse) override;
+    // The media device and the wait window, created after this dialog.
+    void setFileAnalysis(MediaDevice* device, WaitDisplay* wait) {
+        device_ = device;
+        wait_ = wait;
+    }
 
     // The controls' contents, in the record's text form, and back.
     MovieForm currentForm() const;
@@ -30,12 +36,16 @@ class TfrmAdd : public QDialog, public MovieDialog {
     void FormShow();
     void btnAddOkClick();
     void btnAddCanClick();
+    void btnFileAnalyseClick();
 
   private:
     void createControls();
 
     MovieEditor editor_;
     Catalogue& catalogue_;
+    UserDialogs& dialogs_;
+    MediaDevice* device_ = nullptr;
+    WaitDisplay* wait_ = nullptr;
     int slotsInUse_ = 0;
 
     QGroupBox* GrpBoxGeneral = nullptr;

@@ -3,7 +3,9 @@
 #include <QSessionManager>
 
 #include "catalogue/untMovieRecord.h"
+#include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
+#include "editing/untMovieAnalyseWait.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/QtUserDialogs.h"
@@ -44,6 +46,9 @@ int main(int argc, char* argv[]) {
     frmMain.FormCreate(arguments.size() > 1 ? arguments.at(1) : QString());
     reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
     logic.setMovieDialog(&frmAdd);
+    reelcase::TfrmWait frmWait(&frmMain);
+    reelcase::FfmpegMediaDevice mediaDevice;
+    frmAdd.setFileAnalysis(&mediaDevice, &frmWait);
     reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
                                              QApplication::applicationFilePath(), &frmMain);
     frmMain.setPreferencesWindow(&frmPreferences);

@@ -1,11 +1,16 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
+#include "editing/untMovieAnalyseWait.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/Records.h"
@@ -89,6 +94,43 @@ class AddDialogTest : public QObject {
         QCOMPARE(quality, QStringLiteral("2"));
         QCOMPARE(note, QStringLiteral("a\nb"));
         QCOMPARE(fieldText(d.catalogue.slot(1).Name), std::string_view("Old Name"));
+    }
+
+    void analysingAFileFillsTheDialog() {
+        if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty()) {
+            QSKIP("the ffmpeg command is not installed to make a clip");
+        }
+        QTemporaryDir dir;
+        const QString clip = dir.filePath(QStringLiteral("Road Trip.asf"));
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"),
+                     {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                      "testsrc=duration=125:size=32x24:rate=5", "-c:v", "wmv2", clip});
+        QVERIFY(ffmpeg.waitForFinished(120000));
+        Dialog d;
+        d.catalogue.MovieCount = 1;
+        FfmpegMediaDevice device;
+        TfrmWait frmWait;
+        d.frmAdd.setFileAnalysis(&device, &frmWait);
+        d.dialogs.fileAnswers.push_back(clip);
+        QString name, length, size, format, quality;
+        whenModalOpens([&](QWidget*) {
+            d.control<QPushButton>("btnFileAnalyse")->click();
+            name = d.control<QLineEdit>("edtAddMov")->text();
+            length = d.control<QLineEdit>("edtAddMovieLength")->text();
+            size = d.control<QLineEdit>("edtMovieSize")->text();
+            format = d.checkedIn("radioFormat");
+            quality = d.checkedIn("radioQuality");
+            d.control<QPushButton>("btnAddCan")->click();
+        });
+        d.frmAdd.ShowMovieDialog(0);
+        QCOMPARE(name, QStringLiteral("Road Trip"));
+        QCOMPARE(length, QStringLiteral("2"));
+        QCOMPARE(size, QStringLiteral("0"));
+        QCOMPARE(format, QStringLiteral("ASF"));
+        QCOMPARE(quality, QStringLiteral("1"));
+        QVERIFY(!frmWait.isVisible());
+        QVERIFY(d.dialogs.texts().isEmpty());
     }
 
     void refusedEntryKeepsTheDialogOpen() {
