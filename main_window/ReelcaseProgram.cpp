@@ -77,7 +77,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     : QMainWindow(parent), logic_(logic), choices_(choices) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
-    setWindowIcon(programIcon());
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("reel-case"), programIcon()));
     createControls();
     createToolbar();
     createMenus();

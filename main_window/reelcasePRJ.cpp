@@ -8,6 +8,7 @@
 #include "editing/untMovieAnalyseWait.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
+#include "platform/FileTypeRegistration.h"
 #include "platform/QtUserDialogs.h"
 #include "settings/RegistryBackend.h"
 #include "settings/untReelcasePreferences.h"
@@ -51,6 +52,8 @@ int main(int argc, char* argv[]) {
     frmAdd.setFileAnalysis(&mediaDevice, &frmWait);
     reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
                                              QApplication::applicationFilePath(), &frmMain);
+    reelcase::XdgFileTypeRegistration fileTypes;
+    frmPreferences.setFileTypeRegistration(&fileTypes);
     frmMain.setPreferencesWindow(&frmPreferences);
 
     // The desktop session ending asks the same questions as closing the window.

@@ -246,9 +246,18 @@ void TfrmPreferences::btnOkClick() {
     const GeneralSettings chosen{
         SaveSettingsCheckBox->isChecked(), AskQuitProgramCheckBox->isChecked(),
         OpenLastFileCheckbox->isChecked(), AssociateFilesCheckBox->isChecked()};
-    if (!saveGeneralSettings(settings_, chosen, catalogue_.CurrentFileName, programPath_)) {
+    const bool saved =
+        saveGeneralSettings(settings_, chosen, catalogue_.CurrentFileName, programPath_);
+    if (!saved) {
         dialogs_.showMessage(
             QStringLiteral("There went something wrong with writing to the register"));
+    }
+    if (fileTypes_ != nullptr) {
+        if (!chosen.saveSettings || !chosen.associateFiles) {
+            fileTypes_->unregisterCatalogueType();
+        } else if (saved) {
+            fileTypes_->registerCatalogueType(programPath_);
+        }
     }
     choices_.SelectedFont = lstbxExample->font();
     accept();

@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include "catalogue/untMovieRecord.h"
+#include "platform/FileTypeRegistration.h"
 #include "platform/UserDialogs.h"
 #include "settings/RegistryBackend.h"
 
@@ -32,6 +33,9 @@ class TfrmPreferences : public QDialog {
   public:
     TfrmPreferences(AppearanceChoices& choices, RegistryBackend& settings, UserDialogs& dialogs,
                     const Catalogue& catalogue, QString programPath, QWidget* parent = nullptr);
+
+    // Registers catalogue files with the desktop when the association is saved.
+    void setFileTypeRegistration(FileTypeRegistration* fileTypes) { fileTypes_ = fileTypes; }
 
     // Shows the window modally; true when closed with OK.
     bool ShowPreferences();
@@ -59,6 +63,7 @@ class TfrmPreferences : public QDialog {
     UserDialogs& dialogs_;
     const Catalogue& catalogue_;
     QString programPath_;
+    FileTypeRegistration* fileTypes_ = nullptr;
     std::array<QPixmap, 10> skins_;
     QFont lastAcceptedFont_;
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace reelcase {
+
+// Makes the desktop open catalogue files with this program, for the user, or undoes that.
+class FileTypeRegistration {
+  public:
+    virtual ~FileTypeRegistration() = default;
+    virtual void registerCatalogueType(const QString& programPath) = 0;
+    virtual void unregisterCatalogueType() = 0;
+};
+
+// The freedesktop.org way: a MIME package and a desktop entry in $XDG_DATA_HOME, their
+// caches rebuilt, and the default application in $XDG_CONFIG_HOME/mimeapps.list. A missing
+// cache tool is a warning on the standard error, not a failure.
+class XdgFileTypeRegistration : public FileTypeRegistration {
+  public:
+    void registerCatalogueType(const QString& programPath) override;
+    void unregisterCatalogueType() override;
+};
+
+}  // namespace reelcase

@@ -1,0 +1,124 @@
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+
+#include "platform/FileTypeRegistration.h"
+#include "settings/DesktopEntry.h"
+
+using namespace reelcase;
+
+class FileAssociationTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir sandbox_;
+    QString data() const { return sandbox_.filePath(QStringLiteral("data")); }
+    QString config() const { return sandbox_.filePath(QStringLiteral("config")); }
+
+    static QString run(const QString& program, const QStringList& args, int* code = nullptr) {
+        QProcess process;
+        process.start(program, args);
+        process.waitForFinished(30000);
+        if (code != nullptr) {
+            *code = process.exitCode();
+        }
+        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())
+            .trimmed();
+    }
+    QString probe() const {
+        return run(QStringLiteral(REELCASE_MIME_PROBE), {QStringLiteral("catalogue.rcb")});
+    }
+
+  private Q_SLOTS:
+    void initTestCase() {
+        // Every XDG folder inside the sandbox: the user's own are never touched.
+        qputenv("XDG_DATA_HOME", data().toUtf8());
+        qputenv("XDG_CONFIG_HOME", config().toUtf8());
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    void execLinesFollowTheDesktopEntryRules() {
+        QCOMPARE(desktopExecLine(QStringLiteral("/usr/bin/reelcase")),
+                 QStringLiteral("/usr/bin/reelcase %f"));
+        QCOMPARE(desktopExecLine(QStringLiteral("/opt/My Movies/reel case")),
+                 QStringLiteral("\"/opt/My Movies/reel case\" %f"));
+        // A quote and a dollar escaped inside the quotes, then every backslash doubled.
+        QCOMPARE(desktopExecLine(QStringLiteral("/a \"b\"/$c")),
+                 QStringLiteral("\"/a \\\\\"b\\\\\"/\\\\$c\" %f"));
+        QCOMPARE(desktopExecLine(QStringLiteral("/x/100%")), QStringLiteral("/x/100%% %f"));
+    }
+
+    void defaultApplicationIsTheOnlyLineChanged() {
+        const QString other = QStringLiteral(
+            "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
+            "[Default Applications]\nimage/png=eog.desktop\n");
+        const QString set = withCatalogueDefault(other, true);
+        QCOMPARE(set, QStringLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n"
+                                     "[Default Applications]\n"
+                                     "application/x-reel-case-catalogue=reel-case.desktop\n"
+                                     "image/png=eog.desktop\n"));
+        QCOMPARE(withCatalogueDefault(set, true), set);  // set twice: one line
+        QCOMPARE(withCatalogueDefault(set, false), other);
+        QCOMPARE(
+            withCatalogueDefault(QString(), true),
+            QStringLiteral(
+                "[Default Applications]\napplication/x-reel-case-catalogue=reel-case.desktop\n"));
+        const QString foreign = QStringLiteral(
+            "[Default Applications]\napplication/x-reel-case-catalogue=other.desktop\n");
+        QCOMPARE(withCatalogueDefault(foreign, false), foreign);
+    }
+
+    void registrationIsSeenByTheDesktopAndUndone() {
+        const QString mimeapps = config() + QStringLiteral("/mimeapps.list");
+        QDir().mkpath(config());
+        {
+            QFile f(mimeapps);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Default Applications]\nimage/png=eog.desktop\n");
+        }
+        QVERIFY(probe() != CatalogueMimeType);
+
+        // A program whose path holds blanks and quotes; it notes the file it was given.
+        const QString folder = sandbox_.filePath(QStringLiteral("My \"Movie\" Tools"));
+        QDir().mkpath(folder);
+        const QString program = folder + QStringLiteral("/reel case");
+        const QString seen = sandbox_.filePath(QStringLiteral("seen.txt"));
+        {
+            QFile script(program);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + seen + "'\n").toUtf8());
+        }
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        XdgFileTypeRegistration registration;
+        registration.registerCatalogueType(program);
+        QCOMPARE(probe(), CatalogueMimeType);
+        const QString entry = data() + QStringLiteral("/applications/reel-case.desktop");
+        if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
+            int code = -1;
+            const QString report = run(QStringLiteral("desktop-file-validate"), {entry}, &code);
+            QVERIFY2(code == 0, qPrintable(report));
+        }
+        if (!QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty()) {
+            // Not empty: an empty file is given the "empty file" type whatever its name.
+            const QString catalogue = sandbox_.filePath(QStringLiteral("my movies.rcb"));
+            QVERIFY(QFile::copy(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"), catalogue));
+            run(QStringLiteral("gio"), {QStringLiteral("open"), catalogue});
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(seen), 10000);
+            QFile noted(seen);
+            QVERIFY(noted.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(noted.readAll()), catalogue);
+        }
+
+        registration.unregisterCatalogueType();
+        QVERIFY(probe() != CatalogueMimeType);
+        QVERIFY(!QFile::exists(entry));
+        QFile f(mimeapps);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("[Default Applications]\nimage/png=eog.desktop\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FileAssociationTest)
+#include "test_file_association.moc"
