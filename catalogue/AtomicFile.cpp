@@ -66,9 +66,35 @@ void syncFolder(const QByteArray& target) {
     }
 }
 
+// Keeps the file about to be replaced as target.bak: a second name for the same bytes where
+// the file system allows it, a copy where it does not.
+int keepBackup(const QByteArray& target, FileSystemCalls& calls) {
+    struct stat st {};
+    if (::stat(target.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return 0;  // nothing to keep yet
+    }
+    const QByteArray backup = target + ".bak";
+    if (::unlink(backup.constData()) != 0 && errno != ENOENT) {
+        return errno;
+    }
+    if (calls.link(target.constData(), backup.constData()) == 0) {
+        return 0;
+    }
+    QFile old(QFile::decodeName(target));
+    if (!old.open(QIODevice::ReadOnly)) {
+        return EIO;
+    }
+    const QByteArray bytes = old.readAll();
+    return replaceFileAtomically(
+        QFile::decodeName(backup),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), calls,
+        Backup::None);
+}
+
 }  // namespace
 
-int replaceFileAtomically(const QString& path, std::string_view data, FileSystemCalls& calls) {
+int replaceFileAtomically(const QString& path, std::string_view data, FileSystemCalls& calls,
+                          Backup backup) {
     const QByteArray target = resolvedTarget(path);
     if (target.isEmpty()) {
         return ENOENT;
@@ -93,6 +119,9 @@ int replaceFileAtomically(const QString& path, std::string_view data, FileSystem
     }
     if (calls.close(fd) != 0 && error == 0) {
         error = errno;
+    }
+    if (error == 0 && backup == Backup::KeepPrevious) {
+        error = keepBackup(target, calls);
     }
     if (error == 0 && calls.rename(temp.data(), target.constData()) != 0) {
         error = errno;

@@ -23,7 +23,8 @@ namespace {
 class ReadOnlyFile {
   public:
     explicit ReadOnlyFile(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+        // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
     ~ReadOnlyFile() {
@@ -59,24 +60,31 @@ ssize_t readFully(int fd, char* buffer, std::size_t size) {
 }  // namespace
 
 OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list) {
-    OpenOutcome outcome;
     if (path.isEmpty()) {
-        outcome.error = ENOENT;
-        return outcome;
+        return {ENOENT, 0};
     }
     ReadOnlyFile file(path);
     if (file.fd() < 0) {
-        outcome.error = errno;
-        return outcome;
+        return {errno, 0};
     }
+    return readCatalogueFd(file.fd(), catalogue, list);
+}
+
+OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
+    OpenOutcome outcome;
     struct stat st {};
-    if (::fstat(file.fd(), &st) != 0) {
+    if (::fstat(fd, &st) != 0) {
         outcome.error = errno;
         return outcome;
     }
-    if (S_ISDIR(st.st_mode)) {
-        outcome.error = EISDIR;
+    if (!S_ISREG(st.st_mode)) {
+        // A folder, a device or a pipe: nothing a catalogue can be read from.
+        outcome.error = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
         return outcome;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
 
     // Views into the list and into slots taken in, neither of which moves while reading.
@@ -93,7 +101,7 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
     std::vector<char> buffer(kChunkRecords * RecordSize);
     long long consumed = 0;
     while (true) {
-        const ssize_t got = readFully(file.fd(), buffer.data(), buffer.size());
+        const ssize_t got = readFully(fd, buffer.data(), buffer.size());
         if (got < 0) {
             outcome.error = errno;
             break;
@@ -163,7 +171,8 @@ std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list
 
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
                        FileSystemCalls& calls) {
-    return replaceFileAtomically(path, catalogueFileBytes(catalogue, list), calls);
+    return replaceFileAtomically(path, catalogueFileBytes(catalogue, list), calls,
+                                 Backup::KeepPrevious);
 }
 
 }  // namespace reelcase

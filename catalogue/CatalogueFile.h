@@ -20,12 +20,15 @@ struct OpenOutcome {
 // is added to the list. The records taken in before a failure stay, and MovieCount counts
 // them. No slot above CatalogueCapacity is touched. The file is only read.
 OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list);
+// The same from a file already open for reading.
+OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list);
 
 // The bytes a save writes: for each list entry in list order, every slot 1..MovieCount whose
 // Name equals it.
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);
 
-// Writes catalogueFileBytes to path, replacing the old file atomically. Returns 0 or errno.
+// Writes catalogueFileBytes to path, replacing the old file atomically and keeping it as
+// "<path>.bak". Returns 0 or errno.
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
                        FileSystemCalls& calls = realFileSystem());
 

@@ -10,7 +10,7 @@ namespace reelcase::test {
 // also be made short, to check that a short write is never taken for the whole.
 class FailingFileSystem : public FileSystemCalls {
   public:
-    enum class Step { None, Create, Write, Fsync, Close, Rename };
+    enum class Step { None, Create, Write, Fsync, Close, Rename, Link };
     Step failAt = Step::None;
     int failOnWriteNumber = 1;  // with Step::Write: which write call fails
     int error = ENOSPC;
@@ -38,6 +38,9 @@ class FailingFileSystem : public FileSystemCalls {
     }
     int rename(const char* from, const char* to) override {
         return fails(Step::Rename) ? -1 : FileSystemCalls::rename(from, to);
+    }
+    int link(const char* from, const char* to) override {
+        return fails(Step::Link) ? -1 : FileSystemCalls::link(from, to);
     }
 
   private:
