@@ -16,3 +16,11 @@ if(REELCASE_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(reelcase_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+option(REELCASE_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(REELCASE_FUZZ)
+    target_compile_options(reelcase_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+        -fno-omit-frame-pointer)
+    target_link_options(reelcase_options INTERFACE -fsanitize=address,undefined)
+endif()
