@@ -1,0 +1,148 @@
+#include <QTest>
+
+#include "catalogue/TextCodec.h"
+#include "main_window/MainWindowLogic.h"
+#include "settings/WebLookups.h"
+#include "support/FakeDesktopShell.h"
+#include "support/FakeUserDialogs.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+namespace {
+
+std::string cp1252(const QString& text) {
+    return toCatalogueText(text);
+}
+
+struct Fixture {
+    Catalogue catalogue;
+    FakeUserDialogs dialogs;
+    FakeDesktopShell desktop;
+    MainWindowLogic logic{catalogue, dialogs};
+
+    explicit Fixture(const QStringList& names) {
+        for (const QString& name : names) {
+            appendMovie(catalogue, {cp1252(name)});
+        }
+        logic.RefreshMovieList();
+    }
+    void select(const QString& name) {
+        for (int i = 0; i < logic.list().size(); ++i) {
+            if (logic.list().at(i) == cp1252(name)) {
+                logic.selectEntry(i);
+                return;
+            }
+        }
+        QFAIL("not listed");
+    }
+};
+
+const QString kSearchUrl = QStringLiteral("https://www.imdb.com/Find?");
+
+}  // namespace
+
+class WebLookupsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void searchAddressIsTheHostFindAndTheNameAsListed() {
+        QCOMPARE(movieSearchAddress("American Pie"), std::string("www.imdb.com/Find?American Pie"));
+        const std::string odd = cp1252(QString::fromUtf8("Amélie & #1 100% +?"));
+        QCOMPARE(movieSearchAddress(odd), "www.imdb.com/Find?" + odd);
+    }
+
+    void lookupHandsTheBrowserTheEncodedName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("encoded");
+        QTest::newRow("blanks") << "American Pie"
+                                << "American%20Pie";
+        QTest::newRow("ampersand") << "Fast & Furious"
+                                   << "Fast%20%26%20Furious";
+        QTest::newRow("hash") << "#9"
+                              << "%239";
+        QTest::newRow("percent and plus") << "100% Love+1"
+                                          << "100%25%20Love%2B1";
+        QTest::newRow("accent") << QString::fromUtf8("Amélie") << "Am%C3%A9lie";
+        QTest::newRow("euro sign") << QString::fromUtf8("Café €5") << "Caf%C3%A9%20%E2%82%AC5";
+        QTest::newRow("delimiters") << "Who? What: (1964)/=;"
+                                    << "Who%3F%20What%3A%20%281964%29%2F%3D%3B";
+    }
+
+    void lookupHandsTheBrowserTheEncodedName() {
+        QFETCH(QString, name);
+        QFETCH(QString, encoded);
+        Fixture f({QStringLiteral("Another"), name});
+        f.select(name);
+        f.logic.lbxMovieDblClick(f.desktop);
+        QCOMPARE(f.desktop.calls, (QStringList{"minimise", kSearchUrl + encoded}));
+        // The site reads back exactly the listed name.
+        const QUrl sent = QUrl::fromEncoded(f.desktop.calls.at(1).toLatin1(), QUrl::StrictMode);
+        QVERIFY(sent.isValid());
+        QCOMPARE(sent.host(), QStringLiteral("www.imdb.com"));
+        QCOMPARE(sent.path(), QStringLiteral("/Find"));
+        QCOMPARE(sent.query(QUrl::FullyDecoded), name);
+    }
+
+    void lookupMinimisesWhetherOrNotABrowserOpens() {
+        Fixture f({QStringLiteral("Alien"), QStringLiteral("Zebra Crossing")});
+        f.desktop.browserOpens = false;
+        f.select(QStringLiteral("Zebra Crossing"));
+        f.logic.lbxMovieDblClick(f.desktop);
+        f.logic.CheckforUpdate1Click(f.desktop);
+        QCOMPARE(f.desktop.calls,
+                 (QStringList{"minimise", kSearchUrl + "Zebra%20Crossing", "minimise",
+                              downloadPageUrl().toString(QUrl::FullyEncoded)}));
+        QVERIFY(f.dialogs.shown.empty());  // a failure is not reported
+        // The selection stays, so the next lookup goes the same way.
+        f.desktop.browserOpens = true;
+        f.logic.lbxMovieDblClick(f.desktop);
+        QCOMPARE(f.desktop.calls.size(), 6);
+        QCOMPARE(f.desktop.calls.at(5), kSearchUrl + "Zebra%20Crossing");
+    }
+
+    void withoutASelectionNothingHappens() {
+        Fixture empty({});
+        empty.logic.lbxMovieDblClick(empty.desktop);
+        QVERIFY(empty.desktop.calls.isEmpty());
+
+        Fixture f({QStringLiteral("Alien"), QStringLiteral("Lodestar")});
+        f.logic.lbxMovieDblClick(f.desktop);
+        QVERIFY(f.desktop.calls.isEmpty());
+        f.select(QStringLiteral("Alien"));
+        f.logic.filterChanged(FilterBox::Genre, 3);  // refilling the list drops the selection
+        f.logic.lbxMovieDblClick(f.desktop);
+        QVERIFY(f.desktop.calls.isEmpty());
+        QVERIFY(f.dialogs.shown.empty());
+    }
+
+    void searchResultLooksUpTheMovieSelectedInTheList() {
+        Fixture f(
+            {QStringLiteral("Starship"), QStringLiteral("Alien"), QStringLiteral("Lodestar")});
+        f.logic.btnSearchClick("star");
+        QCOMPARE(f.logic.searchRows().size(), std::size_t{2});
+        f.logic.lstvwMovieSearchClick(1);  // Lodestar, listed second in the main list
+        f.logic.lbxMovieDblClick(f.desktop);
+        QCOMPARE(f.desktop.calls, (QStringList{"minimise", kSearchUrl + "Lodestar"}));
+
+        // A click beside the results leaves the list without a selection.
+        f.desktop.calls.clear();
+        f.logic.lstvwMovieSearchClick(-1);
+        f.logic.lbxMovieDblClick(f.desktop);
+        QVERIFY(f.desktop.calls.isEmpty());
+    }
+
+    void updateOpensTheConfiguredDownloadPage() {
+        Fixture f({});
+        f.logic.CheckforUpdate1Click(f.desktop);
+        QCOMPARE(f.desktop.calls, (QStringList{"minimise", REELCASE_DOWNLOAD_PAGE}));
+        const QUrl page = downloadPageUrl();
+        QVERIFY(page.isValid());
+        QVERIFY(page.scheme().startsWith(QStringLiteral("http")));
+        QVERIFY(!page.host().isEmpty());
+        QCOMPARE(page.path(), QStringLiteral("/dvd/downloads/reel-case.html"));
+    }
+};
+
+QTEST_GUILESS_MAIN(WebLookupsTest)
+#include "test_web_lookups.moc"
