@@ -123,7 +123,7 @@ class LogoDecoderTest : public QObject {
         const RgbPicture logo = decodeJpeg(logoFile());
         QCOMPARE(logo.width, 445);
         QCOMPARE(logo.height, 109);
-        QCOMPARE(logo.rgb.size(), std::size_t{445 * 109 * 3});
+        QCOMPARE(logo.rgb.size(), std::size_t{445} * 109 * 3);
         // Places whose colour the drawing fixes: the film strip at the top, a perforation,
         // the blue left end and the wine-red right end of the background.
         QVERIFY(near(pixel(logo, 3, 1), {0x0b, 0x0b, 0x12}));
@@ -209,7 +209,7 @@ class LogoDecoderTest : public QObject {
             } else {
                 QCOMPARE(picture.width, 445);
                 QCOMPARE(picture.height, 109);
-                QCOMPARE(picture.rgb.size(), std::size_t{445 * 109 * 3});
+                QCOMPARE(picture.rgb.size(), std::size_t{445} * 109 * 3);
             }
         }
         QVERIFY(refused > 0);  // libjpeg's complaints about corrupt data do count
