@@ -5,7 +5,9 @@
 #include "editing/untAddModifyMovie.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
+#include "platform/QtDesktopShell.h"
 #include "platform/QtUserDialogs.h"
+#include "settings/frmAboutBox.h"
 
 namespace {
 
@@ -29,11 +31,15 @@ int main(int argc, char* argv[]) {
 
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;
+    reelcase::QtDesktopShell desktop;
     reelcase::MainWindowLogic logic(catalogue, dialogs);
     reelcase::TfrmMain frmMain(logic);
     dialogs.setParentWindow(&frmMain);
     reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
     logic.setMovieDialog(&frmAdd);
+    reelcase::TfrmAbout frmAbout(&frmMain);
+    frmMain.setAboutWindow(&frmAbout);
+    frmMain.setDesktopShell(&desktop);
 
     const QStringList arguments = QApplication::arguments();
     frmMain.FormCreate(arguments.size() > 1 ? arguments.at(1) : QString());
