@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const char first = text[start];
-    const bool hex = first == '$' || first == 'x' || first == 'X' ||
-                     (first == '0' && start + 1 < size && (text[start + 1] == 'x' || text[start + 1] == 'X'));
+    const bool hex =
+        first == '$' || first == 'x' || first == 'X' ||
+        (first == '0' && start + 1 < size && (text[start + 1] == 'x' || text[start + 1] == 'X'));
     if (!hex) {
         // An accepted decimal reads as the C library reads it, and nothing follows its digits.
         errno = 0;

@@ -17,6 +17,8 @@
 
 namespace reelcase {
 
+class DesktopShell;
+
 // The selected item of each filter box; the last item of each is its all-items entry.
 struct FilterChoice {
     static constexpr int AllGenres = 9;
@@ -82,6 +84,11 @@ class MainWindowLogic {
     // row is the selected result row, or -1.
     void lstvwMovieSearchClick(int row);
     void btnClearSearchClick();
+
+    // The movie-site lookup of the list's selected movie (nothing without a selection), and
+    // the download page. Both minimise the program and hand an address to the browser.
+    void lbxMovieDblClick(DesktopShell& shell);
+    void CheckforUpdate1Click(DesktopShell& shell);
 
     void New1Click();
     void MenuOpenDatabaseClick();

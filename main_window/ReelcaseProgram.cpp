@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -25,6 +26,7 @@
 #include "main_window/MovieListModel.h"
 #include "main_window/Pictures.h"
 #include "main_window/SearchResultModel.h"
+#include "settings/WebLookups.h"
 
 namespace reelcase {
 
@@ -249,7 +251,10 @@ void TfrmMain::createMenus() {
     MenuAddNewMovie = item(movies, "MenuAddNewMovie", QStringLiteral("&Add new Movie"));
     MenuModifyaMovie = item(movies, "MenuModifyaMovie", QStringLiteral("&Modify Movie"));
     MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
-    CheckInternet1 = item(movies, "CheckInternet1", QStringLiteral("&Check imdb.com"));
+    CheckInternet1 = item(
+        movies, "CheckInternet1",
+        QStringLiteral("&Check ") +
+            QLatin1String(MovieSiteDomain.data(), static_cast<qsizetype>(MovieSiteDomain.size())));
 
     QMenu* list = menuBar()->addMenu(QStringLiteral("Movie List"));
     list->setObjectName(QStringLiteral("MovieList1"));
@@ -310,6 +315,11 @@ void TfrmMain::connectHandlers() {
     connect(comboQuality, &QComboBox::activated, this, &TfrmMain::comboQualityChange);
     connect(btnSearch, &QPushButton::clicked, this, &TfrmMain::btnSearchClick);
     connect(btnClearSearch, &QPushButton::clicked, this, &TfrmMain::btnClearSearchClick);
+    connect(lbxMovie, &QListView::doubleClicked, this, &TfrmMain::lbxMovieDblClick);
+    connect(lstvwMovieSearch, &QTreeView::doubleClicked, this, &TfrmMain::lbxMovieDblClick);
+    connect(CheckInternet1, &QAction::triggered, this, &TfrmMain::lbxMovieDblClick);
+    connect(CheckforUpdate1, &QAction::triggered, this, &TfrmMain::CheckforUpdate1Click);
+    connect(MenuAbout, &QAction::triggered, this, &TfrmMain::MenuAboutClick);
 }
 
 void TfrmMain::FormCreate(const QString& firstArgument) {
@@ -485,6 +495,25 @@ void TfrmMain::lstvwMovieSearchClick() {
     const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();
     logic_.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
     showState();
+}
+
+void TfrmMain::lbxMovieDblClick() {
+    if (shell_ != nullptr) {
+        logic_.lbxMovieDblClick(*shell_);
+    }
+    showState();
+}
+
+void TfrmMain::CheckforUpdate1Click() {
+    if (shell_ != nullptr) {
+        logic_.CheckforUpdate1Click(*shell_);
+    }
+}
+
+void TfrmMain::MenuAboutClick() {
+    if (frmAbout_ != nullptr) {
+        frmAbout_->exec();
+    }
 }
 
 void TfrmMain::imgBackgroundMouseMove() {

@@ -7,6 +7,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,11 @@ class TfrmMain : public QMainWindow {
     ~TfrmMain() override;
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
+
+    // The about window, created after this one.
+    void setAboutWindow(QDialog* frmAbout) { frmAbout_ = frmAbout; }
+    // The desktop that the web commands hand their addresses to.
+    void setDesktopShell(DesktopShell* shell) { shell_ = shell; }
 
     // Runs once after creation, before the window is shown.
     void FormCreate(const QString& firstArgument);
@@ -77,11 +83,16 @@ class TfrmMain : public QMainWindow {
     void imgBackgroundMouseMove();
     void btnSearchMouseMove();
     void btnClearSearchMouseMove();
+    void lbxMovieDblClick();
+    void CheckforUpdate1Click();
+    void MenuAboutClick();
 
     MainWindowLogic& logic_;
     AppearanceChoices& choices_;
     TfrmPreferences* frmPreferences_ = nullptr;
     QPixmap background_;  // the picture imgBackground shows, or none
+    QDialog* frmAbout_ = nullptr;
+    DesktopShell* shell_ = nullptr;
     MovieListModel* listModel_ = nullptr;
     bool showingState_ = false;
     std::string shownDetails_;

@@ -9,8 +9,10 @@
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/FileTypeRegistration.h"
+#include "platform/QtDesktopShell.h"
 #include "platform/QtUserDialogs.h"
 #include "settings/RegistryBackend.h"
+#include "settings/frmAboutBox.h"
 #include "settings/untReelcasePreferences.h"
 
 namespace {
@@ -36,6 +38,7 @@ int main(int argc, char* argv[]) {
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;
     reelcase::FileRegistryBackend settings;
+    reelcase::QtDesktopShell desktop;
     reelcase::AppearanceChoices choices;
     reelcase::MainWindowLogic logic(catalogue, dialogs);
     logic.setSettings(&settings);
@@ -55,6 +58,9 @@ int main(int argc, char* argv[]) {
     reelcase::XdgFileTypeRegistration fileTypes;
     frmPreferences.setFileTypeRegistration(&fileTypes);
     frmMain.setPreferencesWindow(&frmPreferences);
+    reelcase::TfrmAbout frmAbout(&frmMain);
+    frmMain.setAboutWindow(&frmAbout);
+    frmMain.setDesktopShell(&desktop);
 
     // The desktop session ending asks the same questions as closing the window.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,

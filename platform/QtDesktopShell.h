@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/DesktopShell.h"
+
+namespace reelcase {
+
+// The real desktop: Qt's window states and QDesktopServices. No address ever passes through a
+// command line.
+class QtDesktopShell : public DesktopShell {
+  public:
+    void minimiseApplication() override;
+    bool openAddress(const QUrl& address) override;
+};
+
+}  // namespace reelcase
