@@ -5,6 +5,7 @@
 #include "editing/untAddModifyMovie.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
+#include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
 
 namespace {
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
 
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;
+    reelcase::QtPrintDevice printer;
     reelcase::MainWindowLogic logic(catalogue, dialogs);
+    logic.setPrintDevice(&printer);
     reelcase::TfrmMain frmMain(logic);
     dialogs.setParentWindow(&frmMain);
     reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
