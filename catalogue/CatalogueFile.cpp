@@ -15,6 +15,7 @@
 #include "catalogue/AtomicFile.h"
 #include "catalogue/FileErrors.h"
 #include "catalogue/NameIndex.h"
+#include "catalogue/SlotChains.h"
 
 namespace reelcase {
 
@@ -138,31 +139,11 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
 }
 
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list) {
-    // Each name's slots as a chain in slot order, so an entry finds its slots without a scan.
-    const auto count = static_cast<std::size_t>(catalogue.MovieCount);
-    NameIndex firstOfName(count);
-    std::vector<int> nextOfSameName(count + 1, 0);
-    std::vector<int> lastOfChain(count + 1, 0);  // by a chain's first slot
-    for (int n = 1; n <= catalogue.MovieCount; ++n) {
-        const std::string_view name = nameOf(catalogue.slot(n));
-        if (name.empty()) {
-            continue;
-        }
-        const auto [first, fresh] = firstOfName.insert(name, n);
-        int& last = lastOfChain[static_cast<std::size_t>(*first)];
-        if (!fresh) {
-            nextOfSameName[static_cast<std::size_t>(last)] = n;
-        }
-        last = n;
-    }
+    const SlotChains chains(catalogue);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(list.size()) * RecordSize);
     for (int i = 0; i < list.size(); ++i) {
-        const int* first = firstOfName.find(list.at(i));
-        if (first == nullptr) {
-            continue;
-        }
-        for (int n = *first; n != 0; n = nextOfSameName[static_cast<std::size_t>(n)]) {
+        for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
             bytes.append(reinterpret_cast<const char*>(&catalogue.slot(n)), RecordSize);
         }
     }

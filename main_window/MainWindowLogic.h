@@ -12,6 +12,7 @@
 #include "editing/MovieEditor.h"
 #include "finding/CategoryFilter.h"
 #include "finding/NameSearch.h"
+#include "platform/PrintDevice.h"
 #include "platform/UserDialogs.h"
 #include "settings/RegistryBackend.h"
 
@@ -31,6 +32,9 @@ struct FilterChoice {
     int quality = AllQualities;
     bool operator==(const FilterChoice&) const = default;
 };
+
+// The two items of the "Movie List" menu, which share one handler.
+enum class ListMenuItem { MenuPrintList, MenuExportList };
 
 // What the main window shows and does, without the window: the list's entries and selection,
 // the details text, the filter boxes' choices and the main window's commands. The window
@@ -89,6 +93,10 @@ class MainWindowLogic {
     // the download page. Both minimise the program and hand an address to the browser.
     void lbxMovieDblClick(DesktopShell& shell);
     void CheckforUpdate1Click(DesktopShell& shell);
+    // The printer the list is printed on; without one, printing fails.
+    void setPrintDevice(PrintDevice* device) { printDevice_ = device; }
+    // Writes the listed movies into a text file chosen by the user, or prints them.
+    void MenuExportListClick(ListMenuItem sender);
 
     void New1Click();
     void MenuOpenDatabaseClick();
@@ -101,6 +109,8 @@ class MainWindowLogic {
     bool saveTo(const QString& path);
     void requestSearchFocus() { searchFocusRequested_ = true; }
     void clearSearchRows();
+    void exportList();
+    void printList();
     // The list, rebuilt from the whole catalogue, as RefreshMovieList would make it.
     void rebuildFullListing();
     void stateChanged() const {
@@ -121,6 +131,9 @@ class MainWindowLogic {
     int searchRevision_ = 0;
     MovieDialog* movieDialog_ = nullptr;
     RegistryBackend* settings_ = nullptr;
+    PrintDevice* printDevice_ = nullptr;
+    // The name chosen in the export dialog, offered again at its next use.
+    QString lastExportName_;
     // True while the list holds exactly what RefreshMovieList would put in it: adding,
     // deleting and opening keep that so; filters, Modify and New do not. Refreshing such a
     // list only resets the filters, the selection and the details.

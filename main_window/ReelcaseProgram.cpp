@@ -307,6 +307,10 @@ void TfrmMain::connectHandlers() {
             &TfrmMain::lbxMovieSelectionChanged);
     connect(MenuAddNewMovie, &QAction::triggered, this, &TfrmMain::MenuAddNewMovieClick);
     connect(MenuModifyaMovie, &QAction::triggered, this, &TfrmMain::MenuModifyaMovieClick);
+    connect(MenuPrintList, &QAction::triggered, this,
+            [this] { MenuExportListClick(MenuPrintList); });
+    connect(MenuExportList, &QAction::triggered, this,
+            [this] { MenuExportListClick(MenuExportList); });
     connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
     // activated is the user's pick only: a choice made by program code never filters.
     connect(comboGenreList, &QComboBox::activated, this, &TfrmMain::comboGenreListChange);
@@ -453,6 +457,12 @@ void TfrmMain::MenuModifyaMovieClick() {
 
 void TfrmMain::MenuDeleteMovieClick() {
     logic_.MenuDeleteMovieClick();
+    showState();
+}
+
+void TfrmMain::MenuExportListClick(const QAction* sender) {
+    logic_.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
+                                                        : ListMenuItem::MenuPrintList);
     showState();
 }
 

@@ -71,6 +71,8 @@ class TfrmMain : public QMainWindow {
     void MenuAddNewMovieClick();
     void MenuModifyaMovieClick();
     void MenuDeleteMovieClick();
+    // Serves MenuPrintList and MenuExportList; sender tells them apart.
+    void MenuExportListClick(const QAction* sender);
     void comboGenreListChange(int index);
     void comboRatingChange(int index);
     void comboFormatChange(int index);

@@ -10,6 +10,7 @@
 #include "main_window/ReelcaseProgram.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/QtDesktopShell.h"
+#include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
 #include "settings/RegistryBackend.h"
 #include "settings/frmAboutBox.h"
@@ -42,6 +43,8 @@ int main(int argc, char* argv[]) {
     reelcase::AppearanceChoices choices;
     reelcase::MainWindowLogic logic(catalogue, dialogs);
     logic.setSettings(&settings);
+    reelcase::QtPrintDevice printer;
+    logic.setPrintDevice(&printer);
 
     // The windows, in their order; the main window's creation runs before the others exist.
     reelcase::TfrmMain frmMain(logic, choices);

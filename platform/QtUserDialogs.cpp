@@ -13,11 +13,14 @@ namespace {
 const QString kTitle = QStringLiteral("Reel-Case Database");
 
 // Qt's own dialog matches patterns whatever the letter case, so HOLIDAY.RCB shows as well.
+// The pattern goes in brackets behind the description unless it stands there already; a
+// description may have brackets of its own, as "Movie List (Textfile)" does.
 QString dialogFilter(const FileDialogRequest& request) {
-    if (request.filterDescription.contains(QLatin1Char('('))) {
+    const QString bracketed = QStringLiteral("(") + request.pattern + QLatin1Char(')');
+    if (request.filterDescription.contains(bracketed)) {
         return request.filterDescription;
     }
-    return request.filterDescription + QStringLiteral(" (") + request.pattern + QLatin1Char(')');
+    return request.filterDescription + QLatin1Char(' ') + bracketed;
 }
 
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
