@@ -5,9 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/FileErrors.h"
@@ -215,6 +217,15 @@ class DataSafetyTest : public QObject {
         QCOMPARE(open(fifo), QStringLiteral("File access denied."));  // and no hang
         QCOMPARE(catalogue.MovieCount, 1);
 
+        // A file that vanishes once opened is still read whole.
+        const QString vanishing = path(QStringLiteral("vanishing.rcb"));
+        writeBytes(vanishing, movies(3, "Drama"));
+        const int fd = ::open(QFile::encodeName(vanishing).constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && QFile::remove(vanishing));
+        QCOMPARE(readCatalogueFd(fd, catalogue, list).error, 0);
+        ::close(fd);
+        QCOMPARE(catalogue.MovieCount, 4);
+
         // 2 GB that are no catalogue: read through, nothing lost, nothing written out of place.
         const QString huge = path(QStringLiteral("huge.rcb"));
         QFile f(huge);
@@ -225,7 +236,7 @@ class DataSafetyTest : public QObject {
         QCOMPARE(open(huge), QStringLiteral("Read beyond end of file."));
         qInfo("2 GB of zeros read in %lld ms", timer.elapsed());
         QCOMPARE(fieldText(catalogue.slot(1).Name), std::string_view("Held"));
-        QCOMPARE(catalogue.MovieCount, 2);  // one empty-named record, then only its duplicates
+        QCOMPARE(catalogue.MovieCount, 5);  // one empty-named record, then only its duplicates
         QFile::remove(huge);
     }
 
