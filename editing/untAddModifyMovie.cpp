@@ -15,22 +15,6 @@ namespace reelcase {
 
 namespace {
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-template <std::size_t N>
-QStringList itemsOf(const std::array<std::string_view, N>& vocabulary) {
-    QStringList items;
-    for (std::size_t i = 0; i + 1 < N; ++i) {
-        items << fromCatalogueText(vocabulary[i]);
-    }
-    return items;
-}
-
 QLabel* label(const QString& text, QWidget* parent, int left, int top) {
     auto* l = new QLabel(text, parent);
     l->move(left, top);
@@ -122,9 +106,9 @@ void TfrmAdd::createControls() {
     btnFileAnalyse->setAutoDefault(false);
 
     radioRating =
-        group("radioRating", QStringLiteral("Rating"), itemsOf(RatingNames), 3, this,
+        group("radioRating", QStringLiteral("Rating"), vocabularyItems(RatingNames), 3, this,
               {8, 112, 353, 57}, QStringLiteral("Select here your rating about this Movie!"));
-    radioGenre = group("radioGenre", QStringLiteral("Genre"), itemsOf(GenreNames), 1, this,
+    radioGenre = group("radioGenre", QStringLiteral("Genre"), vocabularyItems(GenreNames), 1, this,
                        {8, 168, 89, 185}, QStringLiteral("Select here the genre of the Movie!"));
     QLabel* info = label(QStringLiteral("Add some personal info here:"), this, 152, 176);
     info->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
@@ -136,7 +120,7 @@ void TfrmAdd::createControls() {
     memPersonal->setToolTip(QStringLiteral("Enter here some personal info about this Movie!"));
     memPersonal->setTabChangesFocus(true);
     radioFormat =
-        group("radioFormat", QStringLiteral("Movie Format "), itemsOf(FormatNames), 5, this,
+        group("radioFormat", QStringLiteral("Movie Format "), vocabularyItems(FormatNames), 5, this,
               {104, 256, 257, 33}, QStringLiteral("Select here the format of the Movie!"));
     QStringList qualities;
     for (int q = 1; q <= QualityCount; ++q) {

@@ -26,18 +26,12 @@
 #include "main_window/MovieListModel.h"
 #include "main_window/Pictures.h"
 #include "main_window/SearchResultModel.h"
+#include "platform/ClassicLook.h"
 #include "settings/WebLookups.h"
 
 namespace reelcase {
 
 namespace {
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // Courier New's twin is a fraction of a pixel wider per character; whole-pixel advances keep
 // the designed 40-character lines inside the designed widths.
@@ -63,14 +57,6 @@ QComboBox* makeFilterBox(QWidget* parent, const char* name, const QStringList& i
     box->addItem(allItem);
     box->setGeometry(left, 432, 113, 21);
     return box;
-}
-
-QStringList itemsOf(const auto& vocabulary) {
-    QStringList items;
-    for (std::size_t i = 0; i + 1 < vocabulary.size(); ++i) {
-        items << fromCatalogueText(vocabulary[i]);
-    }
-    return items;
 }
 
 }  // namespace
@@ -177,13 +163,13 @@ void TfrmMain::createControls() {
     setColours(memMovieInfo, Qt::black, Qt::white);
     memMovieInfo->setToolTip(QStringLiteral("Info about the Movies is in here!"));
 
-    comboGenreList = makeFilterBox(client_, "comboGenreList", itemsOf(GenreNames),
+    comboGenreList = makeFilterBox(client_, "comboGenreList", vocabularyItems(GenreNames),
                                    QStringLiteral("All Genres"), 16);
     comboGenreList->setFocusPolicy(Qt::ClickFocus);
     comboGenreList->setToolTip(QStringLiteral("If you want only 1 genre!"));
-    comboRating = makeFilterBox(client_, "comboRating", itemsOf(RatingNames),
+    comboRating = makeFilterBox(client_, "comboRating", vocabularyItems(RatingNames),
                                 QStringLiteral("All Ratings"), 161);
-    comboFormat = makeFilterBox(client_, "comboFormat", itemsOf(FormatNames),
+    comboFormat = makeFilterBox(client_, "comboFormat", vocabularyItems(FormatNames),
                                 QStringLiteral("All Formats"), 304);
     QStringList qualities;
     for (int q = 1; q <= QualityCount; ++q) {

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
+#include <QFont>
 #include <QString>
+#include <QStringList>
+
+#include "catalogue/TextCodec.h"
 
 namespace reelcase {
 
@@ -10,6 +17,24 @@ inline QString classicGroupBoxStyle() {
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 7px; padding: 0 2px; }");
+}
+
+// A designed font: its face and its height in pixels.
+inline QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// A vocabulary's real items, without the empty entry that stands for "all".
+template <std::size_t N>
+QStringList vocabularyItems(const std::array<std::string_view, N>& vocabulary) {
+    QStringList items;
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        items << fromCatalogueText(vocabulary[i]);
+    }
+    return items;
 }
 
 }  // namespace reelcase

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "platform/ClassicLook.h"
 #include "settings/LogoDecoder.h"
 #include "settings/WebLookups.h"
 
@@ -20,12 +21,6 @@ static void registerLogoResource() {
 namespace reelcase {
 
 namespace {
-
-QFont pixelFont(const QString& family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QPixmap logoPixmap(const QByteArray& jpeg) {
     const RgbPicture picture = decodeJpeg(jpeg);

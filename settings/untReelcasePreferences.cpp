@@ -53,9 +53,7 @@ QPixmap arrowPicture() {
 }
 
 QFont designFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    return font;
+    return pixelFont(QStringLiteral("MS Sans Serif"), 11);
 }
 
 }  // namespace

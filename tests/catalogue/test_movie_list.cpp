@@ -3,16 +3,13 @@
 #include "catalogue/MovieList.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/TextCodec.h"
+#include "support/Records.h"
 
 using namespace reelcase;
 
 namespace {
 QStringList entries(const MovieList& list) {
-    QStringList names;
-    for (int i = 0; i < list.size(); ++i) {
-        names << fromCatalogueText(list.at(i));
-    }
-    return names;
+    return reelcase::test::entriesOf(list);
 }
 std::string cp1252(const char* utf8) {
     return toCatalogueText(QString::fromUtf8(utf8));

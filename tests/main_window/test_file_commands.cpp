@@ -17,11 +17,7 @@ using Kind = FakeUserDialogs::Kind;
 namespace {
 
 QStringList entries(const MovieList& list) {
-    QStringList names;
-    for (int i = 0; i < list.size(); ++i) {
-        names << fromCatalogueText(list.at(i));
-    }
-    return names;
+    return reelcase::test::entriesOf(list);
 }
 
 struct Fixture {

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QString>
 
+#include <QStringList>
+
+#include "catalogue/MovieList.h"
+#include "catalogue/TextCodec.h"
 #include "catalogue/untMovieRecord.h"
 
 namespace reelcase::test {
@@ -61,6 +65,15 @@ inline int appendMovie(Catalogue& catalogue, const Movie& m) {
     ++catalogue.MovieCount;
     catalogue.slot(catalogue.MovieCount) = makeRecord(m);
     return catalogue.MovieCount;
+}
+
+// A list's entries as the window shows them.
+inline QStringList entriesOf(const MovieList& list) {
+    QStringList names;
+    for (int i = 0; i < list.size(); ++i) {
+        names << fromCatalogueText(list.at(i));
+    }
+    return names;
 }
 
 }  // namespace reelcase::test
