@@ -1,5 +1,7 @@
 #include "editing/untMovieAnalyseWait.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,8 +16,8 @@ QPixmap greyRamp() {
     QImage image(1, 150, QImage::Format_RGB32);
     for (int y = 0; y < 150; ++y) {
         const double t = y <= 102 ? y / 102.0 : (y - 102) / 47.0;
-        const int grey = y <= 102 ? static_cast<int>(0x60 + t * (0xFE - 0x60) + 0.5)
-                                  : static_cast<int>(0xFE + t * (0xA0 - 0xFE) + 0.5);
+        const int grey = static_cast<int>(y <= 102 ? std::lround(0x60 + t * (0xFE - 0x60))
+                                                   : std::lround(0xFE + t * (0xA0 - 0xFE)));
         image.setPixel(0, y, qRgb(grey, grey, grey));
     }
     return QPixmap::fromImage(image);

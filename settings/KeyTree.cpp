@@ -119,7 +119,7 @@ QByteArray KeyTree::serialise(const QString& title) const {
 }
 
 bool KeyTree::hasKey(const QString& path) const {
-    return keys_.count(normalised(path).toLower()) != 0;
+    return keys_.contains(normalised(path).toLower());
 }
 
 void KeyTree::createKey(const QString& path) {

@@ -217,7 +217,7 @@ void TfrmPreferences::NoSkinCheckBoxClick(bool ticked) {
         return;
     }
     if (choices_.SelectedSkin == nullptr) {
-        choices_.SelectedSkin = &skins_[0];
+        choices_.SelectedSkin = &skins_.front();
     }
     showPreview();
 }
