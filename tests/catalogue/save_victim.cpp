@@ -2,6 +2,7 @@
 // program's own save code under a sudden end. Usage: save_victim TARGET MOVIES
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <string>
 
 #include "catalogue/CatalogueFile.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
         listA.add(nameOf(a.slot(n)));
         listB.add(nameOf(b.slot(n)));
     }
+    std::fputs("saving\n", stdout);  // the killer waits for this before it aims
+    std::fflush(stdout);
     for (int round = 0;; ++round) {
         const bool first = round % 2 == 0;
         if (writeCatalogueFile(target, first ? a : b, first ? listA : listB) != 0) {
