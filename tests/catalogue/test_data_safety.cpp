@@ -15,6 +15,7 @@
 #include "catalogue/FileErrors.h"
 #include "catalogue/TextCodec.h"
 #include "main_window/MainWindowLogic.h"
+#include "support/EditingProgram.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
@@ -25,26 +26,19 @@ using namespace reelcase::test;
 
 namespace {
 
-struct Program {
-    Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    FailingFileSystem fileSystem;
-    FakeMovieDialog movieDialog{catalogue, dialogs};
-    MainWindowLogic logic{catalogue, dialogs, fileSystem};
-    Program() { logic.setMovieDialog(&movieDialog); }
-
-    // Everything a save must leave as it was: the listed names and the slots in use.
-    QByteArray snapshot() const {
-        QByteArray bytes;
-        for (int i = 0; i < logic.list().size(); ++i) {
-            bytes += QByteArray::fromStdString(std::string(logic.list().at(i))) + '\n';
-        }
-        for (int n = 1; n <= catalogue.MovieCount; ++n) {
-            bytes += QByteArray::fromStdString(recordBytes(catalogue.slot(n)));
-        }
-        return bytes;
+// Everything a save must leave as it was: the listed names and the slots in use.
+QByteArray snapshot(const EditingProgram& p) {
+    QByteArray bytes;
+    for (int i = 0; i < p.logic.list().size(); ++i) {
+        bytes += QByteArray::fromStdString(std::string(p.logic.list().at(i))) + '\n';
     }
-};
+    for (int n = 1; n <= p.catalogue.MovieCount; ++n) {
+        bytes += QByteArray::fromStdString(recordBytes(p.catalogue.slot(n)));
+    }
+    return bytes;
+}
+
+using Program = EditingProgram;
 
 std::string movies(int count, const char* genre) {
     std::string bytes;
@@ -83,7 +77,7 @@ class DataSafetyTest : public QObject {
                 p.logic.FormCreate(file);
                 p.movieDialog.sessions.push_back({{typed("Added")}});
                 p.logic.MenuAddNewMovieClick();
-                const QByteArray memory = p.snapshot();
+                const QByteArray memory = snapshot(p);
                 p.fileSystem.failAt = step;
                 p.fileSystem.error = error;
                 p.fileSystem.failOnWriteNumber = write;
@@ -92,7 +86,7 @@ class DataSafetyTest : public QObject {
                 p.logic.MenuSaveDatabaseClick();
                 QCOMPARE(p.dialogs.errors(), QStringList{fileErrorText(error)});
                 QCOMPARE(readBytes(file), before);
-                QCOMPARE(p.snapshot(), memory);
+                QCOMPARE(snapshot(p), memory);
                 QVERIFY(p.catalogue.UnsavedChanges);
                 ++points;
             }
@@ -296,7 +290,7 @@ class DataSafetyTest : public QObject {
         p.logic.MenuSaveAsDatabaseClick();
         Program again;
         again.logic.FormCreate(file);
-        QCOMPARE(again.snapshot(), p.snapshot());
+        QCOMPARE(snapshot(again), snapshot(p));
 
         // 10,000 adds and deletes: holes pile up, nothing is lost or misplaced.
         Program cycles;

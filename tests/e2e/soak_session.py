@@ -75,19 +75,12 @@ def action(workdir):
         xdo("key", random.choice(["alt+y", "alt+n"]))
         time.sleep(0.2)
         dismiss()
-    elif kind == "save":
-        click(*TOOLBAR["save"])
+    elif kind in ("save", "export"):
+        # Both ask for a file name, may ask before replacing it, then report.
+        click(*TOOLBAR[kind])
         time.sleep(0.5)
-        xdo("type", os.path.join(workdir, "saved%d" % random.randint(0, 3)))
-        xdo("key", "Return")
-        time.sleep(0.3)
-        xdo("key", "alt+y")
-        time.sleep(0.3)
-        dismiss()
-    elif kind == "export":
-        click(*TOOLBAR["export"])
-        time.sleep(0.5)
-        xdo("type", os.path.join(workdir, "list%d" % random.randint(0, 2)))
+        stem = "saved%d" if kind == "save" else "list%d"
+        xdo("type", os.path.join(workdir, stem % random.randint(0, 3)))
         xdo("key", "Return")
         time.sleep(0.3)
         xdo("key", "alt+y")

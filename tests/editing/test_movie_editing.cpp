@@ -2,6 +2,7 @@
 
 #include "editing/WholeNumber.h"
 #include "main_window/MainWindowLogic.h"
+#include "support/EditingProgram.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
@@ -16,33 +17,7 @@ const QString kFillIn =
 const QString kInvalid = QStringLiteral("Your Input Is Not Valid!");
 const QString kExists = QStringLiteral("That Movie Already Exist!");
 
-struct Fixture {
-    Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    FakeMovieDialog movieDialog{catalogue, dialogs};
-    MainWindowLogic logic{catalogue, dialogs};
-    Fixture() { logic.setMovieDialog(&movieDialog); }
-
-    void add(std::vector<FakeMovieDialog::Edit> edits) {
-        movieDialog.sessions.push_back({std::move(edits)});
-        logic.MenuAddNewMovieClick();
-    }
-    int positionOf(std::string_view name) const {
-        for (int i = 0; i < logic.list().size(); ++i) {
-            if (logic.list().at(i) == name) {
-                return i;
-            }
-        }
-        return -1;
-    }
-    QStringList entries() const {
-        QStringList names;
-        for (int i = 0; i < logic.list().size(); ++i) {
-            names << QString::fromLatin1(logic.list().at(i));
-        }
-        return names;
-    }
-};
+using Fixture = EditingProgram;
 
 }  // namespace
 

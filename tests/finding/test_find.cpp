@@ -4,6 +4,7 @@
 
 #include "catalogue/TextCodec.h"
 #include "main_window/MainWindowLogic.h"
+#include "support/EditingProgram.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
@@ -17,24 +18,7 @@ std::string cp1252(const char* utf8) {
     return toCatalogueText(QString::fromUtf8(utf8));
 }
 
-struct Fixture {
-    Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    FakeMovieDialog movieDialog{catalogue, dialogs};
-    MainWindowLogic logic{catalogue, dialogs};
-    Fixture() { logic.setMovieDialog(&movieDialog); }
-
-    void add(std::vector<FakeMovieDialog::Edit> edits) {
-        movieDialog.sessions.push_back({std::move(edits)});
-        logic.MenuAddNewMovieClick();
-    }
-    QStringList entries() const {
-        QStringList names;
-        for (int i = 0; i < logic.list().size(); ++i) {
-            names << fromCatalogueText(logic.list().at(i));
-        }
-        return names;
-    }
+struct Fixture : EditingProgram {
     QStringList found() const {
         QStringList names;
         for (const SearchRow& row : logic.searchRows()) {
