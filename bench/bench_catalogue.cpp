@@ -130,7 +130,7 @@ void SearchByName(benchmark::State& state) {
 
 void SaveFullCatalogue(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
-        p.catalogue.CurrentFileName = folder().filePath(QStringLiteral("saved.rcb"));
+        p.catalogue.setCurrentFileName(folder().filePath(QStringLiteral("saved.rcb")));
         p.logic.MenuSaveDatabaseClick();
     });
 }
@@ -163,7 +163,7 @@ void ShowDetailsOfLastSlot(benchmark::State& state) {
     Program p;
     p.frmMain.FormCreate(fullCatalogueFile());
     // The name in the last slot is the longest scan.
-    const std::string last(nameOf(p.catalogue.slot(p.catalogue.MovieCount)));
+    const std::string last(nameOf(p.catalogue.slot(p.catalogue.movieCount())));
     int position = 0;
     while (p.logic.list().at(position) != last) {
         ++position;

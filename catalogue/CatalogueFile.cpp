@@ -96,7 +96,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         listed.insert(list.at(i), 0);
     }
     std::vector<std::string_view> added;
-    int next = catalogue.MovieCount + 1;
+    int next = catalogue.movieCount() + 1;
 
     constexpr std::size_t kChunkRecords = 256;
     std::vector<char> buffer(kChunkRecords * RecordSize);
@@ -110,7 +110,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         const auto whole = static_cast<std::size_t>(got) / RecordSize;
         std::size_t r = 0;
         for (; r < whole && next <= CatalogueCapacity; ++r) {
-            MovieRecord& slot = catalogue.slot(next);
+            MovieRecord& slot = catalogue.freeSlot(next);
             std::memcpy(&slot, buffer.data() + r * RecordSize, RecordSize);
             const std::string_view name = nameOf(slot);
             if (listed.insert(name, next).second) {
@@ -133,7 +133,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
             break;
         }
     }
-    catalogue.MovieCount = next - 1;
+    catalogue.takeIntoUse(next - 1);
     list.addAll(added);
     return outcome;
 }

@@ -15,15 +15,15 @@ struct OpenOutcome {
     long long leftOut = 0;  // whole records the full table could not take in
 };
 
-// Reads a headerless catalogue file of 272-byte records into the slots after MovieCount.
-// A record whose Name is already listed (exactly, case counts) is dropped; every other name
-// is added to the list. The records taken in before a failure stay, and MovieCount counts
-// them. No slot above CatalogueCapacity is touched. The file is only read.
+// Reads a headerless catalogue file of 272-byte records into the free slots after those in
+// use. A record whose Name is already listed (exactly, case counts) is dropped; every other
+// name is added to the list. The records taken in before a failure stay in use. No slot
+// above CatalogueCapacity is touched. The file is only read.
 OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list);
 // The same from a file already open for reading.
 OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list);
 
-// The bytes a save writes: for each list entry in list order, every slot 1..MovieCount whose
+// The bytes a save writes: for each list entry in list order, every slot in use whose
 // Name equals it.
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);
 

@@ -66,6 +66,7 @@ std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) 
 }
 
 int MovieList::add(std::string_view name) {
+    ++revision_;
     const Entry entry = makeEntry(name);
     const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry,
                                      [](const Entry& a, const Entry& b) { return a.key < b.key; });
@@ -84,6 +85,7 @@ int MovieList::add(std::string_view name) {
 }
 
 void MovieList::addAll(const std::vector<std::string_view>& names) {
+    ++revision_;
     if (names.empty()) {
         return;
     }
@@ -116,6 +118,7 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
 }
 
 void MovieList::clear() {
+    ++revision_;
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
@@ -127,6 +130,7 @@ void MovieList::clear() {
 }
 
 void MovieList::removeAt(int position) {
+    ++revision_;
     if (position < 0 || position >= size()) {
         return;
     }
@@ -145,6 +149,7 @@ void MovieList::removeAt(int position) {
 }
 
 void MovieList::replaceAt(int position, std::string_view name) {
+    ++revision_;
     if (position < 0 || position >= size()) {
         return;
     }

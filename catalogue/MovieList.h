@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -47,6 +48,10 @@ class MovieList {
     // Replaces an entry's text where it stands: it keeps its place until the next refill.
     void replaceAt(int position, std::string_view name);
 
+    // Changes with every change of the entries, so a command can tell whether the list was
+    // refilled while one of its dialogs was open.
+    std::uint64_t revision() const { return revision_; }
+
     int selected() const { return selected_; }
     void select(int position) { selected_ = position; }
     bool hasSelection() const { return selected_ >= 0 && selected_ < size(); }
@@ -62,6 +67,7 @@ class MovieList {
 
     std::vector<Entry> entries_;
     int selected_ = -1;
+    std::uint64_t revision_ = 0;
     MovieListObserver* observer_ = nullptr;
 };
 

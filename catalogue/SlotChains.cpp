@@ -3,10 +3,10 @@
 namespace reelcase {
 
 SlotChains::SlotChains(const Catalogue& catalogue)
-    : firstOfName_(static_cast<std::size_t>(catalogue.MovieCount)),
-      next_(static_cast<std::size_t>(catalogue.MovieCount) + 1, 0) {
+    : firstOfName_(static_cast<std::size_t>(catalogue.movieCount())),
+      next_(static_cast<std::size_t>(catalogue.movieCount()) + 1, 0) {
     std::vector<int> lastOfChain(next_.size(), 0);  // by a chain's first slot
-    for (int n = 1; n <= catalogue.MovieCount; ++n) {
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
         const std::string_view name = nameOf(catalogue.slot(n));
         if (name.empty()) {
             continue;

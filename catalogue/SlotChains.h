@@ -8,7 +8,7 @@
 
 namespace reelcase {
 
-// Every name's slots among 1..MovieCount, chained in slot order, so that the commands which
+// Every name's slots among those in use, chained in slot order, so that the commands which
 // go through the list and write each entry's slots find them without a scan. Slots with an
 // empty Name belong to no chain. It holds views into the catalogue's names: the catalogue
 // must not change while it is in use.

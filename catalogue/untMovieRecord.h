@@ -72,28 +72,54 @@ inline constexpr std::array<std::string_view, 6> FormatNames = {"AVI", "ASF", "M
 inline constexpr int QualityCount = 5;
 
 // The one table of movies, slots numbered 1..CatalogueCapacity, allocated once for the run,
-// with the flags the commands keep beside it.
+// with the count of slots in use, the current file and the unsaved flag. They change only
+// through the operations below, each of which leaves them consistent, so that a save may run
+// at any moment (from inside a modal dialog, or when the desktop session ends) and still see
+// every movie in use.
 class Catalogue {
   public:
     Catalogue();
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
-    MovieRecord& slot(int number);
     const MovieRecord& slot(int number) const;
-
-    // First slot from 1 to MovieCount whose Name equals name exactly; 0 when there is none.
+    // Slots 1..movieCount() are in use; an empty Name among them is a deleted movie.
+    int movieCount() const { return movieCount_; }
+    bool full() const { return movieCount_ >= CatalogueCapacity; }
+    // First slot from 1 to movieCount() whose Name equals name exactly; 0 when there is none.
     int findByName(std::string_view name) const;
+    // The catalogue file that Save writes: absolute and clean, or empty.
+    const QString& currentFileName() const { return currentFileName_; }
+    bool unsavedChanges() const { return unsavedChanges_; }
 
-    int MovieCount = 0;
-    QString CurrentFileName;
-    bool UnsavedChanges = false;
-    bool OpenPending = false;
-    QString PendingFileName;
-    bool ModifyMode = false;
+    // The editing commands. Each marks the catalogue changed.
+    // Puts record into the next free slot and returns its number; the table must not be full.
+    int addMovie(const MovieRecord& record);
+    void replaceMovie(int number, const MovieRecord& record);
+    // Empties the slot's Name and Genre; the slot stays in use as a hole.
+    void deleteMovie(int number);
+
+    // A new, empty catalogue: no slot in use (their bytes stay) and no current file, so that
+    // the next Save cannot write the new catalogue over the old one.
+    void startNew();
+
+    // Taking in a file: its records are read into the free slots after those in use, which
+    // no save looks at, and then taken into use together.
+    MovieRecord& freeSlot(int number);
+    void takeIntoUse(int lastSlot);
+
+    // The file that a complete open read or a save wrote; path must be absolute and clean.
+    void setCurrentFileName(const QString& path);
+    void forgetCurrentFileName() { currentFileName_.clear(); }
+    void markSaved() { unsavedChanges_ = false; }
 
   private:
+    MovieRecord& usedSlot(int number);
+
     std::unique_ptr<MovieRecord[]> slots_;
+    int movieCount_ = 0;
+    QString currentFileName_;
+    bool unsavedChanges_ = false;
 };
 
 }  // namespace reelcase

@@ -5,7 +5,7 @@
 namespace reelcase {
 
 void MainWindowLogic::MenuAddNewMovieClick() {
-    if (catalogue_.MovieCount >= CatalogueCapacity) {
+    if (catalogue_.full()) {
         dialogs_.showMessage(
             QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
                 .arg(CatalogueCapacity));
@@ -13,24 +13,26 @@ void MainWindowLogic::MenuAddNewMovieClick() {
         return;
     }
     RefreshMovieList();
-    ++catalogue_.MovieCount;
-    const int editSlot = catalogue_.MovieCount;
-    if (movieDialog_ == nullptr || !movieDialog_->ShowMovieDialog(editSlot - 1)) {
-        --catalogue_.MovieCount;
+    MovieEditRequest request;
+    request.kind = MovieEditRequest::Kind::Add;
+    request.slot = catalogue_.movieCount() + 1;
+    request.record = catalogue_.slot(request.slot);
+    const std::optional<MovieRecord> added =
+        movieDialog_ != nullptr ? movieDialog_->ShowMovieDialog(request) : std::nullopt;
+    // A command run inside the dialog (a save at the session's end) changes no movie, but the
+    // table is checked again all the same.
+    if (!added || catalogue_.full()) {
         requestSearchFocus();
         return;
     }
-    const std::string_view name = nameOf(catalogue_.slot(editSlot));
-    for (int n = 1; n < editSlot; ++n) {
-        if (nameOf(catalogue_.slot(n)) == name) {
-            dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
-            --catalogue_.MovieCount;
-            requestSearchFocus();
-            return;
-        }
+    const std::string_view name = nameOf(*added);
+    if (catalogue_.findByName(name) != 0) {
+        dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
+        requestSearchFocus();
+        return;
     }
-    list_.add(name);
-    catalogue_.UnsavedChanges = true;
+    const int slot = catalogue_.addMovie(*added);
+    list_.add(nameOf(catalogue_.slot(slot)));
     requestSearchFocus();
 }
 
@@ -46,19 +48,25 @@ void MainWindowLogic::MenuModifyaMovieClick() {
         requestSearchFocus();
         return;
     }
-    const int slotsInUse = catalogue_.MovieCount;
-    catalogue_.ModifyMode = true;
-    catalogue_.MovieCount = slot;
-    const bool accepted = movieDialog_->ShowMovieDialog(slotsInUse);
-    catalogue_.ModifyMode = false;
-    catalogue_.MovieCount = slotsInUse;
-    if (accepted) {
-        // The entry keeps its place until the list is next refilled.
-        list_.replaceAt(position, nameOf(catalogue_.slot(slot)));
-        fullListing_ = false;
+    MovieEditRequest request;
+    request.kind = MovieEditRequest::Kind::Modify;
+    request.slot = slot;
+    request.record = catalogue_.slot(slot);
+    const std::uint64_t listBefore = list_.revision();
+    const std::optional<MovieRecord> modified = movieDialog_->ShowMovieDialog(request);
+    if (modified) {
+        catalogue_.replaceMovie(slot, *modified);
+        if (list_.revision() == listBefore) {
+            // The entry keeps its place until the list is next refilled.
+            list_.replaceAt(position, nameOf(catalogue_.slot(slot)));
+            fullListing_ = false;
+        } else {
+            // Something inside the dialog refilled the list: the position is stale.
+            rebuildFullListing();
+            filters_ = FilterChoice{};
+        }
         list_.select(-1);
         clearDetails();
-        catalogue_.UnsavedChanges = true;
     }
     requestSearchFocus();
 }
@@ -71,6 +79,7 @@ void MainWindowLogic::MenuDeleteMovieClick() {
     }
     const int position = list_.selected();
     const std::string name(list_.at(position));
+    const std::uint64_t listBefore = list_.revision();
     const QString question = QStringLiteral("Are you sure you want to Delete the Movie: \"%1\"")
                                  .arg(fromCatalogueText(name));
     if (!dialogs_.confirm(question)) {
@@ -82,13 +91,16 @@ void MainWindowLogic::MenuDeleteMovieClick() {
         requestSearchFocus();
         return;
     }
-    MovieRecord& r = catalogue_.slot(slot);
-    r.Name[0] = 0;
-    r.Genre[0] = 0;
-    list_.removeAt(position);
+    catalogue_.deleteMovie(slot);
+    if (list_.revision() == listBefore) {
+        list_.removeAt(position);
+    } else {
+        // Something inside the question refilled the list: the position is stale.
+        rebuildFullListing();
+        filters_ = FilterChoice{};
+    }
     clearDetails();
     clearSearchRows();
-    catalogue_.UnsavedChanges = true;
     stateChanged();
     dialogs_.showMessage(QStringLiteral("The Movie is Succesfully Deleted From The Database"));
     requestSearchFocus();

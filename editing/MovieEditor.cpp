@@ -21,11 +21,11 @@ const QString kFillIn =
 
 }  // namespace
 
-MovieEditor::MovieEditor(Catalogue& catalogue, UserDialogs& dialogs)
+MovieEditor::MovieEditor(const Catalogue& catalogue, UserDialogs& dialogs)
     : catalogue_(catalogue), dialogs_(dialogs) {}
 
-MovieForm MovieEditor::FormShow(const MovieForm& shownBefore) const {
-    if (!catalogue_.ModifyMode) {
+MovieForm MovieEditor::FormShow(const MovieEditRequest& request, const MovieForm& shownBefore) {
+    if (!request.modify()) {
         MovieForm form;
         form.genre = 0;
         form.quality = 2;
@@ -33,7 +33,7 @@ MovieForm MovieEditor::FormShow(const MovieForm& shownBefore) const {
         form.rating = 2;
         return form;
     }
-    const MovieRecord& r = catalogue_.slot(catalogue_.MovieCount);
+    const MovieRecord& r = request.record;
     MovieForm form = shownBefore;
     form.genre = indexOf(GenreNames, fieldText(r.Genre), shownBefore.genre);
     form.format = indexOf(FormatNames, fieldText(r.Format), shownBefore.format);
@@ -47,35 +47,35 @@ MovieForm MovieEditor::FormShow(const MovieForm& shownBefore) const {
     return form;
 }
 
-bool MovieEditor::btnAddOkClick(const MovieForm& form, int slotsInUse) {
+std::optional<MovieRecord> MovieEditor::btnAddOkClick(const MovieForm& form,
+                                                      const MovieEditRequest& request) const {
     if (form.personalInfo.size() > MaxPersonalInfo) {
         dialogs_.showMessage(
             QStringLiteral("The Personal Info Must Be Shorter Then 200 Characters"));
-        return false;
+        return std::nullopt;
     }
     if (form.genre < 0 || form.quality < 0 || form.format < 0 || form.rating < 0 ||
         form.name.empty() || form.lengthText.empty() || form.sizeText.empty()) {
         dialogs_.showMessage(kFillIn);
-        return false;
+        return std::nullopt;
     }
     const auto length = readWholeNumber(form.lengthText);
     const auto size = readWholeNumber(form.sizeText);
     if (!length || !size) {
         dialogs_.showMessage(QStringLiteral("Your Input Is Not Valid!"));
-        return false;
+        return std::nullopt;
     }
-    const int editSlot = catalogue_.MovieCount;
     const std::string_view name = std::string_view(form.name).substr(0, 29);
-    if (catalogue_.ModifyMode) {
+    if (request.modify()) {
         // Two movies of one name would not survive a save and reopen: refuse the rename.
-        for (int n = 1; n <= slotsInUse; ++n) {
-            if (n != editSlot && nameOf(catalogue_.slot(n)) == name) {
+        for (int n = 1; n <= catalogue_.movieCount(); ++n) {
+            if (n != request.slot && nameOf(catalogue_.slot(n)) == name) {
                 dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
-                return false;
+                return std::nullopt;
             }
         }
     }
-    MovieRecord& r = catalogue_.slot(editSlot);
+    MovieRecord r = request.record;
     setFieldText(r.Name, name);
     setFieldText(r.PersonalInfo, form.personalInfo);
     setFieldText(r.Genre, GenreNames.at(static_cast<std::size_t>(form.genre)));
@@ -84,7 +84,7 @@ bool MovieEditor::btnAddOkClick(const MovieForm& form, int slotsInUse) {
     setFieldText(r.Rating, RatingNames.at(static_cast<std::size_t>(form.rating)));
     r.Length = *length;
     r.Size = *size;
-    return true;
+    return r;
 }
 
 }  // namespace reelcase

@@ -26,23 +26,36 @@ struct MovieForm {
 
 inline constexpr int MaxPersonalInfo = 200;
 
-// The dialog's logic: what it shows and what OK checks and writes. The dialog always edits
-// the slot numbered MovieCount.
+// What the add/modify dialog is asked to edit. The dialog changes nothing: it hands back the
+// edited record, and the command puts it into the catalogue.
+struct MovieEditRequest {
+    enum class Kind { Add, Modify };
+    Kind kind = Kind::Add;
+    // Modify: the slot edited, whose name the check for another movie of the same name skips.
+    // Add: the slot the movie will take.
+    int slot = 0;
+    // The record to show (Modify), or the bytes of the slot the movie will take (Add); the
+    // edits are applied to it, so bytes after the texts' lengths stay as they were.
+    MovieRecord record{};
+    bool modify() const { return kind == Kind::Modify; }
+};
+
+// The dialog's logic: what it shows and what OK checks and gives back.
 class MovieEditor {
   public:
-    MovieEditor(Catalogue& catalogue, UserDialogs& dialogs);
+    MovieEditor(const Catalogue& catalogue, UserDialogs& dialogs);
 
-    // The form as the dialog shows it: empty with the default choices to add, the edit slot's
+    // The form as the dialog shows it: empty with the default choices to add, the record's
     // values to modify. A choice whose stored text matches no item keeps shownBefore's.
-    MovieForm FormShow(const MovieForm& shownBefore) const;
+    static MovieForm FormShow(const MovieEditRequest& request, const MovieForm& shownBefore);
 
-    // Checks the form in the designed order; the first failure is shown and false returned,
-    // with nothing written. Otherwise the edit slot is written and true returned. When
-    // modifying, slotsInUse is the real number of slots in use, for the name check.
-    bool btnAddOkClick(const MovieForm& form, int slotsInUse);
+    // Checks the form in the designed order; the first failure is shown and nothing is
+    // returned. Otherwise the request's record with the form's values.
+    std::optional<MovieRecord> btnAddOkClick(const MovieForm& form,
+                                             const MovieEditRequest& request) const;
 
   private:
-    Catalogue& catalogue_;
+    const Catalogue& catalogue_;
     UserDialogs& dialogs_;
 };
 
@@ -50,8 +63,8 @@ class MovieEditor {
 class MovieDialog {
   public:
     virtual ~MovieDialog() = default;
-    // Shows the dialog modally; true when it was closed with OK (the edit slot written).
-    virtual bool ShowMovieDialog(int slotsInUse) = 0;
+    // Shows the dialog modally; the edited record when it was closed with OK.
+    virtual std::optional<MovieRecord> ShowMovieDialog(const MovieEditRequest& request) = 0;
 };
 
 }  // namespace reelcase

@@ -52,10 +52,9 @@ QString shownText(std::string_view bytes) {
 
 }  // namespace
 
-TfrmAdd::TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
+TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       editor_(catalogue, dialogs),
-      catalogue_(catalogue),
       dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add a new Movie!"));
@@ -178,15 +177,19 @@ void TfrmAdd::showForm(const MovieForm& form) {
     edtMovieSize->setText(shownText(form.sizeText));
 }
 
-bool TfrmAdd::ShowMovieDialog(int slotsInUse) {
-    slotsInUse_ = slotsInUse;
+std::optional<MovieRecord> TfrmAdd::ShowMovieDialog(const MovieEditRequest& request) {
+    request_ = request;
+    result_.reset();
     FormShow();
-    return exec() == QDialog::Accepted;
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return result_;
 }
 
 void TfrmAdd::FormShow() {
-    showForm(editor_.FormShow(currentForm()));
-    const bool modify = catalogue_.ModifyMode;
+    showForm(MovieEditor::FormShow(request_, currentForm()));
+    const bool modify = request_.modify();
     setWindowTitle(modify ? QStringLiteral("Modify a Movie!") : QStringLiteral("Add a new Movie!"));
     edtAddMov->setFocus();
     if (modify) {
@@ -195,7 +198,8 @@ void TfrmAdd::FormShow() {
 }
 
 void TfrmAdd::btnAddOkClick() {
-    if (editor_.btnAddOkClick(currentForm(), slotsInUse_)) {
+    result_ = editor_.btnAddOkClick(currentForm(), request_);
+    if (result_) {
         accept();
     }
 }

@@ -15,14 +15,14 @@ namespace reelcase {
 
 class RadioGroup;
 
-// The add/modify dialog. It edits the catalogue slot numbered MovieCount; what it shows and
-// what OK checks and writes is MovieEditor's.
+// The add/modify dialog. It edits the record of the request it is shown with and hands the
+// result back; what it shows and what OK checks is MovieEditor's.
 class TfrmAdd : public QDialog, public MovieDialog {
     Q_OBJECT
   public:
-    TfrmAdd(Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
+    TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    bool ShowMovieDialog(int slotsInUse) override;
+    std::optional<MovieRecord> ShowMovieDialog(const MovieEditRequest& request) override;
     // The media device and the wait window, created after this dialog.
     void setFileAnalysis(MediaDevice* device, WaitDisplay* wait) {
         device_ = device;
@@ -42,11 +42,11 @@ class TfrmAdd : public QDialog, public MovieDialog {
     void createControls();
 
     MovieEditor editor_;
-    Catalogue& catalogue_;
     UserDialogs& dialogs_;
     MediaDevice* device_ = nullptr;
     WaitDisplay* wait_ = nullptr;
-    int slotsInUse_ = 0;
+    MovieEditRequest request_;
+    std::optional<MovieRecord> result_;
 
     QGroupBox* GrpBoxGeneral = nullptr;
     QLineEdit* edtAddMov = nullptr;

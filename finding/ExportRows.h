@@ -58,7 +58,7 @@ class ListOutput {
 
 // Writes the header (in the style already set), the movie rows and the closing lines into
 // output, switching to regular after the header and to bold for the last line. For each
-// entry of list, by its position i from 1, every slot 1..MovieCount whose Name equals the
+// entry of list, by its position i from 1, every slot in use whose Name equals the
 // entry exactly is written with row number i. False as soon as a line fails.
 bool writeListLines(const Catalogue& catalogue, const MovieList& list, ListOutput& output);
 

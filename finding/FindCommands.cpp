@@ -28,7 +28,7 @@ void MainWindowLogic::filterChanged(FilterBox box, int index) {
         return;
     }
     std::vector<std::string_view> names;
-    for (int n = 1; n <= catalogue_.MovieCount; ++n) {
+    for (int n = 1; n <= catalogue_.movieCount(); ++n) {
         const MovieRecord& r = catalogue_.slot(n);
         if (passesFilter(r, box, index) && !nameOf(r).empty()) {
             names.push_back(nameOf(r));

@@ -36,7 +36,7 @@ SearchRow::SearchRow(std::string_view name, std::string_view genre)
 
 std::vector<SearchRow> searchCatalogue(const Catalogue& catalogue, std::string_view text) {
     std::vector<SearchRow> rows;
-    for (int n = 1; n <= catalogue.MovieCount; ++n) {
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
         const MovieRecord& r = catalogue.slot(n);
         const std::string_view name = nameOf(r);
         if (!name.empty() && nameContains(name, text)) {

@@ -26,7 +26,7 @@ class SearchRow {
     unsigned char genreLength_;
 };
 
-// Every named movie of slots 1..MovieCount whose name contains text, in slot order.
+// Every named movie of the slots in use whose name contains text, in slot order.
 std::vector<SearchRow> searchCatalogue(const Catalogue& catalogue, std::string_view text);
 
 }  // namespace reelcase

@@ -27,10 +27,11 @@ void require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Catalogue& catalogue = table();
     MovieList list;
-    catalogue.MovieCount = 0;
+    catalogue.startNew();
     for (const char* name : {"Alien", "Brazil", "Casablanca"}) {
-        ++catalogue.MovieCount;
-        setFieldText(catalogue.slot(catalogue.MovieCount).Name, name);
+        MovieRecord record{};
+        setFieldText(record.Name, name);
+        catalogue.addMovie(record);
         list.add(name);
     }
     const int fd = ::memfd_create("catalogue", 0);
@@ -39,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (::write(fd, data, size) == static_cast<ssize_t>(size) && ::lseek(fd, 0, SEEK_SET) == 0) {
         const OpenOutcome outcome = readCatalogueFd(fd, catalogue, list);
-        require(catalogue.MovieCount >= 3 && catalogue.MovieCount <= CatalogueCapacity);
-        require(list.size() == catalogue.MovieCount);  // every record taken in is listed once
+        require(catalogue.movieCount() >= 3 && catalogue.movieCount() <= CatalogueCapacity);
+        require(list.size() == catalogue.movieCount());  // every record taken in is listed once
         require(fieldText(catalogue.slot(1).Name) == "Alien");  // what was held stays
         require(outcome.error == 0 || (size % RecordSize != 0));
-        for (int n = 1; n <= catalogue.MovieCount; ++n) {
+        for (int n = 1; n <= catalogue.movieCount(); ++n) {
             require(fieldText(catalogue.slot(n).Name).size() <= 29);
         }
     }

@@ -1,5 +1,8 @@
 // The File menu's catalogue commands: New, Open, Save and Save As.
+#include <cerrno>
+
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/EnteredPath.h"
 #include "catalogue/FileErrors.h"
 #include "main_window/MainWindowLogic.h"
 
@@ -20,25 +23,23 @@ void MainWindowLogic::New1Click() {
     if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
         return;
     }
-    catalogue_.MovieCount = 0;
+    catalogue_.startNew();
     fullListing_ = false;
-    // Forgetting the file keeps the next Save from writing the new catalogue over the old one.
-    catalogue_.CurrentFileName.clear();
     RefreshMovieList();
 }
 
 void MainWindowLogic::MenuOpenDatabaseClick() {
     RefreshMovieList();
-    QString path;
-    if (catalogue_.OpenPending) {
-        path = catalogue_.PendingFileName;
-        catalogue_.OpenPending = false;
-    } else {
-        const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
-        if (!chosen) {
-            return;
-        }
-        path = *chosen;
+    const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
+    if (!chosen) {
+        return;
+    }
+    openCatalogue(enteredPath(*chosen), OpenOrigin::Chosen);
+}
+
+void MainWindowLogic::openCatalogue(const QString& path, OpenOrigin origin) {
+    if (origin != OpenOrigin::Chosen) {
+        RefreshMovieList();
     }
     const OpenOutcome outcome = readCatalogueFile(path, catalogue_, list_);
     // An empty-named record is listed by Open but never by a refresh.
@@ -46,6 +47,8 @@ void MainWindowLogic::MenuOpenDatabaseClick() {
         fullListing_ = false;
     }
     if (outcome.leftOut > 0) {
+        // Saving the part taken in over the file would lose the rest of it.
+        catalogue_.forgetCurrentFileName();
         dialogs_.showMessage(
             QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "
                            "be taken in.")
@@ -53,12 +56,15 @@ void MainWindowLogic::MenuOpenDatabaseClick() {
                 .arg(outcome.leftOut));
     }
     if (outcome.error != 0) {
+        // A catalogue missing at start can be saved under its name: nothing there is lost.
+        if (origin == OpenOrigin::LastFile && outcome.error == ENOENT && outcome.leftOut == 0) {
+            catalogue_.setCurrentFileName(path);
+        }
         dialogs_.showError(fileErrorText(outcome.error));
         return;
     }
-    // A file only partly taken in is not made current, so that Save cannot shorten it.
     if (outcome.leftOut == 0) {
-        catalogue_.CurrentFileName = path;
+        catalogue_.setCurrentFileName(path);
     }
 }
 
@@ -70,7 +76,7 @@ bool MainWindowLogic::saveTo(const QString& path) {
     }
     dialogs_.showMessage(
         QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
-    catalogue_.UnsavedChanges = false;
+    catalogue_.markSaved();
     return true;
 }
 
@@ -83,17 +89,20 @@ void MainWindowLogic::MenuSaveAsDatabaseClick() {
     RefreshMovieList();
     FileDialogRequest request = catalogueDialog();
     request.defaultSuffix = QStringLiteral("rcb");
-    request.fileName = catalogue_.CurrentFileName;
+    request.fileName = catalogue_.currentFileName();
     const auto chosen = dialogs_.chooseFileToSave(request);
-    if (chosen && saveTo(*chosen)) {
-        catalogue_.CurrentFileName = *chosen;
+    if (chosen) {
+        const QString path = enteredPath(*chosen);
+        if (saveTo(path)) {
+            catalogue_.setCurrentFileName(path);
+        }
     }
     requestSearchFocus();
 }
 
 void MainWindowLogic::MenuSaveDatabaseClick() {
-    const QString& current = catalogue_.CurrentFileName;
-    if (current.isEmpty() || current == QStringLiteral(".")) {
+    const QString current = catalogue_.currentFileName();
+    if (current.isEmpty()) {
         MenuSaveAsDatabaseClick();
         return;
     }

@@ -1,5 +1,6 @@
 #include "main_window/MainWindowLogic.h"
 
+#include "catalogue/EnteredPath.h"
 #include "main_window/DetailsText.h"
 #include "settings/StoredSettings.h"
 
@@ -16,34 +17,26 @@ bool MainWindowLogic::takeSearchFocusRequest() {
 }
 
 void MainWindowLogic::FormCreate(const QString& firstArgument) {
-    catalogue_.CurrentFileName.clear();
-    catalogue_.UnsavedChanges = false;
     filters_ = FilterChoice{};
-    catalogue_.OpenPending = false;
     if (!firstArgument.isEmpty()) {
-        catalogue_.PendingFileName = firstArgument;
-        catalogue_.OpenPending = true;
-        MenuOpenDatabaseClick();
+        openCatalogue(enteredPath(firstArgument), OpenOrigin::CommandLine);
         return;
     }
     const QString last = settings_ != nullptr ? lastFileToReopen(*settings_, dialogs_) : QString();
     if (!last.isEmpty()) {
-        catalogue_.CurrentFileName = last;
-        catalogue_.PendingFileName = last;
-        catalogue_.OpenPending = true;
-        MenuOpenDatabaseClick();
+        openCatalogue(enteredPath(last), OpenOrigin::LastFile);
     }
 }
 
 bool MainWindowLogic::FormCloseQuery() {
     if (settings_ != nullptr) {
-        rememberLastFile(*settings_, dialogs_, catalogue_.CurrentFileName);
+        rememberLastFile(*settings_, dialogs_, catalogue_.currentFileName());
     }
-    if (catalogue_.UnsavedChanges && !list_.empty()) {
+    if (catalogue_.unsavedChanges() && !list_.empty()) {
         switch (dialogs_.confirmWithCancel(QStringLiteral("Exiting, Do You Want To Save First!"))) {
             case Answer::Yes:
                 MenuSaveDatabaseClick();
-                return !catalogue_.UnsavedChanges;
+                return !catalogue_.unsavedChanges();
             case Answer::No:
                 return true;
             case Answer::Cancel:
@@ -73,8 +66,8 @@ void MainWindowLogic::RefreshMovieList() {
 
 void MainWindowLogic::rebuildFullListing() {
     std::vector<std::string_view> names;
-    names.reserve(static_cast<std::size_t>(catalogue_.MovieCount));
-    for (int n = 1; n <= catalogue_.MovieCount; ++n) {
+    names.reserve(static_cast<std::size_t>(catalogue_.movieCount()));
+    for (int n = 1; n <= catalogue_.movieCount(); ++n) {
         const std::string_view name = nameOf(catalogue_.slot(n));
         if (!name.empty()) {
             names.push_back(name);

@@ -104,6 +104,12 @@ class MainWindowLogic {
     void MenuSaveAsDatabaseClick();
 
   private:
+    // Where a catalogue to open came from: the open dialog, the command line, or the
+    // last-file setting at start.
+    enum class OpenOrigin { Chosen, CommandLine, LastFile };
+    // Takes in the file at path (absolute and clean) after the movies already listed. Only a
+    // file taken in whole becomes the current file.
+    void openCatalogue(const QString& path, OpenOrigin origin);
     void clearDetails();
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);

@@ -245,7 +245,7 @@ void TfrmPreferences::btnOkClick() {
         SaveSettingsCheckBox->isChecked(), AskQuitProgramCheckBox->isChecked(),
         OpenLastFileCheckbox->isChecked(), AssociateFilesCheckBox->isChecked()};
     const bool saved =
-        saveGeneralSettings(settings_, chosen, catalogue_.CurrentFileName, programPath_);
+        saveGeneralSettings(settings_, chosen, catalogue_.currentFileName(), programPath_);
     if (!saved) {
         dialogs_.showMessage(
             QStringLiteral("There went something wrong with writing to the register"));

@@ -32,7 +32,7 @@ QByteArray snapshot(const EditingProgram& p) {
     for (int i = 0; i < p.logic.list().size(); ++i) {
         bytes += QByteArray::fromStdString(std::string(p.logic.list().at(i))) + '\n';
     }
-    for (int n = 1; n <= p.catalogue.MovieCount; ++n) {
+    for (int n = 1; n <= p.catalogue.movieCount(); ++n) {
         bytes += QByteArray::fromStdString(recordBytes(p.catalogue.slot(n)));
     }
     return bytes;
@@ -87,7 +87,7 @@ class DataSafetyTest : public QObject {
                 QCOMPARE(p.dialogs.errors(), QStringList{fileErrorText(error)});
                 QCOMPARE(readBytes(file), before);
                 QCOMPARE(snapshot(p), memory);
-                QVERIFY(p.catalogue.UnsavedChanges);
+                QVERIFY(p.catalogue.unsavedChanges());
                 ++points;
             }
         }
@@ -116,7 +116,7 @@ class DataSafetyTest : public QObject {
         p.fileSystem.error = EPERM;
         p.logic.MenuSaveDatabaseClick();
         QCOMPARE(readBytes(file + QStringLiteral(".bak")), second);
-        QVERIFY(!p.catalogue.UnsavedChanges);
+        QVERIFY(!p.catalogue.unsavedChanges());
     }
 
     void fullFileSystemLeavesTheOldFile() {
@@ -193,7 +193,7 @@ class DataSafetyTest : public QObject {
             Catalogue reopened;
             MovieList list;
             QCOMPARE(readCatalogueFile(file, reopened, list).error, 0);
-            QCOMPARE(reopened.MovieCount, count);
+            QCOMPARE(reopened.movieCount(), count);
         }
         // Each temporary left beside the file is a save that was killed half-way.
         const auto midSave =
@@ -214,7 +214,7 @@ class DataSafetyTest : public QObject {
         const QString fifo = path(QStringLiteral("pipe.rcb"));
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         QCOMPARE(open(fifo), QStringLiteral("File access denied."));  // and no hang
-        QCOMPARE(catalogue.MovieCount, 1);
+        QCOMPARE(catalogue.movieCount(), 1);
 
         // A file that vanishes once opened is still read whole.
         const QString vanishing = path(QStringLiteral("vanishing.rcb"));
@@ -223,7 +223,7 @@ class DataSafetyTest : public QObject {
         QVERIFY(fd >= 0 && QFile::remove(vanishing));
         QCOMPARE(readCatalogueFd(fd, catalogue, list).error, 0);
         ::close(fd);
-        QCOMPARE(catalogue.MovieCount, 4);
+        QCOMPARE(catalogue.movieCount(), 4);
 
         // 2 GB that are no catalogue: read through, nothing lost, nothing written out of place.
         const QString huge = path(QStringLiteral("huge.rcb"));
@@ -235,7 +235,7 @@ class DataSafetyTest : public QObject {
         QCOMPARE(open(huge), QStringLiteral("Read beyond end of file."));
         qInfo("2 GB of zeros read in %lld ms", timer.elapsed());
         QCOMPARE(fieldText(catalogue.slot(1).Name), std::string_view("Held"));
-        QCOMPARE(catalogue.MovieCount, 5);  // one empty-named record, then only its duplicates
+        QCOMPARE(catalogue.movieCount(), 5);  // one empty-named record, then only its duplicates
         QFile::remove(huge);
     }
 
@@ -244,14 +244,14 @@ class DataSafetyTest : public QObject {
         const QString file = path(QStringLiteral("many.rcb"));
         writeBytes(file, movies(CatalogueCapacity + 1, "Drama"));
         p.logic.FormCreate(file);
-        QCOMPARE(p.catalogue.MovieCount, CatalogueCapacity);
+        QCOMPARE(p.catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(p.logic.list().size(), CatalogueCapacity);
         QCOMPARE(p.dialogs.texts().size(), 1);
         QVERIFY(
             p.dialogs.texts().at(0).contains(QStringLiteral("1 movies of this file could not")));
         p.movieDialog.sessions.push_back({{typed("One more")}});
         p.logic.MenuAddNewMovieClick();
-        QCOMPARE(p.catalogue.MovieCount, CatalogueCapacity);
+        QCOMPARE(p.catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(p.movieDialog.sessions.size(), std::size_t{1});
     }
 
@@ -304,7 +304,7 @@ class DataSafetyTest : public QObject {
             cycles.logic.MenuDeleteMovieClick();
         }
         qInfo("10,000 add/delete cycles in %lld ms", timer.elapsed());
-        QCOMPARE(cycles.catalogue.MovieCount, 10000);
+        QCOMPARE(cycles.catalogue.movieCount(), 10000);
         QVERIFY(cycles.logic.list().empty());
         QCOMPARE(cycles.dialogs.unexpected, 0);
     }

@@ -21,6 +21,8 @@ using namespace reelcase::test;
 class AddDialogTest : public QObject {
     Q_OBJECT
 
+    static MovieEditRequest addRequest() { return {MovieEditRequest::Kind::Add, 1, {}}; }
+
     struct Dialog {
         Catalogue catalogue;
         FakeUserDialogs dialogs;
@@ -42,7 +44,6 @@ class AddDialogTest : public QObject {
   private Q_SLOTS:
     void enterPressesOkExceptInTheNote() {
         Dialog d;
-        d.catalogue.MovieCount = 1;
         QString caption;
         QString shownGenre;
         whenModalOpens([&](QWidget* modal) {
@@ -59,10 +60,12 @@ class AddDialogTest : public QObject {
             QVERIFY(modal->isVisible());
             QTest::keyClick(d.control<QLineEdit>("edtAddMov"), Qt::Key_Return);
         });
-        QVERIFY(d.frmAdd.ShowMovieDialog(0));
+        const std::optional<MovieRecord> added = d.frmAdd.ShowMovieDialog(addRequest());
+        QVERIFY(added);
         QCOMPARE(caption, QStringLiteral("Add a new Movie!"));
         QCOMPARE(shownGenre, QStringLiteral("Action"));
-        const MovieRecord& r = d.catalogue.slot(1);
+        QCOMPARE(d.catalogue.movieCount(), 0);  // the dialog only hands the record back
+        const MovieRecord& r = *added;
         QCOMPARE(fieldText(r.Name), std::string_view("Heat"));
         QCOMPARE(fieldText(r.PersonalInfo), std::string_view("one\r\ntwo"));
         QCOMPARE(r.Size, 700);
@@ -74,7 +77,6 @@ class AddDialogTest : public QObject {
         Dialog d;
         appendMovie(d.catalogue,
                     {"Old Name", "Horror", "RM", "Perfect Movie", "a\r\nb", 95, 2, 350});
-        d.catalogue.ModifyMode = true;
         QString caption, name, selected, format, rating, quality, note;
         whenModalOpens([&](QWidget* modal) {
             caption = modal->windowTitle();
@@ -86,7 +88,8 @@ class AddDialogTest : public QObject {
             d.control<QLineEdit>("edtAddMov")->setText(QStringLiteral("Changed"));
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        QVERIFY(!d.frmAdd.ShowMovieDialog(1));
+        QVERIFY(
+            !d.frmAdd.ShowMovieDialog({MovieEditRequest::Kind::Modify, 1, d.catalogue.slot(1)}));
         QCOMPARE(caption, QStringLiteral("Modify a Movie!"));
         QCOMPARE(name, QStringLiteral("Old Name"));
         QCOMPARE(format, QStringLiteral("RM"));
@@ -108,7 +111,6 @@ class AddDialogTest : public QObject {
                       "testsrc=duration=125:size=32x24:rate=5", "-c:v", "wmv2", clip});
         QVERIFY(ffmpeg.waitForFinished(120000));
         Dialog d;
-        d.catalogue.MovieCount = 1;
         FfmpegMediaDevice device;
         TfrmWait frmWait;
         d.frmAdd.setFileAnalysis(&device, &frmWait);
@@ -123,7 +125,7 @@ class AddDialogTest : public QObject {
             quality = d.checkedIn("radioQuality");
             d.control<QPushButton>("btnAddCan")->click();
         });
-        d.frmAdd.ShowMovieDialog(0);
+        QVERIFY(!d.frmAdd.ShowMovieDialog(addRequest()));
         QCOMPARE(name, QStringLiteral("Road Trip"));
         QCOMPARE(length, QStringLiteral("2"));
         QCOMPARE(size, QStringLiteral("0"));
@@ -135,7 +137,6 @@ class AddDialogTest : public QObject {
 
     void refusedEntryKeepsTheDialogOpen() {
         Dialog d;
-        d.catalogue.MovieCount = 1;
         bool stillOpen = false;
         whenModalOpens([&](QWidget* modal) {
             d.control<QLineEdit>("edtAddMov")->setText(QStringLiteral("X"));
@@ -145,10 +146,9 @@ class AddDialogTest : public QObject {
             stillOpen = modal->isVisible();
             d.control<QPushButton>("btnAddCan")->click();
         });
-        QVERIFY(!d.frmAdd.ShowMovieDialog(0));
+        QVERIFY(!d.frmAdd.ShowMovieDialog(addRequest()));
         QVERIFY(stillOpen);
         QCOMPARE(d.dialogs.texts(), QStringList{QStringLiteral("Your Input Is Not Valid!")});
-        QVERIFY(nameOf(d.catalogue.slot(1)).empty());
     }
 };
 

@@ -83,7 +83,7 @@ class MovieEditingTest : public QObject {
         }});
         QCOMPARE(f.movieDialog.shownForms.at(0),
                  (MovieForm{"", "", 0, 2, 0, 2, "", ""}));  // the add defaults
-        QCOMPARE(f.catalogue.MovieCount, 1);
+        QCOMPARE(f.catalogue.movieCount(), 1);
         const MovieRecord& r = f.catalogue.slot(1);
         QCOMPARE(fieldText(r.Name), std::string_view(std::string(29, 'n')));
         QCOMPARE(fieldText(r.Genre), std::string_view("SF"));
@@ -94,15 +94,15 @@ class MovieEditingTest : public QObject {
         QCOMPARE(r.Length, 90);
         QCOMPARE(r.Size, -7);
         QCOMPARE(f.entries(), QStringList{QString(29, QLatin1Char('n'))});
-        QVERIFY(f.catalogue.UnsavedChanges);
+        QVERIFY(f.catalogue.unsavedChanges());
         QVERIFY(f.logic.takeSearchFocusRequest());
 
         // A second name that differs only after the 29th character is the same movie.
         f.add({typed(std::string(29, 'n') + "other")});
         QCOMPARE(f.dialogs.texts(), QStringList{kExists});
-        QCOMPARE(f.catalogue.MovieCount, 1);
+        QCOMPARE(f.catalogue.movieCount(), 1);
         f.add({typed(std::string(29, 'N'))});  // case differs: another movie
-        QCOMPARE(f.catalogue.MovieCount, 2);
+        QCOMPARE(f.catalogue.movieCount(), 2);
     }
 
     void validationOrderAndMessages() {
@@ -142,13 +142,13 @@ class MovieEditingTest : public QObject {
         Fixture f;
         f.add({typed("Kept")});
         f.add({});  // cancelled
-        QCOMPARE(f.catalogue.MovieCount, 1);
+        QCOMPARE(f.catalogue.movieCount(), 1);
         QCOMPARE(f.entries(), QStringList{"Kept"});
 
-        f.catalogue.MovieCount = CatalogueCapacity;
+        f.catalogue.takeIntoUse(CatalogueCapacity);
         f.dialogs.clear();
         f.add({typed("One too many")});
-        QCOMPARE(f.catalogue.MovieCount, CatalogueCapacity);
+        QCOMPARE(f.catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(f.dialogs.texts().size(), 1);
         QVERIFY(f.dialogs.texts().at(0).contains(QStringLiteral("100000")));
         QCOMPARE(f.movieDialog.sessions.size(), std::size_t{1});  // the dialog never opened
@@ -169,8 +169,7 @@ class MovieEditingTest : public QObject {
         QCOMPARE(f.entries(), (QStringList{"Zulu", "Beta", "Gamma"}));
         QVERIFY(!f.logic.list().hasSelection());
         QVERIFY(f.logic.details().empty());
-        QCOMPARE(f.catalogue.MovieCount, 3);
-        QVERIFY(!f.catalogue.ModifyMode);
+        QCOMPARE(f.catalogue.movieCount(), 3);
         QCOMPARE(fieldText(f.catalogue.slot(1).Name), std::string_view("Zulu"));
 
         // Keeping its own name is fine; the next Add refills the list in order.
@@ -197,7 +196,7 @@ class MovieEditingTest : public QObject {
         QCOMPARE(shown.quality, -1);  // a stored 0 selects no quality
         QCOMPARE(f.dialogs.texts(), QStringList{kFillIn});
         QCOMPARE(fieldText(c.slot(1).Genre), std::string_view("Western"));  // nothing written
-        QVERIFY(!c.UnsavedChanges);
+        QVERIFY(!c.unsavedChanges());
 
         f.dialogs.clear();
         f.logic.selectEntry(-1);
@@ -224,12 +223,12 @@ class MovieEditingTest : public QObject {
                  QStringList{QStringLiteral("The Movie is Succesfully Deleted From The Database")});
         QCOMPARE(f.entries(), QStringList{"Beta"});
         QVERIFY(f.logic.searchRows().empty());
-        QCOMPARE(f.catalogue.MovieCount, 2);
+        QCOMPARE(f.catalogue.movieCount(), 2);
         QVERIFY(nameOf(f.catalogue.slot(1)).empty());
         QVERIFY(fieldText(f.catalogue.slot(1).Genre).empty());
         QCOMPARE(f.catalogue.slot(1).Length, 90);  // the rest stays
         f.add({typed("Gamma")});
-        QCOMPARE(f.catalogue.MovieCount, 3);
+        QCOMPARE(f.catalogue.movieCount(), 3);
         QCOMPARE(fieldText(f.catalogue.slot(3).Name), std::string_view("Gamma"));
 
         f.dialogs.clear();

@@ -40,7 +40,7 @@ class FindTest : public QObject {
                                  "Deleted star", "Starship"}) {
             appendMovie(f.catalogue, {cp1252(name), "SF"});
         }
-        setFieldText(f.catalogue.slot(7).Name, "");
+        f.catalogue.deleteMovie(7);
         f.logic.btnSearchClick("star");
         QCOMPARE(f.found(),
                  (QStringList{"Starship/SF", "LUCKY STAR/SF", "Lodestar/SF", "Starship/SF"}));
@@ -156,7 +156,7 @@ class FindTest : public QObject {
             }
             f.logic.RefreshMovieList();
             std::vector<std::string_view> named;
-            for (int n = 1; n <= f.catalogue.MovieCount; ++n) {
+            for (int n = 1; n <= f.catalogue.movieCount(); ++n) {
                 if (!nameOf(f.catalogue.slot(n)).empty()) {
                     named.push_back(nameOf(f.catalogue.slot(n)));
                 }

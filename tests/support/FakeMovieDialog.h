@@ -18,13 +18,22 @@ class FakeMovieDialog : public MovieDialog {
         std::vector<Edit> edits;
     };
 
-    FakeMovieDialog(Catalogue& catalogue, UserDialogs& dialogs) : editor_(catalogue, dialogs) {}
+    FakeMovieDialog(const Catalogue& catalogue, UserDialogs& dialogs)
+        : editor_(catalogue, dialogs) {}
 
     std::deque<Session> sessions;
     std::vector<MovieForm> shownForms;  // what each use showed first
+    std::vector<MovieEditRequest> requests;
+    // Runs while the dialog is open, before the edits: what the event loop of a modal dialog
+    // may run, such as the close query when the desktop session ends.
+    std::function<void()> whileOpen;
 
-    bool ShowMovieDialog(int slotsInUse) override {
-        MovieForm form = editor_.FormShow(lastForm_);
+    std::optional<MovieRecord> ShowMovieDialog(const MovieEditRequest& request) override {
+        requests.push_back(request);
+        if (whileOpen) {
+            whileOpen();
+        }
+        MovieForm form = MovieEditor::FormShow(request, lastForm_);
         shownForms.push_back(form);
         Session session;
         if (!sessions.empty()) {
@@ -34,11 +43,11 @@ class FakeMovieDialog : public MovieDialog {
         for (const Edit& edit : session.edits) {
             edit(form);
             lastForm_ = form;
-            if (editor_.btnAddOkClick(form, slotsInUse)) {
-                return true;
+            if (auto record = editor_.btnAddOkClick(form, request)) {
+                return record;
             }
         }
-        return false;
+        return std::nullopt;
     }
 
   private:

@@ -60,11 +60,17 @@ inline QByteArray readBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Puts a movie into the next slot as an added movie would be.
+// Puts a movie into the next slot as an opened file would: the unsaved flag stays.
 inline int appendMovie(Catalogue& catalogue, const Movie& m) {
-    ++catalogue.MovieCount;
-    catalogue.slot(catalogue.MovieCount) = makeRecord(m);
-    return catalogue.MovieCount;
+    const int n = catalogue.movieCount() + 1;
+    catalogue.freeSlot(n) = makeRecord(m);
+    catalogue.takeIntoUse(n);
+    return n;
+}
+
+// An edit that leaves every byte as it was: the unsaved flag is set as by any edit.
+inline void markEdited(Catalogue& catalogue) {
+    catalogue.replaceMovie(1, catalogue.slot(1));
 }
 
 // A list's entries as the window shows them.
