@@ -120,6 +120,47 @@ void DeleteMovie(benchmark::State& state) {
     });
 }
 
+// One delete at full capacity, then its undo or redo, with the list shown.
+void UndoRedoDelete(benchmark::State& state) {
+    Program p;
+    p.frmMain.FormCreate(fullCatalogueFile());
+    p.logic.selectEntry(p.logic.list().size() / 2);
+    p.dialogs.confirmAnswers.push_back(true);
+    p.logic.MenuDeleteMovieClick();
+    auto* view = p.frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"));
+    bool undo = true;
+    for (auto _ : state) {
+        if (undo) {
+            p.logic.EditUndoClick();
+        } else {
+            p.logic.EditRedoClick();
+        }
+        view->repaint();
+        undo = !undo;
+    }
+    if (p.logic.list().size() < CatalogueCapacity - 1) {
+        state.SkipWithError("the list lost movies");
+    }
+}
+
+// The history's memory after 10,000 steps (deletes and adds) at full capacity.
+void HistoryAfter10000Steps(benchmark::State& state) {
+    for (auto _ : state) {
+        Program p;
+        p.frmMain.FormCreate(catalogueFile(CatalogueCapacity - 5000));
+        for (int i = 0; i < 5000; ++i) {
+            p.movieDialog.sessions.push_back({{typed("Step " + std::to_string(i))}});
+            p.logic.MenuAddNewMovieClick();
+            p.logic.selectEntry(i);
+            p.dialogs.confirmAnswers.push_back(true);
+            p.logic.MenuDeleteMovieClick();
+        }
+        state.counters["steps"] = static_cast<double>(p.catalogue.history().stepCount());
+        state.counters["history_MB"] =
+            static_cast<double>(p.catalogue.history().memoryUsed()) / (1024.0 * 1024.0);
+    }
+}
+
 void FilterByGenre(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) { p.logic.filterChanged(FilterBox::Genre, 3); });
 }
@@ -199,6 +240,8 @@ BENCHMARK(ExportFullList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AddMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(ModifyMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(DeleteMovie)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(UndoRedoDelete)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(HistoryAfter10000Steps)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(FilterByGenre)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(SearchByName)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(RefreshFullList)->Unit(benchmark::kMillisecond)->Iterations(10);

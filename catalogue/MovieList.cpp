@@ -65,6 +65,18 @@ std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) 
     return order;
 }
 
+int MovieList::positionOf(std::string_view name) const {
+    const Entry wanted = makeEntry(name);
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted,
+                               [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    for (; it != entries_.end() && !(wanted.key < it->key); ++it) {
+        if (std::string_view(it->name.data(), it->length) == name.substr(0, NameRoom)) {
+            return static_cast<int>(it - entries_.begin());
+        }
+    }
+    return -1;
+}
+
 int MovieList::add(std::string_view name) {
     ++revision_;
     const Entry entry = makeEntry(name);

@@ -39,6 +39,8 @@ class MovieList {
         return {e.name.data(), e.length};
     }
 
+    // The position of an entry equal to name in a list in sorted order, or -1.
+    int positionOf(std::string_view name) const;
     // Files one name at its sorted position, after the equal ones; returns that position.
     int add(std::string_view name);
     // Files many names as if added one by one, in the order given.

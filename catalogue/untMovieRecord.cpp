@@ -7,7 +7,26 @@
 
 namespace reelcase {
 
-Catalogue::Catalogue() : slots_(std::make_unique<MovieRecord[]>(CatalogueCapacity)) {
+namespace {
+
+bool allZero(const MovieRecord& r) {
+    static const MovieRecord zero{};
+    return std::memcmp(&r, &zero, sizeof r) == 0;
+}
+
+int keep(std::vector<MovieRecord>& records, const MovieRecord& r) {
+    if (allZero(r)) {
+        return -1;
+    }
+    records.push_back(r);
+    return static_cast<int>(records.size()) - 1;
+}
+
+}  // namespace
+
+Catalogue::Catalogue()
+    : slots_(std::make_unique<MovieRecord[]>(CatalogueCapacity)),
+      recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1, 0) {
     // make_unique value-initialises: the table starts zero-filled.
 }
 
@@ -32,6 +51,7 @@ int Catalogue::findByName(std::string_view name) const {
 
 int Catalogue::addMovie(const MovieRecord& record) {
     assert(!full());
+    recordBefore(movieCount_ + 1);
     slots_[static_cast<std::size_t>(movieCount_)] = record;
     ++movieCount_;
     unsavedChanges_ = true;
@@ -39,11 +59,13 @@ int Catalogue::addMovie(const MovieRecord& record) {
 }
 
 void Catalogue::replaceMovie(int number, const MovieRecord& record) {
+    recordBefore(number);
     usedSlot(number) = record;
     unsavedChanges_ = true;
 }
 
 void Catalogue::deleteMovie(int number) {
+    recordBefore(number);
     MovieRecord& r = usedSlot(number);
     r.Name[0] = 0;
     r.Genre[0] = 0;
@@ -57,6 +79,7 @@ void Catalogue::startNew() {
 
 MovieRecord& Catalogue::freeSlot(int number) {
     assert(number > movieCount_ && number <= CatalogueCapacity);
+    recordBefore(number);
     return slots_[static_cast<std::size_t>(number - 1)];
 }
 
@@ -68,6 +91,112 @@ void Catalogue::takeIntoUse(int lastSlot) {
 void Catalogue::setCurrentFileName(const QString& path) {
     assert(QDir::isAbsolutePath(path) && QDir::cleanPath(path) == path);
     currentFileName_ = path;
+}
+
+void Catalogue::markSaved() {
+    unsavedChanges_ = false;
+    savedPosition_ = history_.position();
+}
+
+void Catalogue::recordBefore(int number) {
+    auto& serial = recordedInStep_[static_cast<std::size_t>(number)];
+    if (!stepOpen_ || serial == stepSerial_) {
+        return;
+    }
+    serial = stepSerial_;
+    const int before = keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
+    openStep_.changes.push_back({number, before, -1});
+}
+
+void Catalogue::beginStep(const QString& text) {
+    assert(!stepOpen_);
+    stepOpen_ = true;
+    ++stepSerial_;
+    openStep_ = CatalogueStep{};
+    openStep_.text = text;
+    openStep_.countBefore = movieCount_;
+    openStep_.fileBefore = currentFileName_;
+}
+
+void Catalogue::endStep() {
+    assert(stepOpen_);
+    stepOpen_ = false;
+    CatalogueStep step = std::move(openStep_);
+    openStep_ = CatalogueStep{};
+    step.countAfter = movieCount_;
+    step.fileAfter = currentFileName_;
+    // A slot written back to its old bytes is no change.
+    std::vector<CatalogueStep::SlotChange> changed;
+    for (CatalogueStep::SlotChange& change : step.changes) {
+        const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
+        const bool same = change.before < 0
+                              ? allZero(now)
+                              : std::memcmp(&now, &step.records[static_cast<std::size_t>(
+                                                      change.before)],
+                                            sizeof now) == 0;
+        if (!same) {
+            change.after = keep(step.records, now);
+            changed.push_back(change);
+        }
+    }
+    step.changes = std::move(changed);
+    if (step.changes.empty() && step.countBefore == step.countAfter &&
+        step.fileBefore == step.fileAfter) {
+        return;
+    }
+    step.changes.shrink_to_fit();
+    step.records.shrink_to_fit();
+    if (savedPosition_ > history_.position()) {
+        savedPosition_ = UINT64_MAX;  // the saved state was undone and is now out of reach
+    }
+    history_.push(std::move(step));
+    // A step that left the flag clear (opening into a saved catalogue, New) keeps it clear:
+    // this state is then the saved one.
+    if (!unsavedChanges_) {
+        savedPosition_ = history_.position();
+    }
+}
+
+void Catalogue::applySlots(const CatalogueStep& step, bool after) {
+    static const MovieRecord zero{};
+    const auto bytesOf = [&step](int index) -> const MovieRecord& {
+        return index < 0 ? zero : step.records[static_cast<std::size_t>(index)];
+    };
+    if (after) {
+        for (const auto& change : step.changes) {
+            slots_[static_cast<std::size_t>(change.slot - 1)] = bytesOf(change.after);
+        }
+    } else {
+        for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
+            slots_[static_cast<std::size_t>(it->slot - 1)] = bytesOf(it->before);
+        }
+    }
+}
+
+const CatalogueStep* Catalogue::undo() {
+    if (stepOpen_ || !history_.canUndo()) {
+        return nullptr;
+    }
+    const CatalogueStep& step = history_.undoStep();
+    applySlots(step, false);
+    movieCount_ = step.countBefore;
+    currentFileName_ = step.fileBefore;
+    history_.moveBack();
+    unsavedChanges_ = history_.position() != savedPosition_;
+    return &step;
+}
+
+const CatalogueStep* Catalogue::redo() {
+    if (stepOpen_ || !history_.canRedo()) {
+        return nullptr;
+    }
+    const CatalogueStep& step = history_.redoStep();
+    applySlots(step, true);
+    movieCount_ = step.countAfter;
+    currentFileName_ = step.fileAfter;
+    history_.moveForward();
+    unsavedChanges_ = history_.position() != savedPosition_;
+    return &step;
 }
 
 }  // namespace reelcase

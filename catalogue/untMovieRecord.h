@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include "catalogue/CatalogueHistory.h"
+
 namespace reelcase {
 
 inline constexpr int CatalogueCapacity = 100000;
@@ -111,15 +113,50 @@ class Catalogue {
     // The file that a complete open read or a save wrote; path must be absolute and clean.
     void setCurrentFileName(const QString& path);
     void forgetCurrentFileName() { currentFileName_.clear(); }
-    void markSaved() { unsavedChanges_ = false; }
+    // The catalogue on disk equals this state: the unsaved flag clears, and comes back when
+    // undo or redo moves away from this state.
+    void markSaved();
+
+    // Undo and redo. Changes made between beginStep and endStep are one step; a step that
+    // changed nothing is dropped. The unsaved flag follows the steps: it is clear exactly at
+    // the last saved or opened state. undo and redo return the step they applied, or nullptr.
+    void beginStep(const QString& text);
+    void endStep();
+    const CatalogueStep* undo();
+    const CatalogueStep* redo();
+    const CatalogueHistory& history() const { return history_; }
 
   private:
     MovieRecord& usedSlot(int number);
+    // Keeps the slot's bytes before its first change within the open step.
+    void recordBefore(int number);
+    void applySlots(const CatalogueStep& step, bool after);
 
     std::unique_ptr<MovieRecord[]> slots_;
     int movieCount_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;
+
+    CatalogueHistory history_;
+    std::uint64_t savedPosition_ = 0;
+    bool stepOpen_ = false;
+    CatalogueStep openStep_;
+    std::uint32_t stepSerial_ = 0;
+    std::vector<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
+};
+
+// Makes the changes of one command one step, also when the command returns early.
+class CatalogueStepScope {
+  public:
+    CatalogueStepScope(Catalogue& catalogue, const QString& text) : catalogue_(catalogue) {
+        catalogue_.beginStep(text);
+    }
+    ~CatalogueStepScope() { catalogue_.endStep(); }
+    CatalogueStepScope(const CatalogueStepScope&) = delete;
+    CatalogueStepScope& operator=(const CatalogueStepScope&) = delete;
+
+  private:
+    Catalogue& catalogue_;
 };
 
 }  // namespace reelcase

@@ -4,6 +4,16 @@
 
 namespace reelcase {
 
+namespace {
+
+// An undo step's name: the command and the movie, as "Delete "Alien"".
+QString stepText(const char* command, std::string_view name) {
+    return QString::fromLatin1(command) + QStringLiteral(" \"") + fromCatalogueText(name) +
+           QLatin1Char('"');
+}
+
+}  // namespace
+
 void MainWindowLogic::MenuAddNewMovieClick() {
     if (catalogue_.full()) {
         dialogs_.showMessage(
@@ -31,6 +41,7 @@ void MainWindowLogic::MenuAddNewMovieClick() {
         requestSearchFocus();
         return;
     }
+    const CatalogueStepScope step(catalogue_, stepText("Add", name));
     const int slot = catalogue_.addMovie(*added);
     list_.add(nameOf(catalogue_.slot(slot)));
     requestSearchFocus();
@@ -55,6 +66,7 @@ void MainWindowLogic::MenuModifyaMovieClick() {
     const std::uint64_t listBefore = list_.revision();
     const std::optional<MovieRecord> modified = movieDialog_->ShowMovieDialog(request);
     if (modified) {
+        const CatalogueStepScope step(catalogue_, stepText("Modify", nameOf(*modified)));
         catalogue_.replaceMovie(slot, *modified);
         if (list_.revision() == listBefore) {
             // The entry keeps its place until the list is next refilled.
@@ -91,7 +103,10 @@ void MainWindowLogic::MenuDeleteMovieClick() {
         requestSearchFocus();
         return;
     }
-    catalogue_.deleteMovie(slot);
+    {
+        const CatalogueStepScope step(catalogue_, stepText("Delete", name));
+        catalogue_.deleteMovie(slot);
+    }
     if (list_.revision() == listBefore) {
         list_.removeAt(position);
     } else {

@@ -1,6 +1,8 @@
 // The File menu's catalogue commands: New, Open, Save and Save As.
 #include <cerrno>
 
+#include <QFileInfo>
+
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/EnteredPath.h"
 #include "catalogue/FileErrors.h"
@@ -23,7 +25,10 @@ void MainWindowLogic::New1Click() {
     if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
         return;
     }
-    catalogue_.startNew();
+    {
+        const CatalogueStepScope step(catalogue_, QStringLiteral("New"));
+        catalogue_.startNew();
+    }
     fullListing_ = false;
     RefreshMovieList();
 }
@@ -41,14 +46,27 @@ void MainWindowLogic::openCatalogue(const QString& path, OpenOrigin origin) {
     if (origin != OpenOrigin::Chosen) {
         RefreshMovieList();
     }
-    const OpenOutcome outcome = readCatalogueFile(path, catalogue_, list_);
+    OpenOutcome outcome;
+    {
+        // The merge and the current file it sets are one step, closed before any message.
+        const CatalogueStepScope step(
+            catalogue_, QStringLiteral("Open \"%1\"").arg(QFileInfo(path).fileName()));
+        outcome = readCatalogueFile(path, catalogue_, list_);
+        if (outcome.leftOut > 0) {
+            // Saving the part taken in over the file would lose the rest of it.
+            catalogue_.forgetCurrentFileName();
+        } else if (outcome.error == 0) {
+            catalogue_.setCurrentFileName(path);
+        } else if (origin == OpenOrigin::LastFile && outcome.error == ENOENT) {
+            // A catalogue missing at start can be saved under its name: nothing there is lost.
+            catalogue_.setCurrentFileName(path);
+        }
+    }
     // An empty-named record is listed by Open but never by a refresh.
     if (!list_.empty() && list_.at(0).empty()) {
         fullListing_ = false;
     }
     if (outcome.leftOut > 0) {
-        // Saving the part taken in over the file would lose the rest of it.
-        catalogue_.forgetCurrentFileName();
         dialogs_.showMessage(
             QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "
                            "be taken in.")
@@ -56,15 +74,7 @@ void MainWindowLogic::openCatalogue(const QString& path, OpenOrigin origin) {
                 .arg(outcome.leftOut));
     }
     if (outcome.error != 0) {
-        // A catalogue missing at start can be saved under its name: nothing there is lost.
-        if (origin == OpenOrigin::LastFile && outcome.error == ENOENT && outcome.leftOut == 0) {
-            catalogue_.setCurrentFileName(path);
-        }
         dialogs_.showError(fileErrorText(outcome.error));
-        return;
-    }
-    if (outcome.leftOut == 0) {
-        catalogue_.setCurrentFileName(path);
     }
 }
 

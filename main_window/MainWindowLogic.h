@@ -98,6 +98,13 @@ class MainWindowLogic {
     // Writes the listed movies into a text file chosen by the user, or prints them.
     void MenuExportListClick(ListMenuItem sender);
 
+    // Edit menu: undo and redo the last change to the catalogue. The texts name the step
+    // ("&Undo Delete "Alien""); without one, the plain captions.
+    void EditUndoClick();
+    void EditRedoClick();
+    QString undoCaption() const;
+    QString redoCaption() const;
+
     void New1Click();
     void MenuOpenDatabaseClick();
     void MenuSaveDatabaseClick();
@@ -111,6 +118,8 @@ class MainWindowLogic {
     // file taken in whole becomes the current file.
     void openCatalogue(const QString& path, OpenOrigin origin);
     void clearDetails();
+    // Shows the catalogue after an undo (undone) or a redo of step as a refresh would.
+    void showStepApplied(const CatalogueStep& step, bool undone);
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);
     void requestSearchFocus() { searchFocusRequested_ = true; }

@@ -232,6 +232,14 @@ void TfrmMain::createMenus() {
     file->addSeparator();
     MenuExit = item(file, "MenuExit", QStringLiteral("E&xit"));
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("MenuEdit"));
+    MenuUndo = item(edit, "MenuUndo", QStringLiteral("&Undo"));
+    MenuUndo->setShortcut(QKeySequence::Undo);
+    MenuRedo = item(edit, "MenuRedo", QStringLiteral("&Redo"));
+    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                            QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     QMenu* movies = menuBar()->addMenu(QStringLiteral("Movie Database"));
     movies->setObjectName(QStringLiteral("MenuMovieDatabase"));
     MenuAddNewMovie = item(movies, "MenuAddNewMovie", QStringLiteral("&Add new Movie"));
@@ -281,6 +289,14 @@ void TfrmMain::connectHandlers() {
     connect(MenuSaveDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveDatabaseClick);
     connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
     connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
+    connect(MenuUndo, &QAction::triggered, this, [this] {
+        logic_.EditUndoClick();
+        showState();
+    });
+    connect(MenuRedo, &QAction::triggered, this, [this] {
+        logic_.EditRedoClick();
+        showState();
+    });
     connect(MenuPreferences, &QAction::triggered, this, &TfrmMain::MenuPreferencesClick);
     connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
     connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
@@ -373,6 +389,14 @@ void TfrmMain::showState() {
                                                     QItemSelectionModel::ClearAndSelect);
         lbxMovie->scrollTo(listModel_->index(selected));
     }
+    // A "&" in a movie's name is shown, not taken as the item's key.
+    const auto caption = [](const QString& text, int plain) {
+        return text.left(plain) + text.mid(plain).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
+    MenuUndo->setText(caption(logic_.undoCaption(), 5));
+    MenuUndo->setEnabled(logic_.catalogue().history().canUndo());
+    MenuRedo->setText(caption(logic_.redoCaption(), 5));
+    MenuRedo->setEnabled(logic_.catalogue().history().canRedo());
     if (shownSearchRevision_ != logic_.searchRevision()) {
         shownSearchRevision_ = logic_.searchRevision();
         searchModel_->reset();

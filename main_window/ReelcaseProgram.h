@@ -129,6 +129,8 @@ class TfrmMain : public QMainWindow {
     QAction* MenuSaveAsDatabase = nullptr;
     QAction* MenuPreferences = nullptr;
     QAction* MenuExit = nullptr;
+    QAction* MenuUndo = nullptr;
+    QAction* MenuRedo = nullptr;
     QAction* MenuAddNewMovie = nullptr;
     QAction* MenuModifyaMovie = nullptr;
     QAction* MenuDeleteMovie = nullptr;

@@ -1,0 +1,28 @@
+#include "catalogue/CatalogueHistory.h"
+
+#include "catalogue/untMovieRecord.h"
+
+namespace reelcase {
+
+std::size_t CatalogueStep::bytes() const {
+    return sizeof(CatalogueStep) + changes.capacity() * sizeof(SlotChange) +
+           records.capacity() * sizeof(MovieRecord) +
+           static_cast<std::size_t>(text.size() + fileBefore.size() + fileAfter.size()) * 2;
+}
+
+void CatalogueHistory::push(CatalogueStep step) {
+    while (canRedo()) {
+        memoryUsed_ -= steps_.back().bytes();
+        steps_.pop_back();
+    }
+    memoryUsed_ += step.bytes();
+    steps_.push_back(std::move(step));
+    ++current_;
+    while (!steps_.empty() && memoryUsed_ > memoryBound_) {
+        memoryUsed_ -= steps_.front().bytes();
+        steps_.pop_front();
+        ++base_;
+    }
+}
+
+}  // namespace reelcase

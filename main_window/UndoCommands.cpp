@@ -1,0 +1,91 @@
+// The Edit menu's commands: undo and redo a change to the catalogue.
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+#include "main_window/MainWindowLogic.h"
+
+namespace reelcase {
+
+namespace {
+
+// Up to this many slots a step's names are taken out of and put into the list one by one;
+// beyond, the list is refilled.
+constexpr std::size_t kSlotsUpdatedInPlace = 256;
+
+}  // namespace
+
+QString MainWindowLogic::undoCaption() const {
+    const CatalogueHistory& history = catalogue_.history();
+    return history.canUndo() ? QStringLiteral("&Undo ") + history.undoStep().text
+                             : QStringLiteral("&Undo");
+}
+
+QString MainWindowLogic::redoCaption() const {
+    const CatalogueHistory& history = catalogue_.history();
+    return history.canRedo() ? QStringLiteral("&Redo ") + history.redoStep().text
+                             : QStringLiteral("&Redo");
+}
+
+void MainWindowLogic::EditUndoClick() {
+    if (const CatalogueStep* step = catalogue_.undo()) {
+        showStepApplied(*step, true);
+    }
+    requestSearchFocus();
+}
+
+void MainWindowLogic::EditRedoClick() {
+    if (const CatalogueStep* step = catalogue_.redo()) {
+        showStepApplied(*step, false);
+    }
+    requestSearchFocus();
+}
+
+void MainWindowLogic::showStepApplied(const CatalogueStep& step, bool undone) {
+    clearDetails();
+    clearSearchRows();
+    filters_ = FilterChoice{};
+    const int fromCount = undone ? step.countAfter : step.countBefore;
+    const int toCount = undone ? step.countBefore : step.countAfter;
+    const int low = std::min(fromCount, toCount);
+    const int high = std::max(fromCount, toCount);
+    const std::size_t touched = step.changes.size() + static_cast<std::size_t>(high - low);
+    if (!fullListing_ || touched > kSlotsUpdatedInPlace) {
+        rebuildFullListing();
+        stateChanged();
+        return;
+    }
+    // The slots whose name may have come or gone: those the step changed, and those that
+    // came into use or went out of it. Their bytes before this move are the step's for a
+    // changed slot, the table's otherwise.
+    std::map<int, const MovieRecord*> before;
+    static const MovieRecord zero{};
+    for (const CatalogueStep::SlotChange& change : step.changes) {
+        const int index = undone ? change.after : change.before;
+        before[change.slot] = index < 0 ? &zero : &step.records[static_cast<std::size_t>(index)];
+    }
+    for (int n = low + 1; n <= high; ++n) {
+        before.try_emplace(n, &catalogue_.slot(n));
+    }
+    list_.select(-1);
+    for (const auto& [slot, oldRecord] : before) {
+        const std::string_view oldName = slot <= fromCount ? nameOf(*oldRecord) : std::string_view{};
+        const std::string_view newName =
+            slot <= toCount ? nameOf(catalogue_.slot(slot)) : std::string_view{};
+        if (oldName == newName) {
+            continue;
+        }
+        if (!oldName.empty()) {
+            const int position = list_.positionOf(oldName);
+            if (position >= 0) {
+                list_.removeAt(position);
+            }
+        }
+        if (!newName.empty()) {
+            list_.add(newName);
+        }
+    }
+    stateChanged();
+}
+
+}  // namespace reelcase
