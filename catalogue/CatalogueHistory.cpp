@@ -18,7 +18,13 @@ void CatalogueHistory::push(CatalogueStep step) {
     memoryUsed_ += step.bytes();
     steps_.push_back(std::move(step));
     ++current_;
-    while (!steps_.empty() && memoryUsed_ > memoryBound_) {
+    dropOldest();
+}
+
+void CatalogueHistory::dropOldest() {
+    // Only steps behind the current position go: dropping one ahead of it would break redo's
+    // chain, and the step just undone or redone is the one in the user's hands.
+    while (!steps_.empty() && memoryUsed_ > memoryBound_ && current_ > base_) {
         memoryUsed_ -= steps_.front().bytes();
         steps_.pop_front();
         ++base_;

@@ -11,13 +11,15 @@ namespace reelcase {
 
 struct MovieRecord;
 
-// What one step changed: the slots' bytes before and after, the count in use and the current
-// file. Records that are all zero (never-used slots) take no room.
+// What one step changed: the slots it wrote, the count in use and the current file. Of the
+// slots' bytes it keeps only the side that is not in the table: the bytes before the step
+// while it is done, the bytes after it while it is undone; undo and redo swap them. So a step
+// costs one copy of what it changed, and an open into never-used (all zero) slots costs next
+// to nothing until it is undone.
 struct CatalogueStep {
     struct SlotChange {
         int slot = 0;
-        int before = -1;  // index into records, or -1 for all zero bytes
-        int after = -1;
+        int stored = -1;  // index into records, or -1 for all zero bytes
     };
     QString text;
     int countBefore = 0;
@@ -46,16 +48,39 @@ class CatalogueHistory {
     // The step the next undo or redo applies.
     const CatalogueStep& undoStep() const { return steps_[current_ - base_ - 1]; }
     const CatalogueStep& redoStep() const { return steps_[current_ - base_]; }
+    // Undo and redo: the step is handed to apply, which swaps its bytes with the table's;
+    // the memory count follows.
+    template <typename Apply>
+    const CatalogueStep& undo(Apply apply) {
+        CatalogueStep& step = steps_[current_ - base_ - 1];
+        change(step, apply);
+        --current_;
+        return step;
+    }
+    template <typename Apply>
+    const CatalogueStep& redo(Apply apply) {
+        CatalogueStep& step = steps_[current_ - base_];
+        change(step, apply);
+        ++current_;
+        return step;
+    }
     std::uint64_t position() const { return current_; }
     std::size_t memoryUsed() const { return memoryUsed_; }
     std::size_t stepCount() const { return steps_.size(); }
 
     // A new step after the current position; the steps that could be redone are gone.
     void push(CatalogueStep step);
-    void moveBack() { --current_; }
-    void moveForward() { ++current_; }
 
   private:
+    template <typename Apply>
+    void change(CatalogueStep& step, Apply apply) {
+        memoryUsed_ -= step.bytes();
+        apply(step);
+        memoryUsed_ += step.bytes();
+        dropOldest();
+    }
+    void dropOldest();
+
     std::deque<CatalogueStep> steps_;
     std::uint64_t base_ = 0;     // position before the oldest kept step
     std::uint64_t current_ = 0;  // position of the catalogue's state

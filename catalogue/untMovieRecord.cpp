@@ -105,7 +105,7 @@ void Catalogue::recordBefore(int number) {
     }
     serial = stepSerial_;
     const int before = keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
-    openStep_.changes.push_back({number, before, -1});
+    openStep_.changes.push_back({number, before});
 }
 
 void Catalogue::beginStep(const QString& text) {
@@ -127,15 +127,14 @@ void Catalogue::endStep() {
     step.fileAfter = currentFileName_;
     // A slot written back to its old bytes is no change.
     std::vector<CatalogueStep::SlotChange> changed;
-    for (CatalogueStep::SlotChange& change : step.changes) {
+    for (const CatalogueStep::SlotChange& change : step.changes) {
         const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
-        const bool same = change.before < 0
-                              ? allZero(now)
-                              : std::memcmp(&now, &step.records[static_cast<std::size_t>(
-                                                      change.before)],
-                                            sizeof now) == 0;
+        const bool same =
+            change.stored < 0
+                ? allZero(now)
+                : std::memcmp(&now, &step.records[static_cast<std::size_t>(change.stored)],
+                              sizeof now) == 0;
         if (!same) {
-            change.after = keep(step.records, now);
             changed.push_back(change);
         }
     }
@@ -157,31 +156,28 @@ void Catalogue::endStep() {
     }
 }
 
-void Catalogue::applySlots(const CatalogueStep& step, bool after) {
+void Catalogue::swapSlots(CatalogueStep& step) {
     static const MovieRecord zero{};
-    const auto bytesOf = [&step](int index) -> const MovieRecord& {
-        return index < 0 ? zero : step.records[static_cast<std::size_t>(index)];
-    };
-    if (after) {
-        for (const auto& change : step.changes) {
-            slots_[static_cast<std::size_t>(change.slot - 1)] = bytesOf(change.after);
-        }
-    } else {
-        for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
-            slots_[static_cast<std::size_t>(it->slot - 1)] = bytesOf(it->before);
-        }
+    std::vector<MovieRecord> records;
+    for (CatalogueStep::SlotChange& change : step.changes) {
+        MovieRecord& slot = slots_[static_cast<std::size_t>(change.slot - 1)];
+        const MovieRecord inTable = slot;
+        slot = change.stored < 0 ? zero : step.records[static_cast<std::size_t>(change.stored)];
+        change.stored = keep(records, inTable);
     }
+    records.shrink_to_fit();
+    step.records = std::move(records);
 }
 
 const CatalogueStep* Catalogue::undo() {
     if (stepOpen_ || !history_.canUndo()) {
         return nullptr;
     }
-    const CatalogueStep& step = history_.undoStep();
-    applySlots(step, false);
-    movieCount_ = step.countBefore;
-    currentFileName_ = step.fileBefore;
-    history_.moveBack();
+    const CatalogueStep& step = history_.undo([this](CatalogueStep& s) {
+        swapSlots(s);
+        movieCount_ = s.countBefore;
+        currentFileName_ = s.fileBefore;
+    });
     unsavedChanges_ = history_.position() != savedPosition_;
     return &step;
 }
@@ -190,11 +186,11 @@ const CatalogueStep* Catalogue::redo() {
     if (stepOpen_ || !history_.canRedo()) {
         return nullptr;
     }
-    const CatalogueStep& step = history_.redoStep();
-    applySlots(step, true);
-    movieCount_ = step.countAfter;
-    currentFileName_ = step.fileAfter;
-    history_.moveForward();
+    const CatalogueStep& step = history_.redo([this](CatalogueStep& s) {
+        swapSlots(s);
+        movieCount_ = s.countAfter;
+        currentFileName_ = s.fileAfter;
+    });
     unsavedChanges_ = history_.position() != savedPosition_;
     return &step;
 }

@@ -130,7 +130,8 @@ class Catalogue {
     MovieRecord& usedSlot(int number);
     // Keeps the slot's bytes before its first change within the open step.
     void recordBefore(int number);
-    void applySlots(const CatalogueStep& step, bool after);
+    // Puts the step's kept bytes into the table and keeps the table's instead.
+    void swapSlots(CatalogueStep& step);
 
     std::unique_ptr<MovieRecord[]> slots_;
     int movieCount_ = 0;

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -237,8 +238,8 @@ void TfrmMain::createMenus() {
     MenuUndo = item(edit, "MenuUndo", QStringLiteral("&Undo"));
     MenuUndo->setShortcut(QKeySequence::Undo);
     MenuRedo = item(edit, "MenuRedo", QStringLiteral("&Redo"));
-    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                            QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    MenuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* movies = menuBar()->addMenu(QStringLiteral("Movie Database"));
     movies->setObjectName(QStringLiteral("MenuMovieDatabase"));
@@ -289,14 +290,10 @@ void TfrmMain::connectHandlers() {
     connect(MenuSaveDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveDatabaseClick);
     connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
     connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
-    connect(MenuUndo, &QAction::triggered, this, [this] {
-        logic_.EditUndoClick();
-        showState();
-    });
-    connect(MenuRedo, &QAction::triggered, this, [this] {
-        logic_.EditRedoClick();
-        showState();
-    });
+    connect(MenuUndo, &QAction::triggered, this,
+            [this] { withListChanging([this] { logic_.EditUndoClick(); }); });
+    connect(MenuRedo, &QAction::triggered, this,
+            [this] { withListChanging([this] { logic_.EditRedoClick(); }); });
     connect(MenuPreferences, &QAction::triggered, this, &TfrmMain::MenuPreferencesClick);
     connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
     connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
@@ -466,7 +463,16 @@ void TfrmMain::MenuModifyaMovieClick() {
 }
 
 void TfrmMain::MenuDeleteMovieClick() {
-    logic_.MenuDeleteMovieClick();
+    withListChanging([this] { logic_.MenuDeleteMovieClick(); });
+}
+
+void TfrmMain::withListChanging(const std::function<void()>& command) {
+    {
+        // Rows taken out of or put into the list move the view's selection by themselves;
+        // the command, not the view, says what is selected.
+        const QSignalBlocker block(lbxMovie->selectionModel());
+        command();
+    }
     showState();
 }
 
@@ -559,6 +565,18 @@ void TfrmMain::btnClearSearchMouseMove() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         FormResize();
+    } else if (watched == edtMovie && event->type() == QEvent::ShortcutOverride) {
+        // The search box keeps the focus after every command; while it has no typing of its
+        // own to undo, the undo and redo keys undo the catalogue's changes.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undoKey = key->matches(QKeySequence::Undo);
+        const bool redoKey = key->matches(QKeySequence::Redo) ||
+                             key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+        if ((undoKey && !edtMovie->isUndoAvailable()) ||
+            (redoKey && !edtMovie->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
     } else if (event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == edtMovie) {

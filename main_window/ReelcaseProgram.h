@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QMainWindow>
 
 #include "main_window/MainWindowLogic.h"
@@ -61,6 +63,8 @@ class TfrmMain : public QMainWindow {
     void connectHandlers();
     // Shows the logic's state: details, filter boxes, selection, focus.
     void showState();
+    // Runs a command that changes the list, then shows the state it left.
+    void withListChanging(const std::function<void()>& command);
 
     void FormResize();
     void New1Click();

@@ -56,20 +56,21 @@ void MainWindowLogic::showStepApplied(const CatalogueStep& step, bool undone) {
         return;
     }
     // The slots whose name may have come or gone: those the step changed, and those that
-    // came into use or went out of it. Their bytes before this move are the step's for a
-    // changed slot, the table's otherwise.
+    // came into use or went out of it. Their bytes before this move are what the step now
+    // keeps for a changed slot, the table's otherwise.
     std::map<int, const MovieRecord*> before;
     static const MovieRecord zero{};
     for (const CatalogueStep::SlotChange& change : step.changes) {
-        const int index = undone ? change.after : change.before;
-        before[change.slot] = index < 0 ? &zero : &step.records[static_cast<std::size_t>(index)];
+        before[change.slot] =
+            change.stored < 0 ? &zero : &step.records[static_cast<std::size_t>(change.stored)];
     }
     for (int n = low + 1; n <= high; ++n) {
         before.try_emplace(n, &catalogue_.slot(n));
     }
     list_.select(-1);
     for (const auto& [slot, oldRecord] : before) {
-        const std::string_view oldName = slot <= fromCount ? nameOf(*oldRecord) : std::string_view{};
+        const std::string_view oldName =
+            slot <= fromCount ? nameOf(*oldRecord) : std::string_view{};
         const std::string_view newName =
             slot <= toCount ? nameOf(catalogue_.slot(slot)) : std::string_view{};
         if (oldName == newName) {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,45 @@ class MainWindowTest : public QObject {
     };
 
   private Q_SLOTS:
+    void editMenuUndoesFromTheSearchBox() {
+        Window w;
+        appendMovie(w.catalogue, {"Alien"});
+        appendMovie(w.catalogue, {"Brazil"});
+        w.frmMain.FormCreate({});
+        w.logic.RefreshMovieList();
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        QStringList menus;
+        for (const QAction* menu : w.frmMain.menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus.mid(0, 3), (QStringList{"&File", "&Edit", "Movie Database"}));
+        auto* undo = w.control<QAction>("MenuUndo");
+        auto* redo = w.control<QAction>("MenuRedo");
+        QVERIFY(!undo->isEnabled());
+        w.control<QListView>("lbxMovie")
+            ->setCurrentIndex(w.control<QListView>("lbxMovie")->model()->index(0, 0));
+        w.dialogs.confirmAnswers = {true};
+        w.control<QAction>("MenuDeleteMovie")->trigger();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Delete \"Alien\""));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        // The search box has the focus after the command; with nothing typed, Ctrl+Z is
+        // the catalogue's undo.
+        auto* search = w.control<QLineEdit>("edtMovie");
+        QTRY_VERIFY(search->hasFocus());
+        QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.logic.list().size(), 2);
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Delete \"Alien\""));
+        QVERIFY(!w.control<QListView>("lbxMovie")->selectionModel()->hasSelection());
+        QTest::keyClick(search, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.logic.list().size(), 1);
+        // Typing in the box makes Ctrl+Z undo the typing first.
+        QTest::keyClicks(search, QStringLiteral("ab"));
+        QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.logic.list().size(), 1);
+    }
+
     void controlsStandAsDesigned() {
         Window w;
         w.frmMain.FormCreate({});

@@ -126,7 +126,7 @@ class UndoTest : public QObject {
         p.logic.MenuSaveDatabaseClick();
         QVERIFY(!p.catalogue.unsavedChanges());
         QCOMPARE(p.logic.undoCaption(), QStringLiteral("&Undo Add \"One\""));  // kept
-        p.logic.EditUndoClick();  // past the save
+        p.logic.EditUndoClick();                                               // past the save
         QVERIFY(p.catalogue.unsavedChanges());
         p.dialogs.clear();
         p.dialogs.cancelAnswers = {Answer::No};
@@ -216,7 +216,7 @@ class UndoTest : public QObject {
             CatalogueStep step;
             step.text = QStringLiteral("Delete");
             step.records.resize(2);
-            step.changes.push_back({1, 0, 1});
+            step.changes.push_back({1, 0});
             history.push(std::move(step));
         }
         QVERIFY(history.memoryUsed() <= 100 * 1024);
