@@ -17,6 +17,7 @@ const QString kEmptyListText =
 }  // namespace
 
 void MainWindowLogic::New1Click() {
+    requestSearchFocus();
     if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
         return;
     }
@@ -28,6 +29,7 @@ void MainWindowLogic::New1Click() {
 }
 
 void MainWindowLogic::MenuOpenDatabaseClick() {
+    requestSearchFocus();
     RefreshMovieList();
     QString path;
     if (catalogue_.OpenPending) {

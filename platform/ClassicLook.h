@@ -19,6 +19,15 @@ inline QString classicGroupBoxStyle() {
         " left: 7px; padding: 0 2px; }");
 }
 
+// The designed faces, mapped to their metric twins, so designed sizes hold. Run once at start,
+// before any window exists.
+inline void registerDesignedFonts() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
 // A designed font: its face and its height in pixels.
 inline QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
