@@ -77,7 +77,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(client);
     resize(client);
-    centreOnScreen(*this);
+    centreWhenShown(*this);
 }
 
 TfrmMain::~TfrmMain() {
@@ -229,10 +229,6 @@ void TfrmMain::createToolbar() {
     DeleteMovieToolButton =
         makeButton("DeleteMovieToolButton", 181, 6, QStringLiteral("Delete Movie"));
     ToolBar->setAccessibleName(QStringLiteral("Toolbar"));
-    new ToolbarNavigation({OpenDatabaseToolbutton, SaveDatabaseToolbutton, PrintDatabaseToolbutton,
-                           ExportDatabaseToolbutton, AddMovieToolButton, ModifyMovieToolButton,
-                           DeleteMovieToolButton},
-                          ToolBar);
     ToolBar->raise();
 }
 
@@ -294,6 +290,12 @@ void TfrmMain::setTabOrderAsDesigned() {
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
+    // The toolbar is one stop; made so after the order is set, which skips buttons that are no
+    // stop at the moment.
+    new ToolbarNavigation({OpenDatabaseToolbutton, SaveDatabaseToolbutton, PrintDatabaseToolbutton,
+                           ExportDatabaseToolbutton, AddMovieToolButton, ModifyMovieToolButton,
+                           DeleteMovieToolButton},
+                          ToolBar);
 }
 
 void TfrmMain::connectHandlers() {

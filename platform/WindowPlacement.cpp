@@ -50,7 +50,8 @@ class Centring : public QObject {
         if (watched != &window_) {
             return false;
         }
-        if (event->type() == QEvent::Show) {
+        // A spontaneous show is the window coming back from the task bar: it stays where it was.
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
             used_ = estimatedFrame(window_);
             centreWith(window_, used_);
             checking_ = true;

@@ -134,6 +134,28 @@ class AddDialogTest : public QObject {
         QCOMPARE(landedBack, QStringLiteral("2"));
     }
 
+    void tabWalksTheDialogInItsDesignedOrder() {
+        Dialog d;
+        d.catalogue.MovieCount = 1;
+        QStringList stops;
+        whenModalOpens([&](QWidget* modal) {
+            for (int i = 0; i < 12; ++i) {
+                QWidget* at = QApplication::focusWidget();
+                auto* button = qobject_cast<QRadioButton*>(at);
+                stops << (button != nullptr
+                              ? at->parentWidget()->objectName() + ':' + button->text()
+                              : at->objectName());
+                QTest::keyClick(at, Qt::Key_Tab);
+            }
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        d.frmAdd.ShowMovieDialog(0);
+        QCOMPARE(stops, QStringList({"edtAddMov", "edtAddMovieLength", "edtMovieSize",
+                                     "radioParts:1", "btnFileAnalyse", "radioRating:Normal",
+                                     "radioGenre:Action", "memPersonal", "radioFormat:AVI",
+                                     "radioQuality:3", "btnAddOk", "btnAddCan"}));
+    }
+
     void screenReadersHearEachBoxByItsOwnCaption() {
         Dialog d;
         d.frmAdd.show();
