@@ -104,8 +104,10 @@ void TfrmAdd::createControls() {
               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3, GrpBoxGeneral,
               {254, 48, 91, 31}, QStringLiteral("Select here how many parts you want to analyse!"));
     radioParts->setItemIndex(0);
-    // Three items in 91 pixels: a closer caption after each circle leaves room between items.
-    radioParts->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    // Three items and the caption in 91 pixels: a closer caption after each circle leaves room
+    // between items, and the group's caption starts nearer its corner.
+    radioParts->setStyleSheet(
+        QStringLiteral("QRadioButton { spacing: 2px; } QGroupBox::title { left: 3px; }"));
     if (auto* grid = qobject_cast<QGridLayout*>(radioParts->layout())) {
         grid->setContentsMargins(3, 8, 1, 1);
         grid->setHorizontalSpacing(4);

@@ -20,10 +20,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
-    reelcase::registerDesignedFonts();
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    reelcase::useDesignedFonts();
 
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;

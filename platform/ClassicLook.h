@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include <QApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -19,21 +20,22 @@ inline QString classicGroupBoxStyle() {
         " left: 7px; padding: 0 2px; }");
 }
 
-// The designed faces, mapped to their metric twins, so designed sizes hold. Run once at start,
-// before any window exists.
-inline void registerDesignedFonts() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-}
-
 // A designed font: its face and its height in pixels.
 inline QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// The designed faces, mapped to their metric twins so that designed sizes hold, and the
+// windows' default font. Run once at start, before any window exists.
+inline void useDesignedFonts() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 }
 
 // A vocabulary's real items, without the empty entry that stands for "all".

@@ -15,7 +15,7 @@ using namespace reelcase::test;
 class FontDialogTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase() { registerDesignedFonts(); }
+    void initTestCase() { useDesignedFonts(); }
 
     void startsOnTheDrawnFaceAndShowsASample() {
         QtUserDialogs dialogs;
