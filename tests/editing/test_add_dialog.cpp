@@ -97,7 +97,13 @@ class AddDialogTest : public QObject {
         Dialog d;
         d.frmAdd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d.frmAdd));
-        auto* name = d.control<QLabel>("Label5");
+        QLabel* name = nullptr;
+        for (auto* label : d.frmAdd.findChildren<QLabel*>()) {
+            if (label->text() == QStringLiteral("Movie Name:")) {
+                name = label;
+            }
+        }
+        QVERIFY(name != nullptr);
         auto* nameBox = d.control<QLineEdit>("edtAddMov");
         QCOMPARE(name->font().pixelSize(), 19);
         QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <=
