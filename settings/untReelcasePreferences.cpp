@@ -27,7 +27,7 @@ constexpr std::array<int, 10> kThumbnailLeft = {16, 48, 240, 208, 176, 80, 112, 
 QLabel* label(const QString& text, QWidget* parent, int left, int top) {
     auto* l = new QLabel(text, parent);
     l->move(left, top);
-    l->adjustSize();
+    fitCaption(*l, parent->width() - left - 6);  // clear of the group's border
     return l;
 }
 

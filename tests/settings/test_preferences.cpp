@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "main_window/ReelcaseProgram.h"
+#include "platform/ClassicLook.h"
 #include "settings/StoredSettings.h"
 #include "settings/untReelcasePreferences.h"
 #include "support/FakeUserDialogs.h"
@@ -58,11 +59,29 @@ struct Program {
 class PreferencesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void initTestCase() { useDesignedFonts(); }
+
+    void captionsStayInsideTheirGroups() {
+        Program p;
+        for (const auto* caption : p.frmPreferences.findChildren<QLabel*>()) {
+            if (caption->text().isEmpty()) {
+                continue;
+            }
+            const qreal end =
+                caption->x() + QFontMetricsF(caption->font()).horizontalAdvance(caption->text());
+            QVERIFY2(end <= caption->parentWidget()->width() - 3,
+                     qPrintable(caption->text() + QStringLiteral(" ends at %1 of %2")
+                                                      .arg(end)
+                                                      .arg(caption->parentWidget()->width())));
+        }
+    }
+
     void opensInTheMiddleOfTheScreenByKeyboardAndByName() {
         Program p;
-        p.frmMain.move(0, 0);  // away from the middle
         p.frmMain.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p.frmMain));
+        p.frmMain.move(0, 0);  // the user moved it away from the middle
+        QTRY_COMPARE(p.frmMain.pos(), QPoint(0, 0));
         QPoint centre;
         QStringList stops;
         QStringList unnamed;
