@@ -22,6 +22,7 @@
 #include <QTreeView>
 
 #include "catalogue/TextCodec.h"
+#include "editing/StorableTextInput.h"
 #include "main_window/MovieListModel.h"
 #include "main_window/Pictures.h"
 #include "main_window/SearchResultModel.h"
@@ -121,6 +122,8 @@ void TfrmMain::createControls() {
     setColours(edtMovie, Qt::black, Qt::white);
     edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
     edtMovie->setAccessibleName(QStringLiteral("Search"));
+    // A character no name can hold would be searched for as "?" and find names with a "?".
+    edtMovie->setValidator(new StorableTextValidator(edtMovie));
     edtMovie->installEventFilter(this);
 
     btnSearch = new QPushButton(QStringLiteral("Search"), client_);

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -320,6 +321,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(results->model()->index(1, 0).data().toString(), QStringLiteral("LUCKY STAR"));
         QCOMPARE(results->model()->index(1, 1).data().toString(), QStringLiteral("Action"));
         QCOMPARE(search->selectedText(), QStringLiteral("star"));
+        // A character no name can hold is not taken: it would be searched for as "?".
+        QApplication::clipboard()->setText(QString::fromUtf8("\u03a9"));
+        search->paste();
+        QVERIFY(search->text().isEmpty());
         QTest::mouseClick(w.control<QPushButton>("btnClearSearch"), Qt::LeftButton);
         QCOMPARE(results->model()->rowCount(), 0);
         QVERIFY(search->text().isEmpty());
