@@ -109,7 +109,9 @@ int replaceFileAtomically(const QString& path, std::string_view data, FileSystem
 
     const int fd = calls.makeTemporary(temp.data());
     if (fd < 0) {
-        return errno;
+        // The new file is made beside the target: missing there means the folder named in
+        // the path does not exist, an invalid path rather than a missing file.
+        return errno == ENOENT ? ENOTDIR : errno;
     }
     // A file system without permissions (a memory stick) refuses this; the save goes on.
     (void)::fchmod(fd, newFileMode(target.constData()));

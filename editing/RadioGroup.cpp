@@ -20,6 +20,26 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         buttons_->addButton(button, i);
         grid->addWidget(button, i % perColumn, i / perColumn);
     }
+    setAccessibleName(caption.trimmed());
+    connect(buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) {
+            makeCheckedTheTabStop();
+        }
+    });
+    makeCheckedTheTabStop();
+}
+
+void RadioGroup::makeCheckedTheTabStop() {
+    // A button takes the stop when it gets the focus (arrow keys); a checked item the
+    // program chooses must take it too.
+    const QList<QAbstractButton*> all = buttons_->buttons();
+    QAbstractButton* stop = buttons_->checkedButton();
+    if (stop == nullptr && !all.isEmpty()) {
+        stop = all.constFirst();
+    }
+    for (QAbstractButton* button : all) {
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 int RadioGroup::itemIndex() const {
@@ -37,6 +57,7 @@ void RadioGroup::setItemIndex(int index) {
         button->setChecked(false);
     }
     buttons_->setExclusive(true);
+    makeCheckedTheTabStop();
 }
 
 }  // namespace reelcase

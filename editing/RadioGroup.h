@@ -8,7 +8,8 @@ class QButtonGroup;
 namespace reelcase {
 
 // A captioned group of radio buttons laid out in columns, filled column by column, whose
-// selected item may also be none (-1).
+// selected item may also be none (-1). The group is one tab stop, its checked item (the first
+// when none is checked), so that tabbing in never lands where Space would change the value.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
   public:
@@ -18,6 +19,8 @@ class RadioGroup : public QGroupBox {
     void setItemIndex(int index);
 
   private:
+    void makeCheckedTheTabStop();
+
     QButtonGroup* buttons_;
 };
 

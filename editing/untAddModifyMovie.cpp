@@ -9,16 +9,22 @@
 
 #include "catalogue/TextCodec.h"
 #include "editing/RadioGroup.h"
+#include "editing/StorableTextInput.h"
 #include "platform/ClassicLook.h"
+#include "platform/WindowPlacement.h"
 
 namespace reelcase {
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent, int left, int top) {
+QLabel* label(const char* name, const QString& text, QWidget* parent, int left, int top,
+              QWidget* buddy = nullptr) {
     auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
     l->move(left, top);
     l->adjustSize();
+    // The caption names the box it stands before, also to a screen reader.
+    l->setBuddy(buddy);
     return l;
 }
 
@@ -61,6 +67,7 @@ TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, QWidget* pare
     setFixedSize(368, 358);
     setStyleSheet(classicGroupBoxStyle());
     createControls();
+    centreWhenShown(*this);
     connect(btnAddOk, &QPushButton::clicked, this, &TfrmAdd::btnAddOkClick);
     connect(btnAddCan, &QPushButton::clicked, this, &TfrmAdd::btnAddCanClick);
     connect(btnFileAnalyse, &QPushButton::clicked, this, &TfrmAdd::btnFileAnalyseClick);
@@ -71,28 +78,38 @@ void TfrmAdd::createControls() {
     GrpBoxGeneral->setObjectName(QStringLiteral("GrpBoxGeneral"));
     GrpBoxGeneral->setGeometry(8, 0, 353, 113);
 
-    QLabel* name = label(QStringLiteral("Movie Name:"), GrpBoxGeneral, 16, 16);
-    name->setFont(pixelFont(QStringLiteral("Times New Roman"), 19));
-    name->adjustSize();
     edtAddMov = edit("edtAddMov", GrpBoxGeneral, {120, 16, 225, 25},
                      QStringLiteral("Enter here the name of the Movie!"));
     edtAddMov->setFont(pixelFont(QStringLiteral("Courier New"), 15));
-    label(QStringLiteral("Movie Length:"), GrpBoxGeneral, 8, 52);
-    label(QStringLiteral("Minutes"), GrpBoxGeneral, 184, 52);
+    edtAddMov->setValidator(new StorableTextValidator(edtAddMov));
+    QLabel* name = label("Label5", QStringLiteral("Movie Name:"), GrpBoxGeneral, 16, 16, edtAddMov);
+    name->setFont(pixelFont(QStringLiteral("Times New Roman"), 19));
+    // At 19 pixels the caption is a little wider than the room before the box: it ends just
+    // before the box instead of running into its border.
+    const int nameRight = edtAddMov->x() - 3;
+    const int nameWidth = name->sizeHint().width();
+    name->setGeometry(std::min(16, nameRight - nameWidth), 16, nameWidth, 25);
+    name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edtAddMovieLength = edit("edtAddMovieLength", GrpBoxGeneral, {120, 48, 57, 25},
                              QStringLiteral("Enter here the length of the Movie!"));
-    label(QStringLiteral("Movie Size:"), GrpBoxGeneral, 24, 84);
-    label(QStringLiteral("MB"), GrpBoxGeneral, 184, 84);
+    label("Label4", QStringLiteral("Movie Length:"), GrpBoxGeneral, 8, 52, edtAddMovieLength);
+    label("Label1", QStringLiteral("Minutes"), GrpBoxGeneral, 184, 52);
     edtMovieSize = edit("edtMovieSize", GrpBoxGeneral, {120, 80, 57, 25},
                         QStringLiteral("Enter here the size of the Movie!"));
+    label("Label2", QStringLiteral("Movie Size:"), GrpBoxGeneral, 24, 84, edtMovieSize);
+    label("Label3", QStringLiteral("MB"), GrpBoxGeneral, 184, 84);
     radioParts =
         group("radioParts", QStringLiteral("Number of Parts"),
               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3, GrpBoxGeneral,
               {254, 48, 91, 31}, QStringLiteral("Select here how many parts you want to analyse!"));
     radioParts->setItemIndex(0);
+    // Three items and the caption in 91 pixels: a closer caption after each circle leaves room
+    // between items, and the group's caption starts nearer its corner.
+    radioParts->setStyleSheet(
+        QStringLiteral("QRadioButton { spacing: 2px; } QGroupBox::title { left: 3px; }"));
     if (auto* grid = qobject_cast<QGridLayout*>(radioParts->layout())) {
-        grid->setContentsMargins(3, 8, 0, 1);  // three items in 91 pixels
-        grid->setHorizontalSpacing(0);
+        grid->setContentsMargins(3, 8, 1, 1);
+        grid->setHorizontalSpacing(4);
     }
     btnMovieFileInfo = new QWidget(GrpBoxGeneral);
     btnMovieFileInfo->setObjectName(QStringLiteral("btnMovieFileInfo"));
@@ -109,15 +126,17 @@ void TfrmAdd::createControls() {
               {8, 112, 353, 57}, QStringLiteral("Select here your rating about this Movie!"));
     radioGenre = group("radioGenre", QStringLiteral("Genre"), vocabularyItems(GenreNames), 1, this,
                        {8, 168, 89, 185}, QStringLiteral("Select here the genre of the Movie!"));
-    QLabel* info = label(QStringLiteral("Add some personal info here:"), this, 152, 176);
-    info->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
-    info->adjustSize();
     memPersonal = new QPlainTextEdit(this);
     memPersonal->setObjectName(QStringLiteral("memPersonal"));
     memPersonal->setGeometry(104, 192, 257, 65);
     memPersonal->setFont(pixelFont(QStringLiteral("Courier New"), 15));
     memPersonal->setToolTip(QStringLiteral("Enter here some personal info about this Movie!"));
     memPersonal->setTabChangesFocus(true);
+    keepStorableText(*memPersonal);
+    QLabel* info = label("Label6", QStringLiteral("Add some personal info here:"), this, 152, 176,
+                         memPersonal);
+    info->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+    info->adjustSize();
     radioFormat =
         group("radioFormat", QStringLiteral("Movie Format "), vocabularyItems(FormatNames), 5, this,
               {104, 256, 257, 33}, QStringLiteral("Select here the format of the Movie!"));

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
+
+#include "platform/WindowPlacement.h"
 
 namespace reelcase {
 
@@ -48,15 +49,11 @@ TfrmWait::TfrmWait(QWidget* parent)
     WaitBar->setGeometry(120, 44, 150, 16);
     WaitBar->setRange(0, 100);
     WaitBar->setTextVisible(false);
+    centreWhenShown(*this);
 }
 
 void TfrmWait::showNow() {
     WaitBar->setValue(0);
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     show();
     raise();
     // The busy work that follows lets no paint event through: paint now.

@@ -22,6 +22,7 @@ const QString kEmptyListText =
 }  // namespace
 
 void MainWindowLogic::New1Click() {
+    requestSearchFocus();
     if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
         return;
     }
@@ -34,6 +35,7 @@ void MainWindowLogic::New1Click() {
 }
 
 void MainWindowLogic::MenuOpenDatabaseClick() {
+    requestSearchFocus();
     RefreshMovieList();
     const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
     if (!chosen) {

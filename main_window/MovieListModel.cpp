@@ -24,7 +24,7 @@ QVariant MovieListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= list_.size()) {
         return {};
     }
-    return fromCatalogueText(list_.at(index.row()));
+    return shownListText(list_.at(index.row()));
 }
 
 void MovieListModel::listAboutToReset() {

@@ -18,16 +18,18 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeView>
 
 #include "catalogue/TextCodec.h"
+#include "editing/StorableTextInput.h"
 #include "main_window/MovieListModel.h"
 #include "main_window/Pictures.h"
 #include "main_window/SearchResultModel.h"
+#include "main_window/ToolbarNavigation.h"
 #include "platform/ClassicLook.h"
+#include "platform/WindowPlacement.h"
 #include "settings/WebLookups.h"
 
 namespace reelcase {
@@ -77,11 +79,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(client);
     resize(client);
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), client);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreWhenShown(*this);
 }
 
 TfrmMain::~TfrmMain() {
@@ -109,6 +107,9 @@ void TfrmMain::createControls() {
     lbxMovie->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     setColours(lbxMovie, Qt::white, Qt::black);
     lbxMovie->setToolTip(QStringLiteral("List with Movies!"));
+    // Item views do not pass their hint on to a screen reader by themselves.
+    lbxMovie->setAccessibleDescription(lbxMovie->toolTip());
+    lbxMovie->setAccessibleName(QStringLiteral("Movies"));
     lbxMovie->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxMovie->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbxMovie->setUniformItemSizes(true);
@@ -121,6 +122,9 @@ void TfrmMain::createControls() {
     edtMovie->setFont(monospaceFont(15));
     setColours(edtMovie, Qt::black, Qt::white);
     edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
+    edtMovie->setAccessibleName(QStringLiteral("Search"));
+    // A character no name can hold would be searched for as "?" and find names with a "?".
+    edtMovie->setValidator(new StorableTextValidator(edtMovie));
     edtMovie->installEventFilter(this);
 
     btnSearch = new QPushButton(QStringLiteral("Search"), client_);
@@ -145,14 +149,23 @@ void TfrmMain::createControls() {
     lstvwMovieSearch->setUniformRowHeights(true);
     setColours(lstvwMovieSearch, Qt::white, Qt::black);
     lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
+    lstvwMovieSearch->setAccessibleDescription(lstvwMovieSearch->toolTip());
+    lstvwMovieSearch->setAccessibleName(QStringLiteral("Search results"));
     searchModel_ = new SearchResultModel(logic_.searchRows(), this);
     lstvwMovieSearch->setModel(searchModel_);
     lstvwMovieSearch->setSelectionMode(QAbstractItemView::SingleSelection);
     lstvwMovieSearch->viewport()->installEventFilter(this);
-    lstvwMovieSearch->header()->setMinimumSectionSize(74);
-    lstvwMovieSearch->header()->resizeSection(0, 195);
-    lstvwMovieSearch->header()->resizeSection(1, 74);
-    lstvwMovieSearch->header()->setStretchLastSection(false);
+    QHeaderView* columns = lstvwMovieSearch->header();
+    columns->setMinimumSectionSize(74);
+    columns->resizeSection(0, 195);
+    columns->resizeSection(1, 74);
+    columns->setStretchLastSection(false);
+    // The header knows one minimum for all columns; "Movie Name" has a wider one.
+    connect(columns, &QHeaderView::sectionResized, this, [columns](int section, int, int size) {
+        if (section == 0 && size < 170) {
+            columns->resizeSection(0, 170);
+        }
+    });
 
     memMovieInfo = new QPlainTextEdit(client_);
     memMovieInfo->setObjectName(QStringLiteral("memMovieInfo"));
@@ -163,6 +176,7 @@ void TfrmMain::createControls() {
     memMovieInfo->document()->setDocumentMargin(2);
     setColours(memMovieInfo, Qt::black, Qt::white);
     memMovieInfo->setToolTip(QStringLiteral("Info about the Movies is in here!"));
+    memMovieInfo->setAccessibleName(QStringLiteral("Movie details"));
 
     comboGenreList = makeFilterBox(client_, "comboGenreList", vocabularyItems(GenreNames),
                                    QStringLiteral("All Genres"), 16);
@@ -178,6 +192,10 @@ void TfrmMain::createControls() {
     }
     comboQuality =
         makeFilterBox(client_, "comboQuality", qualities, QStringLiteral("All Qualities"), 448);
+    comboGenreList->setAccessibleName(QStringLiteral("Genre filter"));
+    comboRating->setAccessibleName(QStringLiteral("Rating filter"));
+    comboFormat->setAccessibleName(QStringLiteral("Format filter"));
+    comboQuality->setAccessibleName(QStringLiteral("Quality filter"));
 }
 
 void TfrmMain::createToolbar() {
@@ -195,6 +213,7 @@ void TfrmMain::createToolbar() {
         button->setIcon(QIcon(toolbarImage(image)));
         button->setIconSize(QSize(16, 16));
         button->setToolTip(tip);
+        button->setAccessibleName(tip);  // an image-only button has no text to be read
         return button;
     };
     OpenDatabaseToolbutton = makeButton("OpenDatabaseToolbutton", 5, 0, QStringLiteral("Open"));
@@ -213,6 +232,7 @@ void TfrmMain::createToolbar() {
         makeButton("ModifyMovieToolButton", 153, 5, QStringLiteral("Modify Movie"));
     DeleteMovieToolButton =
         makeButton("DeleteMovieToolButton", 181, 6, QStringLiteral("Delete Movie"));
+    ToolBar->setAccessibleName(QStringLiteral("Toolbar"));
     ToolBar->raise();
 }
 
@@ -282,6 +302,12 @@ void TfrmMain::setTabOrderAsDesigned() {
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
+    // The toolbar is one stop; made so after the order is set, which skips buttons that are no
+    // stop at the moment.
+    new ToolbarNavigation({OpenDatabaseToolbutton, SaveDatabaseToolbutton, PrintDatabaseToolbutton,
+                           ExportDatabaseToolbutton, AddMovieToolButton, ModifyMovieToolButton,
+                           DeleteMovieToolButton},
+                          ToolBar);
 }
 
 void TfrmMain::connectHandlers() {
@@ -366,9 +392,7 @@ void TfrmMain::showState() {
     showingState_ = true;
     if (shownDetails_ != logic_.details()) {
         shownDetails_ = logic_.details();
-        QString text = fromCatalogueText(shownDetails_);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        memMovieInfo->setPlainText(text);
+        memMovieInfo->setPlainText(shownPanelText(shownDetails_));
     }
     const FilterChoice& filters = logic_.filters();
     comboGenreList->setCurrentIndex(filters.genre);
@@ -423,6 +447,7 @@ void TfrmMain::FormResize() {
     memMovieInfo->resize(w - 291, h - 237);
     lstvwMovieSearch->resize(w - 291, lstvwMovieSearch->height());
     imgBackground->resize(w, h - 24);
+    ToolBar->resize(w, ToolBar->height());  // the toolbar spans the window
     for (QComboBox* box : {comboGenreList, comboRating, comboFormat, comboQuality}) {
         box->move(box->x(), h - 33);
     }
@@ -582,6 +607,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (watched == edtMovie) {
             edtMovieClick();
         } else if (watched == lstvwMovieSearch->viewport()) {
+            // Empty space below the rows selects nothing, as a desktop list view does.
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (!lstvwMovieSearch->indexAt(at).isValid()) {
+                lstvwMovieSearch->selectionModel()->clear();
+            }
             lstvwMovieSearchClick();
         }
     } else if (event->type() == QEvent::MouseMove) {

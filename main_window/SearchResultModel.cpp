@@ -25,7 +25,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const SearchRow& row = rows_[static_cast<std::size_t>(index.row())];
-    return fromCatalogueText(index.column() == 0 ? row.name() : row.genre());
+    return shownListText(index.column() == 0 ? row.name() : row.genre());
 }
 
 QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const {

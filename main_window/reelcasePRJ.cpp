@@ -8,6 +8,7 @@
 #include "editing/untMovieAnalyseWait.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
+#include "platform/ClassicLook.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtPrintDevice.h"
@@ -16,25 +17,10 @@
 #include "settings/frmAboutBox.h"
 #include "settings/untReelcasePreferences.h"
 
-namespace {
-
-// The designed faces, mapped to their metric twins, so designed sizes hold.
-void registerFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
-    registerFontSubstitutes();
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    reelcase::useDesignedFonts();
 
     reelcase::Catalogue catalogue;
     reelcase::QtUserDialogs dialogs;

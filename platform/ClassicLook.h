@@ -3,7 +3,10 @@
 #include <array>
 #include <string_view>
 
+#include <QApplication>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +28,30 @@ inline QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// The designed faces, mapped to their metric twins so that designed sizes hold, and the
+// windows' default font. Run once at start, before any window exists.
+inline void useDesignedFonts() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+}
+
+// The twin faces run a little wider than the designed ones: a caption that would cross the
+// edge of its room is set a fraction of a pixel tighter per character, so it stays whole.
+inline void fitCaption(QLabel& caption, int room) {
+    const QFontMetricsF metrics(caption.font());
+    const qreal excess = metrics.horizontalAdvance(caption.text()) - room;
+    if (excess > 0 && caption.text().size() > 1) {
+        QFont tighter = caption.font();
+        tighter.setLetterSpacing(QFont::AbsoluteSpacing,
+                                 -excess / static_cast<qreal>(caption.text().size() - 1));
+        caption.setFont(tighter);
+    }
+    caption.adjustSize();
 }
 
 // A vocabulary's real items, without the empty entry that stands for "all".

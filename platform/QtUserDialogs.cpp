@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -107,13 +108,36 @@ std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& 
 
 namespace reelcase {
 
+namespace {
+
+// The dialog lists installed faces and sizes in points. A designed face that stands for
+// another ("MS Sans Serif") or a size given in pixels would find no entry there and leave the
+// dialog on the first face of its list: start it on the face and size that are drawn.
+QFont startingFont(const QFont& font) {
+    const QFontInfo drawn(font);
+    QFont start(font);
+    start.setFamily(drawn.family());
+    if (font.pointSizeF() <= 0) {
+        start.setPointSize(qRound(drawn.pointSizeF()));
+    }
+    return start;
+}
+
+}  // namespace
+
 bool QtUserDialogs::chooseFont(QFont& font) {
-    QFontDialog dialog(font, parent_);
+    QFontDialog dialog(startingFont(font), parent_);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Face, style and size only: no effects.
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
         if (group->title().contains(QStringLiteral("Effects"))) {
             group->hide();
+        }
+    }
+    // The sample shared its height with the effects; alone it needs room of its own.
+    for (QLineEdit* sample : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<QGroupBox*>(sample->parentWidget()) != nullptr) {
+            sample->setMinimumHeight(4 * sample->fontMetrics().height());
         }
     }
     if (dialog.exec() != QDialog::Accepted) {

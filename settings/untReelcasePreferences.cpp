@@ -14,6 +14,7 @@
 
 #include "main_window/Pictures.h"
 #include "platform/ClassicLook.h"
+#include "platform/WindowPlacement.h"
 #include "settings/StoredSettings.h"
 
 namespace reelcase {
@@ -26,7 +27,7 @@ constexpr std::array<int, 10> kThumbnailLeft = {16, 48, 240, 208, 176, 80, 112, 
 QLabel* label(const QString& text, QWidget* parent, int left, int top) {
     auto* l = new QLabel(text, parent);
     l->move(left, top);
-    l->adjustSize();
+    fitCaption(*l, parent->width() - left - 6);  // clear of the group's border
     return l;
 }
 
@@ -77,6 +78,7 @@ TfrmPreferences::TfrmPreferences(AppearanceChoices& choices, RegistryBackend& se
         skins_[i] = rampPixmap(kSkins[i], 200);
     }
     createControls();
+    centreWhenShown(*this);
 }
 
 void TfrmPreferences::createControls() {
@@ -107,9 +109,13 @@ void TfrmPreferences::createControls() {
     bevel->setGeometry(8, 104, 329, 2);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
-    label(QStringLiteral("Which font would you like to use in the windows of the main program."),
-          graphics, 8, 112);
+    QLabel* fontCaption = label(
+        QStringLiteral("Which font would you like to use in the windows of the main program."),
+        graphics, 8, 112);
     lstbxExample = new QListWidget(graphics);
+    // Named by its caption rather than by the group's; a list takes no name from a buddy.
+    fontCaption->setBuddy(lstbxExample);
+    lstbxExample->setAccessibleName(fontCaption->text());
     lstbxExample->setObjectName(QStringLiteral("lstbxExample"));
     lstbxExample->setGeometry(8, 128, 241, 57);
     lstbxExample->addItems({QStringLiteral("2010 The Year We Made Contact"),

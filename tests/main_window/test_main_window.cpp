@@ -1,13 +1,19 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "main_window/ReelcaseProgram.h"
@@ -31,6 +37,16 @@ class MainWindowTest : public QObject {
             return frmMain.findChild<T*>(QLatin1String(name));
         }
     };
+
+    static void showActive(QWidget& window) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    static QString focused() {
+        return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName()
+                                                      : QString();
+    }
 
   private Q_SLOTS:
     void editMenuUndoesFromTheSearchBox() {
@@ -70,6 +86,179 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(search, QStringLiteral("ab"));
         QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.logic.list().size(), 1);
+    }
+
+    void clickBelowTheResultsSelectsNothing() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        auto* list = w.control<QListView>("lbxMovie");
+        auto* results = w.control<QTreeView>("lstvwMovieSearch");
+        auto* memo = w.control<QPlainTextEdit>("memMovieInfo");
+        w.control<QLineEdit>("edtMovie")->setText(QStringLiteral("star"));
+        w.control<QPushButton>("btnSearch")->click();
+        QCOMPARE(results->model()->rowCount(), 3);
+        const QRect first = results->visualRect(results->model()->index(0, 0));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Starship"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        auto* genre = w.control<QComboBox>("comboGenreList");
+        genre->setCurrentIndex(9);
+        Q_EMIT genre->activated(9);  // All Genres: the list is refilled
+        const QRect last = results->visualRect(results->model()->index(2, 0));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          QPoint(last.center().x(), last.bottom() + 20));
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QVERIFY(memo->toPlainText().isEmpty());
+        QVERIFY(!results->selectionModel()->hasSelection());
+    }
+
+    void toolbarIsOneTabStopWalkedByArrows() {
+        Window w;
+        w.frmMain.FormCreate({});
+        showActive(w.frmMain);
+        w.control<QLineEdit>("edtMovie")->setFocus();
+        QStringList stops;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << focused();
+        }
+        QCOMPARE(stops, QStringList({"lbxMovie", "OpenDatabaseToolbutton", "lstvwMovieSearch",
+                                     "btnSearch", "btnClearSearch", "comboRating", "comboFormat",
+                                     "comboQuality", "edtMovie"}));
+        w.control<QListView>("lbxMovie")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(focused(), QStringLiteral("SaveDatabaseToolbutton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(focused(), QStringLiteral("DeleteMovieToolButton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("lstvwMovieSearch"));
+        // The button last focused is where the toolbar is entered again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(focused(), QStringLiteral("PrintDatabaseToolbutton"));
+    }
+
+    void nameColumnKeepsItsMinimum() {
+        Window w;
+        w.frmMain.FormCreate({});
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        QHeaderView* header = w.control<QTreeView>("lstvwMovieSearch")->header();
+        QCOMPARE(header->sectionSize(0), 195);
+        // Drag the border between the columns to the left, past the minimum.
+        QWidget* strip = header->viewport();
+        const QPoint border(header->sectionViewportPosition(1) - 1, header->height() / 2);
+        QTest::mousePress(strip, Qt::LeftButton, {}, border);
+        QTest::mouseMove(strip, border - QPoint(40, 0));
+        QTest::mouseMove(strip, border - QPoint(90, 0));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, border - QPoint(90, 0));
+        QCOMPARE(header->sectionSize(0), 170);
+        header->resizeSection(0, 120);
+        QCOMPARE(header->sectionSize(0), 170);
+        header->resizeSection(1, 40);
+        QCOMPARE(header->sectionSize(1), 74);
+    }
+
+    void toolbarSpansTheWindow() {
+        Window w;
+        w.frmMain.FormCreate({});
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        auto* toolbar = w.control<QWidget>("ToolBar");
+        QCOMPARE(toolbar->geometry(), QRect(0, 0, 580, 26));
+        w.frmMain.resize(900, 600);
+        QTRY_COMPARE(w.frmMain.centralWidget()->width(), 900);
+        QCOMPARE(toolbar->geometry(), QRect(0, 0, 900, 26));
+    }
+
+    void fileCommandsReturnTheFocusToTheSearchBox() {
+        Window w;
+        w.frmMain.FormCreate({});
+        showActive(w.frmMain);
+        auto* list = w.control<QListView>("lbxMovie");
+        const auto run = [&](const char* item) {
+            list->setFocus();
+            w.frmMain.findChild<QAction*>(QLatin1String(item))->trigger();
+            return focused();
+        };
+        w.dialogs.confirmAnswers = {false, true};
+        QCOMPARE(run("New1"), QStringLiteral("edtMovie"));  // answered No
+        QCOMPARE(run("New1"), QStringLiteral("edtMovie"));
+        w.dialogs.fileAnswers = {std::nullopt, QStringLiteral(REELCASE_TEST_DATA "/sample.rcb")};
+        QCOMPARE(run("MenuOpenDatabase"), QStringLiteral("edtMovie"));  // cancelled
+        QCOMPARE(run("MenuOpenDatabase"), QStringLiteral("edtMovie"));
+        QCOMPARE(list->model()->rowCount(), 10);
+        QCOMPARE(w.dialogs.unexpected, 0);
+    }
+
+    void saveIntoAMissingFolderIsAnInvalidFilename() {
+        Window w;
+        w.frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        QTemporaryDir dir;
+        w.dialogs.fileAnswers = {dir.filePath(QStringLiteral("no such folder/movies.rcb")),
+                                 dir.filePath(QStringLiteral("missing.rcb"))};
+        w.frmMain.findChild<QAction*>(QStringLiteral("MenuSaveAsDatabase"))->trigger();
+        w.frmMain.findChild<QAction*>(QStringLiteral("MenuOpenDatabase"))->trigger();
+        QCOMPARE(w.dialogs.errors(), QStringList({QStringLiteral("Invalid filename."),
+                                                  QStringLiteral("File not found.")}));
+        QVERIFY(!w.catalogue.unsavedChanges());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    void controlCharactersInStoredTextsAreNotDrawn() {
+        Window w;
+        const std::string damaged("Bad\x01Na\tme\0tail", 15);
+        appendMovie(w.catalogue, {damaged, "Drama", "DVD", "Nice", "one", 90, 3, 700});
+        appendMovie(w.catalogue,
+                    {"Clean", "Drama", "DVD", "Nice", "one\r\ntw\x07o\x1b\ttab", 90, 3, 700});
+        w.frmMain.FormCreate({});
+        w.logic.RefreshMovieList();
+        auto* list = w.control<QListView>("lbxMovie");
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("BadName"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        auto* memo = w.control<QPlainTextEdit>("memMovieInfo");
+        // The panel's text ends where its first zero byte is; a tab spaces as it does in a
+        // text panel.
+        QCOMPARE(memo->toPlainText(), QStringLiteral("   Movie: BadNa\tme"));
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QVERIFY(memo->toPlainText().endsWith(QStringLiteral("Info ===========]\none\ntwo\ttab")));
+        w.control<QLineEdit>("edtMovie")->setText(QStringLiteral("bad"));
+        w.control<QPushButton>("btnSearch")->click();
+        QCOMPARE(w.control<QTreeView>("lstvwMovieSearch")->model()->index(0, 0).data().toString(),
+                 QStringLiteral("BadName"));
+        QCOMPARE(fieldText(w.catalogue.slot(1).Name), std::string_view(damaged));
+    }
+
+    void screenReadersHearNamesAndHints() {
+        Window w;
+        w.frmMain.FormCreate({});
+        w.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
+        const auto text = [&](const char* control, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(w.control<QWidget>(control))->text(kind);
+        };
+        QCOMPARE(text("lbxMovie", QAccessible::Description), QStringLiteral("List with Movies!"));
+        QCOMPARE(text("lstvwMovieSearch", QAccessible::Description),
+                 QStringLiteral("Result of your Movie-search!"));
+        QCOMPARE(text("edtMovie", QAccessible::Description),
+                 QStringLiteral("Search for a Movie here!"));
+        QCOMPARE(text("OpenDatabaseToolbutton", QAccessible::Name), QStringLiteral("Open"));
+        for (QWidget* control : w.frmMain.centralWidget()->findChildren<QWidget*>()) {
+            if (control->focusPolicy() != Qt::NoFocus && control->isVisible() &&
+                !control->objectName().isEmpty()) {
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
     }
 
     void controlsStandAsDesigned() {
@@ -172,6 +361,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(results->model()->index(1, 0).data().toString(), QStringLiteral("LUCKY STAR"));
         QCOMPARE(results->model()->index(1, 1).data().toString(), QStringLiteral("Action"));
         QCOMPARE(search->selectedText(), QStringLiteral("star"));
+        // A character no name can hold is not taken: it would be searched for as "?".
+        QApplication::clipboard()->setText(QString::fromUtf8("\u03a9"));
+        search->paste();
+        QVERIFY(search->text().isEmpty());
         QTest::mouseClick(w.control<QPushButton>("btnClearSearch"), Qt::LeftButton);
         QCOMPARE(results->model()->rowCount(), 0);
         QVERIFY(search->text().isEmpty());

@@ -1,12 +1,17 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "main_window/ReelcaseProgram.h"
+#include "platform/ClassicLook.h"
 #include "settings/StoredSettings.h"
 #include "settings/untReelcasePreferences.h"
 #include "support/FakeUserDialogs.h"
@@ -54,6 +59,61 @@ struct Program {
 class PreferencesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void initTestCase() { useDesignedFonts(); }
+
+    void captionsStayInsideTheirGroups() {
+        Program p;
+        for (const auto* caption : p.frmPreferences.findChildren<QLabel*>()) {
+            if (caption->text().isEmpty()) {
+                continue;
+            }
+            const qreal end =
+                caption->x() + QFontMetricsF(caption->font()).horizontalAdvance(caption->text());
+            QVERIFY2(end <= caption->parentWidget()->width() - 3,
+                     qPrintable(caption->text() + QStringLiteral(" ends at %1 of %2")
+                                                      .arg(end)
+                                                      .arg(caption->parentWidget()->width())));
+        }
+    }
+
+    void opensInTheMiddleOfTheScreenByKeyboardAndByName() {
+        Program p;
+        p.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.frmMain));
+        p.frmMain.move(0, 0);  // the user moved it away from the middle
+        QTRY_COMPARE(p.frmMain.pos(), QPoint(0, 0));
+        QPoint centre;
+        QStringList stops;
+        QStringList unnamed;
+        p.withPreferences([&] {
+            centre = p.frmPreferences.frameGeometry().center();
+            for (int i = 0; i < 9; ++i) {
+                stops << QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            for (QWidget* w : p.frmPreferences.findChildren<QWidget*>()) {
+                if ((w->focusPolicy() & Qt::TabFocus) == 0) {
+                    continue;
+                }
+                const QString name =
+                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                const auto* group = qobject_cast<QGroupBox*>(w->parentWidget());
+                if (name.isEmpty() || (group != nullptr && name == group->title())) {
+                    unnamed << w->objectName();
+                }
+            }
+            p.click(p.pref<QPushButton>("btnCancel"));
+        });
+        const QPoint screenCentre = QApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY2((centre - screenCentre).manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+        // The three boxes after "Save all the settings" are off: no settings are stored yet.
+        QCOMPARE(stops, QStringList({"btnOk", "btnCancel", "SaveSettingsCheckBox", "NoSkinCheckBox",
+                                     "lstbxExample", "Button1", "btnOk", "btnCancel",
+                                     "SaveSettingsCheckBox"}));
+        QCOMPARE(unnamed.join(QLatin1Char(',')), QString());
+    }
+
     void okUntouchedKeepsTheBackgroundAndAppliesTheListFont() {
         Program p;
         const QImage before = p.background();
