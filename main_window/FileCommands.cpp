@@ -59,18 +59,38 @@ void MainWindowLogic::MenuOpenDatabaseClick() {
     // A file only partly taken in is not made current, so that Save cannot shorten it.
     if (outcome.leftOut == 0) {
         catalogue_.CurrentFileName = path;
+        stampedFile_ = path;
+        stamp_ = outcome.stamp;
     }
 }
 
+bool MainWindowLogic::mayWriteOver(const QString& path) {
+    return path != stampedFile_ || !stamp_ || !changedOnDisk(*stamp_, path) ||
+           dialogs_.confirm(
+               QStringLiteral("The catalogue file has been changed by another program since it "
+                              "was opened. Save over it anyway?"));
+}
+
 bool MainWindowLogic::saveTo(const QString& path) {
-    const int error = writeCatalogueFile(path, catalogue_, list_, fileSystem_);
-    if (error != 0) {
-        dialogs_.showError(fileErrorText(error));
+    if (!mayWriteOver(path)) {
+        return false;
+    }
+    const SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_);
+    if (saved.error != 0) {
+        dialogs_.showError(fileErrorText(saved.error));
         return false;
     }
     dialogs_.showMessage(
         QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
+    if (saved.backupError != 0) {
+        dialogs_.showMessage(
+            QStringLiteral("The catalogue was saved without a backup of its previous version: "
+                           "\"%1\" could not be written. %2")
+                .arg(saved.backupPath, fileErrorText(saved.backupError)));
+    }
     catalogue_.UnsavedChanges = false;
+    stampedFile_ = path;
+    stamp_ = stampOf(path);
     return true;
 }
 

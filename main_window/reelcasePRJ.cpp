@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
 #include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
@@ -29,6 +30,7 @@ void registerFontSubstitutes() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    reelcase::ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     registerFontSubstitutes();
