@@ -260,7 +260,7 @@ void writeInPlace(const Target& target, std::string_view data, FileSystemCalls& 
 }
 
 bool folderRefusesNewFiles(const QByteArray& target) {
-    return ::access(folderOf(target).constData(), W_OK | X_OK) != 0;
+    return ::faccessat(AT_FDCWD, folderOf(target).constData(), W_OK | X_OK, AT_EACCESS) != 0;
 }
 
 }  // namespace
@@ -289,7 +289,8 @@ SaveOutcome saveOverFile(const QString& path, std::string_view data, FileSystemC
             return outcome;
         }
         // Write-protected: refused also where this user could write it anyway.
-        if ((target.st.st_mode & 0222) == 0 || ::access(target.path.constData(), W_OK) != 0) {
+        if ((target.st.st_mode & 0222) == 0 ||
+            ::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0) {
             outcome.error = EACCES;
             return outcome;
         }
