@@ -155,8 +155,11 @@ int writeBackupCopy(const Target& target, std::string_view bytes, FileSystemCall
         ::close(fd);
         return error;
     }
-    // No more readable than the file, and where this user may, owned as it is.
-    (void)takesOwnerOf(copy.fd(), target.st);
+    // No more readable than the file, and where this user may, owned as it is (or at least
+    // in its group, which shares it).
+    if (!takesOwnerOf(copy.fd(), target.st)) {
+        (void)::fchown(copy.fd(), static_cast<uid_t>(-1), target.st.st_gid);
+    }
     (void)::fchmod(copy.fd(), target.st.st_mode & 0777);
     int error = writeAll(calls, copy.fd(), bytes);
     if (error == 0 && calls.fsync(copy.fd()) != 0) {

@@ -252,6 +252,8 @@ class CarefulSaveTest : public QObject {
         QCOMPARE(after.st_ino, sharedInode);
         QCOMPARE(readBytes(shared).size(), 7 * 272);
         QCOMPARE(readBytes(shared + QStringLiteral(".bak")), QByteArray::fromStdString(movies(2)));
+        QCOMPARE(statOf(shared + QStringLiteral(".bak")).st_gid, kUsers);
+        QCOMPARE(statOf(shared + QStringLiteral(".bak")).st_mode & 07777, 0660u);
 
         // A writable catalogue in a folder that allows no new file: written in place.
         const QString closed = sharedFolder(QStringLiteral("closed"), 0755);
