@@ -8,13 +8,32 @@
 
 namespace reelcase {
 
-// Replaces the file at path with data so that, whatever fails or however the process ends,
-// the file on disk is either the old one or the whole new one: the bytes go to a temporary
-// file beside it, which is synced and then renamed over it. Returns 0, or the errno value
-// of the step that failed (the old file then stays as it was). With keepBackup, the file
-// being replaced is kept beside it as "<name>.bak" (one generation).
 enum class Backup { None, KeepPrevious };
-int replaceFileAtomically(const QString& path, std::string_view data,
-                          FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
+
+struct SaveOutcome {
+    int error = 0;        // 0, or the errno value of the step that failed
+    int backupError = 0;  // why the previous version could not be kept (the save went on)
+    QString backupPath;   // where it is kept: "<file>.bak" beside the file written
+};
+
+// Saves data over the file at path the way a careful editor does, so that whatever fails the
+// old file stands as it was:
+// - A symbolic link is followed (also a dangling one) and the link kept; a link loop, and
+//   anything that is not a regular file, is refused. So is a write-protected file.
+// - Normally the bytes go to a temporary file beside it, which is synced and renamed over it.
+// - Where that would change the file's owner or group or split its hard links, or the folder
+//   allows no new file, the old bytes are first kept as the backup, then the file is written
+//   in place (its space reserved first, the old bytes put back should writing fail).
+// With Backup::KeepPrevious the replaced version is kept as "<name>.bak" (one generation),
+// replaced atomically; a backup that cannot be made does not stop the save but is reported.
+SaveOutcome saveOverFile(const QString& path, std::string_view data,
+                         FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
+
+// The same, without a backup, for callers that only need to know whether it worked: 0 or
+// errno.
+inline int writeFileSafely(const QString& path, std::string_view data,
+                           FileSystemCalls& calls = realFileSystem()) {
+    return saveOverFile(path, data, calls).error;
+}
 
 }  // namespace reelcase

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -58,15 +59,48 @@ ssize_t readFully(int fd, char* buffer, std::size_t size) {
     return static_cast<ssize_t>(got);
 }
 
+// What the full table could not take in: the records from `from` in the buffer and the rest
+// of the file whose name is not listed yet, each name once, as an open with room would have
+// added them. Names met are told apart by a 64-bit hash, which keeps a huge file small.
+long long countNotTakenIn(int fd, std::vector<char>& buffer, std::size_t from, std::size_t whole,
+                          const NameIndex& listed) {
+    std::vector<std::size_t> met;
+    const auto note = [&](std::size_t first, std::size_t end) {
+        for (std::size_t r = first; r < end; ++r) {
+            MovieRecord record;
+            std::memcpy(&record, buffer.data() + r * RecordSize, RecordSize);
+            const std::string_view name = nameOf(record);
+            if (listed.find(name) == nullptr) {
+                met.push_back(std::hash<std::string_view>{}(name));
+            }
+        }
+    };
+    note(from, whole);
+    if (whole * RecordSize == buffer.size()) {
+        while (true) {
+            const ssize_t got = readFully(fd, buffer.data(), buffer.size());
+            if (got <= 0) {
+                break;
+            }
+            note(0, static_cast<std::size_t>(got) / RecordSize);
+            if (static_cast<std::size_t>(got) < buffer.size()) {
+                break;
+            }
+        }
+    }
+    std::sort(met.begin(), met.end());
+    return static_cast<long long>(std::unique(met.begin(), met.end()) - met.begin());
+}
+
 }  // namespace
 
 OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieList& list) {
     if (path.isEmpty()) {
-        return {ENOENT, 0};
+        return {ENOENT, 0, std::nullopt};
     }
     ReadOnlyFile file(path);
     if (file.fd() < 0) {
-        return {errno, 0};
+        return {errno, 0, std::nullopt};
     }
     return readCatalogueFd(file.fd(), catalogue, list);
 }
@@ -83,6 +117,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         outcome.error = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
         return outcome;
     }
+    outcome.stamp = stampOf(fd);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) {
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -100,7 +135,6 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
 
     constexpr std::size_t kChunkRecords = 256;
     std::vector<char> buffer(kChunkRecords * RecordSize);
-    long long consumed = 0;
     while (true) {
         const ssize_t got = readFully(fd, buffer.data(), buffer.size());
         if (got < 0) {
@@ -118,12 +152,8 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
                 ++next;
             }
         }
-        consumed += static_cast<long long>(r * RecordSize);
         if (r < whole) {
-            // The table is full: count what the file still holds instead of reading it.
-            const long long size = st.st_size > consumed ? st.st_size : consumed;
-            outcome.leftOut = std::max((size - consumed) / static_cast<long long>(RecordSize),
-                                       static_cast<long long>(whole - r));
+            outcome.leftOut = countNotTakenIn(fd, buffer, r, whole, listed);
             break;
         }
         if (static_cast<std::size_t>(got) < buffer.size()) {
@@ -150,10 +180,14 @@ std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list
     return bytes;
 }
 
+SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
+                              const MovieList& list, FileSystemCalls& calls) {
+    return saveOverFile(path, catalogueFileBytes(catalogue, list), calls, Backup::KeepPrevious);
+}
+
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
                        FileSystemCalls& calls) {
-    return replaceFileAtomically(path, catalogueFileBytes(catalogue, list), calls,
-                                 Backup::KeepPrevious);
+    return saveCatalogueFile(path, catalogue, list, calls).error;
 }
 
 }  // namespace reelcase

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QString>
 
+#include "catalogue/AtomicFile.h"
+#include "catalogue/FileStamp.h"
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
@@ -11,8 +14,9 @@
 namespace reelcase {
 
 struct OpenOutcome {
-    int error = 0;          // 0, an errno value or ReadBeyondEndOfFile
-    long long leftOut = 0;  // whole records the full table could not take in
+    int error = 0;                   // 0, an errno value or ReadBeyondEndOfFile
+    long long leftOut = 0;           // records with new names the full table could not take in
+    std::optional<FileStamp> stamp;  // the file as it was read
 };
 
 // Reads a headerless catalogue file of 272-byte records into the free slots after those in
@@ -27,8 +31,11 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list);
 // Name equals it.
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);
 
-// Writes catalogueFileBytes to path, replacing the old file atomically and keeping it as
-// "<path>.bak". Returns 0 or errno.
+// Writes catalogueFileBytes to path as saveOverFile does, keeping the old file as
+// "<path>.bak".
+SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
+                              const MovieList& list, FileSystemCalls& calls = realFileSystem());
+// The same, when only the error counts: 0 or errno.
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
                        FileSystemCalls& calls = realFileSystem());
 

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,6 +32,10 @@ int FileSystemCalls::link(const char* from, const char* to) {
 FileSystemCalls& realFileSystem() {
     static FileSystemCalls calls;  // stateless: the plain system calls
     return calls;
+}
+
+void ignoreFileSizeLimitSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace reelcase

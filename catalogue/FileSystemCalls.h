@@ -22,4 +22,8 @@ class FileSystemCalls {
 
 FileSystemCalls& realFileSystem();
 
+// Writing beyond the process's file-size limit ends the program by a signal unless it is
+// ignored; ignored, the write fails with EFBIG and the save reports it. Called at start.
+void ignoreFileSizeLimitSignal();
+
 }  // namespace reelcase

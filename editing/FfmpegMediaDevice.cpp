@@ -8,6 +8,8 @@ extern "C" {
 #include <libavutil/time.h>
 }
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <limits>
 
@@ -55,6 +57,11 @@ bool FfmpegMediaDevice::open(const QString& path) {
     close();
     // Only an absolute local path: a name such as "http:x.avi" must never reach the network.
     if (!path.startsWith(QLatin1Char('/'))) {
+        return false;
+    }
+    // Only a regular file: opening a named pipe or a device would block or never end.
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return false;
     }
     context_ = avformat_alloc_context();

@@ -18,8 +18,9 @@ namespace {
 constexpr std::int64_t kMillisecondsPerMinute = 60000;
 
 // The file's size in bytes, read as a 64-bit count from the file opened for reading only.
+// Only a regular file has one; opening without blocking keeps a named pipe from hanging.
 std::optional<std::int64_t> fileSize(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }

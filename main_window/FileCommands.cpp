@@ -59,6 +59,8 @@ void MainWindowLogic::openCatalogue(const QString& path, OpenOrigin origin) {
             catalogue_.forgetCurrentFileName();
         } else if (outcome.error == 0) {
             catalogue_.setCurrentFileName(path);
+            stampedFile_ = path;
+            stamp_ = outcome.stamp;
         } else if (origin == OpenOrigin::LastFile && outcome.error == ENOENT) {
             // A catalogue missing at start can be saved under its name: nothing there is lost.
             catalogue_.setCurrentFileName(path);
@@ -80,15 +82,33 @@ void MainWindowLogic::openCatalogue(const QString& path, OpenOrigin origin) {
     }
 }
 
+bool MainWindowLogic::mayWriteOver(const QString& path) {
+    return path != stampedFile_ || !stamp_ || !changedOnDisk(*stamp_, path) ||
+           dialogs_.confirm(
+               QStringLiteral("The catalogue file has been changed by another program since it "
+                              "was opened. Save over it anyway?"));
+}
+
 bool MainWindowLogic::saveTo(const QString& path) {
-    const int error = writeCatalogueFile(path, catalogue_, list_, fileSystem_);
-    if (error != 0) {
-        dialogs_.showError(fileErrorText(error));
+    if (!mayWriteOver(path)) {
         return false;
     }
+    const SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_);
+    if (saved.error != 0) {
+        dialogs_.showError(fileErrorText(saved.error));
+        return false;
+    }
+    catalogue_.markSaved();
+    stampedFile_ = path;
+    stamp_ = stampOf(path);
     dialogs_.showMessage(
         QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
-    catalogue_.markSaved();
+    if (saved.backupError != 0) {
+        dialogs_.showMessage(
+            QStringLiteral("The catalogue was saved without a backup of its previous version: "
+                           "\"%1\" could not be written. %2")
+                .arg(saved.backupPath, fileErrorText(saved.backupError)));
+    }
     return true;
 }
 

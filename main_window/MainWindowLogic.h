@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "catalogue/FileStamp.h"
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
@@ -122,6 +123,9 @@ class MainWindowLogic {
     void showStepApplied(const CatalogueStep& step, bool undone);
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     bool saveTo(const QString& path);
+    // Whether a save may write over path: asks when another program changed the file since
+    // it was read or written here.
+    bool mayWriteOver(const QString& path);
     void requestSearchFocus() { searchFocusRequested_ = true; }
     void clearSearchRows();
     void exportList();
@@ -154,6 +158,9 @@ class MainWindowLogic {
     // list only resets the filters, the selection and the details.
     bool fullListing_ = false;
     std::function<void()> stateListener_;
+    // The catalogue file as it was last read or written here.
+    QString stampedFile_;
+    std::optional<FileStamp> stamp_;
 };
 
 }  // namespace reelcase

@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
 #include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
@@ -18,6 +19,7 @@
 #include "settings/untReelcasePreferences.h"
 
 int main(int argc, char* argv[]) {
+    reelcase::ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();

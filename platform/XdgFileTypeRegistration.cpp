@@ -39,8 +39,8 @@ QByteArray resource(const QString& name) {
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
-    if (replaceFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(
-                                                                            bytes.size()))) != 0) {
+    if (writeFileSafely(path, std::string_view(bytes.constData(),
+                                               static_cast<std::size_t>(bytes.size()))) != 0) {
         qWarning("Reel-Case Database: could not write %s", qPrintable(path));
     }
 }
@@ -62,7 +62,17 @@ void updateDefault(bool set) {
     QFile file(mimeappsList());
     if (file.open(QIODevice::ReadOnly)) {
         text = QString::fromUtf8(file.readAll());
+        if (file.error() != QFileDevice::NoError) {
+            qWarning("Reel-Case Database: could not read %s; it is left as it is",
+                     qPrintable(mimeappsList()));
+            return;
+        }
         file.close();
+    } else if (QFile::exists(mimeappsList())) {
+        // Rewritten from nothing, the user's other defaults would be lost.
+        qWarning("Reel-Case Database: could not read %s; it is left as it is",
+                 qPrintable(mimeappsList()));
+        return;
     } else if (!set) {
         return;
     }

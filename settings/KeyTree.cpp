@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <optional>
+
 namespace reelcase {
 
 namespace {
@@ -60,6 +62,35 @@ QString KeyTree::normalised(const QString& path) {
     return p;
 }
 
+// Reads one value line of key into tree; false when the line is not one.
+bool KeyTree::readValue(const QString& line, const QString& key) {
+    qsizetype pos = 0;
+    QString name;
+    if (line.startsWith(QLatin1Char('@'))) {
+        pos = 1;
+    } else {
+        const auto n = unquote(line, pos);
+        if (!n) {
+            return false;
+        }
+        name = *n;
+    }
+    if (pos >= line.size() || line[pos] != QLatin1Char('=')) {
+        return false;
+    }
+    ++pos;
+    if (pos < line.size() && line[pos] == QLatin1Char('"')) {
+        const auto data = unquote(line, pos);
+        if (!data) {
+            return false;
+        }
+        setText(key, name, *data);
+    } else {
+        setOther(key, name, line.mid(pos));
+    }
+    return true;
+}
+
 KeyTree KeyTree::parse(const QByteArray& text) {
     KeyTree tree;
     QString key;
@@ -67,45 +98,41 @@ KeyTree KeyTree::parse(const QByteArray& text) {
     const QList<QByteArray> lines = text.split('\n');
     for (const QByteArray& raw : lines) {
         const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty()) {
+            continue;
+        }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             key = normalised(line.mid(1, line.size() - 2));
             inKey = !key.isEmpty();
             if (inKey) {
                 tree.createKey(key);
-            }
-            continue;
-        }
-        if (!inKey || line.isEmpty() || line.startsWith(QLatin1Char(';'))) {
-            continue;
-        }
-        qsizetype pos = 0;
-        QString name;
-        if (line.startsWith(QLatin1Char('@'))) {
-            pos = 1;
-        } else {
-            const auto n = unquote(line, pos);
-            if (!n) {
                 continue;
             }
-            name = *n;
-        }
-        if (pos >= line.size() || line[pos] != QLatin1Char('=')) {
+        } else if (inKey && !line.startsWith(QLatin1Char(';')) && tree.readValue(line, key)) {
             continue;
         }
-        ++pos;
-        if (pos < line.size() && line[pos] == QLatin1Char('"')) {
-            if (const auto data = unquote(line, pos)) {
-                tree.setText(key, name, *data);
-            }
+        // A comment or a line not understood: carried along, after its key's values.
+        QString kept = QString::fromUtf8(raw);
+        if (kept.endsWith(QLatin1Char('\r'))) {
+            kept.chop(1);
+        }
+        if (inKey) {
+            tree.keys_[key.toLower()].kept.push_back(kept);
         } else {
-            tree.setOther(key, name, line.mid(pos));
+            tree.preamble_.push_back(kept);
         }
     }
     return tree;
 }
 
 QByteArray KeyTree::serialise(const QString& title) const {
-    QString out = QStringLiteral("; ") + title + QLatin1Char('\n');
+    QString out;
+    if (preamble_.empty()) {
+        out = QStringLiteral("; ") + title + QLatin1Char('\n');
+    }
+    for (const QString& line : preamble_) {
+        out += line + QLatin1Char('\n');
+    }
     for (const auto& [lower, key] : keys_) {
         out += QStringLiteral("\n[") + key.path + QStringLiteral("]\n");
         for (const auto& [lowerName, v] : key.values) {
@@ -113,6 +140,9 @@ QByteArray KeyTree::serialise(const QString& title) const {
             out += QLatin1Char('=');
             out += v.isText ? quoted(v.data) : v.data;
             out += QLatin1Char('\n');
+        }
+        for (const QString& line : key.kept) {
+            out += line + QLatin1Char('\n');
         }
     }
     return out.toUtf8();
@@ -131,7 +161,7 @@ void KeyTree::createKey(const QString& path) {
     if (slash > 0) {
         createKey(p.left(slash));
     }
-    keys_.try_emplace(p.toLower(), Key{p, {}});
+    keys_.try_emplace(p.toLower(), Key{p, {}, {}});
 }
 
 bool KeyTree::deleteTree(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +20,8 @@ class KeyTree {
         QString data;  // the text, or the other type's raw form
     };
 
-    // Reads the store's text form; lines it does not understand are skipped.
+    // Reads the store's text form; comments and lines it does not understand are kept, to be
+    // written again after their key's values (or at the top, before any key).
     static KeyTree parse(const QByteArray& text);
     // The text form: a person can read and edit it.
     QByteArray serialise(const QString& title) const;
@@ -41,8 +43,12 @@ class KeyTree {
     struct Key {
         QString path;
         std::map<QString, Value> values;  // by lower-case name
+        std::vector<QString> kept;        // comments and lines not understood
     };
-    std::map<QString, Key> keys_;  // by lower-case path
+    bool readValue(const QString& line, const QString& key);
+
+    std::map<QString, Key> keys_;    // by lower-case path
+    std::vector<QString> preamble_;  // the lines before the first key
 };
 
 }  // namespace reelcase

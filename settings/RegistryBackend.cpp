@@ -44,7 +44,7 @@ bool FileRegistryBackend::save(Root root, const KeyTree& tree) {
     const QByteArray text = tree.serialise(root == Root::LocalMachine
                                                ? QStringLiteral("Reel-Case Database settings")
                                                : QStringLiteral("Reel-Case Database file types"));
-    return replaceFileAtomically(
+    return writeFileSafely(
                fileOf(root),
                std::string_view(text.constData(), static_cast<std::size_t>(text.size()))) == 0;
 }

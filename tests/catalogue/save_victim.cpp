@@ -1,5 +1,7 @@
 // Saves two different catalogues over one file, one after the other, until it is killed: the
-// program's own save code under a sudden end. Usage: save_victim TARGET MOVIES
+// program's own save code under a sudden end. Usage: save_victim TARGET MOVIES [once]
+// With "once" it saves the first catalogue a single time and exits with the save's errno (0
+// on success), so that a test can run one save as another user or under limits.
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 using namespace reelcase;
 
 int main(int argc, char* argv[]) {
+    ignoreFileSizeLimitSignal();  // as the program does at start
     QCoreApplication app(argc, argv);
     const QString target = QCoreApplication::arguments().value(1);
     const int movies = QCoreApplication::arguments().value(2).toInt();
@@ -26,6 +29,9 @@ int main(int argc, char* argv[]) {
     for (int n = 1; n <= movies; ++n) {
         listA.add(nameOf(a.slot(n)));
         listB.add(nameOf(b.slot(n)));
+    }
+    if (QCoreApplication::arguments().value(3) == QStringLiteral("once")) {
+        return writeCatalogueFile(target, a, listA);
     }
     std::fputs("saving\n", stdout);  // the killer waits for this before it aims
     std::fflush(stdout);

@@ -40,6 +40,11 @@ QByteArray snapshot(const EditingProgram& p) {
 
 using Program = EditingProgram;
 
+ino_t inodeOf(const QString& file) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 std::string movies(int count, const char* genre) {
     std::string bytes;
     for (int i = 0; i < count; ++i) {
@@ -93,8 +98,7 @@ class DataSafetyTest : public QObject {
         }
         qInfo("failure points injected: %d", points);
         // No temporary file is left behind (the backup of the old file may be).
-        QCOMPARE(QDir(dir_.path())
-                     .entryList({QStringLiteral("safe.rcb.??????")}, QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral(".rc*")}, QDir::Files | QDir::Hidden),
                  QStringList{});
     }
 
@@ -142,65 +146,10 @@ class DataSafetyTest : public QObject {
         ::umount(QFile::encodeName(mountPoint).constData());
     }
 
-    void killedWhileSavingLeavesAWholeCatalogue() {
-        const QString file = path(QStringLiteral("killed.rcb"));
-        const int count = 8000;  // 2.2 MB a save
-        QProcess victim;
-        victim.start(QStringLiteral(REELCASE_SAVE_VICTIM), {file, QString::number(count)});
-        QVERIFY(victim.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(file).size() == count * 272, 120000);
-        victim.kill();
-        victim.waitForFinished();
-        // Both versions, as the victim writes them.
-        std::string first;
-        std::string second;
-        for (int i = 0; i < count; ++i) {
-            first += recordBytes(
-                Movie{"Movie " + std::to_string(i), "Drama", "DVD", "Nice", "first", i, 1, 1});
-            second += recordBytes(
-                Movie{"Movie " + std::to_string(i), "Comedy", "AVI", "Boring", "second", -i, 5, 2});
-        }
-        Catalogue sorter;
-        MovieList order;
-        for (int i = 0; i < count; ++i) {
-            order.add("Movie " + std::to_string(i));
-        }
-        // The file holds them in list order.
-        const auto inListOrder = [&](const std::string& bytes) {
-            std::string sorted;
-            for (int i = 0; i < order.size(); ++i) {
-                const int number = std::stoi(std::string(order.at(i).substr(6)));
-                sorted += bytes.substr(static_cast<std::size_t>(number) * 272, 272);
-            }
-            return QByteArray::fromStdString(sorted);
-        };
-        const QByteArray a = inListOrder(first);
-        const QByteArray b = inListOrder(second);
-        int kills = 0;
-        for (int round = 0; round < 25; ++round) {
-            victim.start(QStringLiteral(REELCASE_SAVE_VICTIM), {file, QString::number(count)});
-            QVERIFY(victim.waitForStarted());
-            QVERIFY(victim.waitForReadyRead(120000));  // past its start, into the saves
-            QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(120)));
-            ::kill(static_cast<pid_t>(victim.processId()), SIGKILL);
-            victim.waitForFinished();
-            ++kills;
-            const QByteArray now = readBytes(file);
-            QVERIFY2(
-                now == a || now == b,
-                qPrintable(
-                    QStringLiteral("torn after kill %1: %2 bytes").arg(kills).arg(now.size())));
-            Catalogue reopened;
-            MovieList list;
-            QCOMPARE(readCatalogueFile(file, reopened, list).error, 0);
-            QCOMPARE(reopened.movieCount(), count);
-        }
-        // Each temporary left beside the file is a save that was killed half-way.
-        const auto midSave =
-            QDir(dir_.path()).entryList({QStringLiteral("killed.rcb.??????")}, QDir::Files).size();
-        qInfo("kills survived: %d, %lld of them in the middle of writing", kills,
-              static_cast<long long>(midSave));
-    }
+    void killedWhileSavingLeavesAWholeCatalogue() { killWhileSaving(false); }
+
+    // A second name for the file makes every save write it in place, after a backup.
+    void killedWhileSavingInPlaceLeavesTheFileOrItsBackupWhole() { killWhileSaving(true); }
 
     void hostileFilesAreReportedNotTrusted() {
         Catalogue catalogue;
@@ -307,6 +256,92 @@ class DataSafetyTest : public QObject {
         QCOMPARE(cycles.catalogue.movieCount(), 10000);
         QVERIFY(cycles.logic.list().empty());
         QCOMPARE(cycles.dialogs.unexpected, 0);
+    }
+
+  private:
+    void killWhileSaving(bool inPlace) {
+        const QString folder =
+            path(inPlace ? QStringLiteral("in-place") : QStringLiteral("atomic"));
+        QDir().mkpath(folder);
+        const QString file = folder + QStringLiteral("/killed.rcb");
+        const QString backup = file + QStringLiteral(".bak");
+        const QString secondName = folder + QStringLiteral("/second name.rcb");
+        const int count = 8000;  // 2.2 MB a save
+        // Both versions, as the victim writes them, in list order.
+        std::string first;
+        std::string second;
+        for (int i = 0; i < count; ++i) {
+            first += recordBytes(
+                Movie{"Movie " + std::to_string(i), "Drama", "DVD", "Nice", "first", i, 1, 1});
+            second += recordBytes(
+                Movie{"Movie " + std::to_string(i), "Comedy", "AVI", "Boring", "second", -i, 5, 2});
+        }
+        MovieList order;
+        for (int i = 0; i < count; ++i) {
+            order.add("Movie " + std::to_string(i));
+        }
+        const auto inListOrder = [&](const std::string& bytes) {
+            std::string sorted;
+            for (int i = 0; i < order.size(); ++i) {
+                const int number = std::stoi(std::string(order.at(i).substr(6)));
+                sorted += bytes.substr(static_cast<std::size_t>(number) * 272, 272);
+            }
+            return QByteArray::fromStdString(sorted);
+        };
+        const QByteArray a = inListOrder(first);
+        const QByteArray b = inListOrder(second);
+        writeBytes(file, b.toStdString());
+        writeBytes(backup, b.toStdString());
+        if (inPlace) {
+            QVERIFY(::link(QFile::encodeName(file).constData(),
+                           QFile::encodeName(secondName).constData()) == 0);
+        }
+        const ino_t inode = inodeOf(file);
+        QProcess victim;
+        int kills = 0;
+        int torn = 0;
+        // REELCASE_KILL_ROUNDS sets a longer run by hand.
+        const int rounds = qEnvironmentVariableIntValue("REELCASE_KILL_ROUNDS") > 0
+                               ? qEnvironmentVariableIntValue("REELCASE_KILL_ROUNDS")
+                               : 25;
+        for (int round = 0; round < rounds; ++round) {
+            victim.start(QStringLiteral(REELCASE_SAVE_VICTIM), {file, QString::number(count)});
+            QVERIFY(victim.waitForStarted());
+            QVERIFY(victim.waitForReadyRead(120000));  // past its start, into the saves
+            QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(120)));
+            ::kill(static_cast<pid_t>(victim.processId()), SIGKILL);
+            victim.waitForFinished();
+            ++kills;
+            const QByteArray now = readBytes(file);
+            const QByteArray kept = readBytes(backup);
+            QVERIFY2(kept == a || kept == b,
+                     qPrintable(QStringLiteral("backup lost after kill %1: %2 bytes")
+                                    .arg(kills)
+                                    .arg(kept.size())));
+            if (now != a && now != b) {
+                ++torn;
+                QVERIFY2(
+                    inPlace,
+                    qPrintable(
+                        QStringLiteral("torn after kill %1: %2 bytes").arg(kills).arg(now.size())));
+                continue;
+            }
+            Catalogue reopened;
+            MovieList list;
+            QCOMPARE(readCatalogueFile(file, reopened, list).error, 0);
+            QCOMPARE(reopened.movieCount(), count);
+        }
+        if (inPlace) {
+            QCOMPARE(inodeOf(file), inode);
+            QCOMPARE(inodeOf(secondName), inode);
+        }
+        const auto names =
+            QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        qInfo(
+            "%s: %d kills survived, %d left the file half-written and its backup whole; "
+            "names left: %s",
+            inPlace ? "in place" : "atomic", kills, torn,
+            qPrintable(names.join(QStringLiteral(", "))));
     }
 };
 

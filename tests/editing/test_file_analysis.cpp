@@ -4,6 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
 #include <map>
 
 #include "editing/FfmpegMediaDevice.h"
@@ -267,6 +273,31 @@ class FileAnalysisTest : public QObject {
         QCOMPARE(r.dialogs.texts(), QStringList{kOpening});
         QCOMPARE(r.fields.quality, 4);
         QVERIFY(r.fields.sizeText.isEmpty());
+    }
+
+    // A named pipe chosen as a movie: refused at once, whatever is (not) writing to it.
+    void aPipeIsNoMovieAndNeverBlocks() {
+        const QString fifo = dir_.filePath(QStringLiteral("pipe.avi"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        // Should it block, opening the other end after the deadline lets it go on.
+        const auto within5s = [&](std::future<void> work) {
+            if (work.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+                return true;
+            }
+            const int end = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            work.wait();
+            ::close(end);
+            return false;
+        };
+        Run r;
+        r.device.lengths[fifo] = 60000;  // the fake device would time it
+        QVERIFY(within5s(std::async(std::launch::async, [&] { r.analyse(1, {fifo}); })));
+        QCOMPARE(r.dialogs.texts(), QStringList{kOpening});
+        QVERIFY(r.fields.lengthText.isEmpty());
+        FfmpegMediaDevice real;
+        bool opened = true;
+        QVERIFY(within5s(std::async(std::launch::async, [&] { opened = real.open(fifo); })));
+        QVERIFY(!opened);
     }
 
     void ffmpegReadsHeadersNotTheWholeFile() {

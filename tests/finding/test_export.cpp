@@ -1,6 +1,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
 #include "finding/ExportRows.h"
 #include "main_window/MainWindowLogic.h"
 #include "support/FailingFileSystem.h"
@@ -206,9 +214,29 @@ class ExportTest : public QObject {
         };
         using Step = FailingFileSystem::Step;
         QCOMPARE(failing(Step::None, path("no such folder/list.txt")), QStringList{kExportFailed});
-        QCOMPARE(failing(Step::None, QStringLiteral("/dev/full")), QStringList{kExportFailed});
+        // A device node of its own (the full device's numbers): no real one is at stake.
+        const QString full = path("full");
+        if (::mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+            QCOMPARE(failing(Step::None, full), QStringList{kExportFailed});
+        }
         QCOMPARE(failing(Step::Write, path("unwritten.txt")), QStringList{kExportFailed});
         QCOMPARE(failing(Step::Close, path("unclosed.txt")), QStringList{kExportFailed});
+
+        // What is not a regular file is refused, and a pipe never blocks the export.
+        const QString fifo = path("pipe.txt");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        Fixture piped;
+        piped.list({kHarbour});
+        auto work = std::async(std::launch::async, [&] { piped.exportTo(fifo); });
+        if (work.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            const int end = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+            work.wait();
+            ::close(end);
+            QFAIL("exporting into a named pipe blocked");
+        }
+        QCOMPARE(piped.dialogs.texts(), QStringList{kExportFailed});
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 
         // Short writes are carried on until the whole file stands.
         Fixture f;

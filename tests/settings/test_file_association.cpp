@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "platform/FileTypeRegistration.h"
@@ -117,6 +119,37 @@ class FileAssociationTest : public QObject {
         QFile f(mimeapps);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("[Default Applications]\nimage/png=eog.desktop\n"));
+    }
+
+    // Root reads every file: as root this case runs itself again as nobody.
+    void unreadableDefaultsAreNeverRewritten() {
+        if (::geteuid() == 0) {
+            QProcess child;
+            child.start(QStringLiteral("setpriv"),
+                        {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                         QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                         QStringLiteral("unreadableDefaultsAreNeverRewritten")});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                     child.readAllStandardOutput() + child.readAllStandardError());
+            return;
+        }
+        const QString mimeapps = config() + QStringLiteral("/mimeapps.list");
+        QDir().mkpath(config());
+        const QByteArray theirs = "[Default Applications]\nimage/png=eog.desktop\n";
+        {
+            QFile f(mimeapps);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(theirs);
+        }
+        QVERIFY(QFile::setPermissions(mimeapps, QFileDevice::Permissions{}));
+        XdgFileTypeRegistration registration;
+        registration.registerCatalogueType(QStringLiteral("/usr/bin/reelcase"));
+        registration.unregisterCatalogueType();
+        QVERIFY(QFile::setPermissions(mimeapps, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QFile f(mimeapps);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), theirs);
     }
 };
 

@@ -215,6 +215,25 @@ class SettingsTest : public QObject {
             QVERIFY(!saveGeneralSettings(again, kAllTicked, {}, kProgram));
         }
     }
+
+    void handWrittenLinesSurviveARewrite() {
+        QTemporaryDir config;
+        FileRegistryBackend backend(config.path());
+        const QList<QByteArray> own{"; my own notes", "; quitting stays quiet",
+                                    "a line the reader does not understand", "\"Colour\"=\"blue\""};
+        writeBytes(backend.fileOf(Root::LocalMachine),
+                   "; my own notes\n\n[SOFTWARE\\Reel-Case]\n; quitting stays quiet\n"
+                   "\"Ask_Before_Quiting\"=\"0\"\na line the reader does not understand\n\n"
+                   "[SOFTWARE\\Other]\n\"Colour\"=\"blue\"\n");
+        for (int save = 0; save < 2; ++save) {
+            QVERIFY(saveGeneralSettings(backend, kAllTicked, QStringLiteral("/m/x.rcb"), kProgram));
+            const QByteArray text = readBytes(backend.fileOf(Root::LocalMachine));
+            for (const QByteArray& line : own) {
+                QVERIFY2(text.count(line + '\n') == 1, text.constData());
+            }
+            QVERIFY(text.contains("\"Ask_Before_Quiting\"=\"1\""));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(SettingsTest)
