@@ -100,7 +100,9 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
             notMapped("length", entry.length);
         }
     }
-    if (!entry.quality.trimmed().isEmpty()) {
+    // 0 is how this program and others write "no mark given".
+    const QString quality = entry.quality.trimmed();
+    if (!quality.isEmpty() && quality != QLatin1String("0") && quality != QLatin1String("0/5")) {
         if (const auto mark = qualityItem(entry.quality)) {
             r.Quality = *mark;
         } else {
