@@ -123,7 +123,7 @@ constexpr std::string_view kPageTail = R"(</tbody>
       th.setAttribute("aria-sort", ascending ? "ascending" : "descending");
       rows.sort(function (a, b) {
         var x = key(a, col, numeric), y = key(b, col, numeric);
-        var c = x < y ? -1 : x > y ? 1 : 0;
+        var c = numeric ? (x < y ? -1 : x > y ? 1 : 0) : x.localeCompare(y);
         if (!ascending) c = -c;
         return c || a.dataset.order - b.dataset.order;
       });
