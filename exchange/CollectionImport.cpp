@@ -79,21 +79,21 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
     if (!genreFound && !entry.genres.isEmpty()) {
         notMapped("genre", entry.genres.join(QStringLiteral(", ")));
     }
-    if (!entry.format.trimmed().isEmpty()) {
+    if (!QStringView(entry.format).trimmed().isEmpty()) {
         if (const auto item = formatItem(entry.format)) {
             setFieldText(r.Format, *item);
         } else {
             notMapped("format", entry.format);
         }
     }
-    if (!entry.rating.trimmed().isEmpty()) {
+    if (!QStringView(entry.rating).trimmed().isEmpty()) {
         if (const auto item = ratingItem(entry.rating)) {
             setFieldText(r.Rating, *item);
         } else {
             notMapped("rating", entry.rating);
         }
     }
-    if (!entry.length.trimmed().isEmpty()) {
+    if (!QStringView(entry.length).trimmed().isEmpty()) {
         if (const auto minutes = runningMinutes(entry.length)) {
             r.Length = *minutes;
         } else {
@@ -101,7 +101,7 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
         }
     }
     // 0 is how this program and others write "no mark given".
-    const QString quality = entry.quality.trimmed();
+    const QStringView quality = QStringView(entry.quality).trimmed();
     if (!quality.isEmpty() && quality != QLatin1String("0") && quality != QLatin1String("0/5")) {
         if (const auto mark = qualityItem(entry.quality)) {
             r.Quality = *mark;
@@ -109,7 +109,7 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
             notMapped("quality", entry.quality);
         }
     }
-    if (!entry.size.trimmed().isEmpty()) {
+    if (!QStringView(entry.size).trimmed().isEmpty()) {
         if (const auto mb = megabytes(entry.size)) {
             r.Size = *mb;
         } else {

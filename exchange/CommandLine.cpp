@@ -1,10 +1,14 @@
 #include "exchange/CommandLine.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+
+#include <QFile>
 
 #include "catalogue/AtomicFile.h"
 #include "catalogue/CatalogueFile.h"
@@ -161,8 +165,12 @@ int load(const QString& path, LoadedCatalogue& loaded) {
     return outcome.error;
 }
 
-// The names of every named slot, as the list refresh fills the list.
+// The names of every named slot, as the list refresh fills the list. Opening lists the same
+// names, unless a record without a name was taken in: it sorts first.
 void listAllNames(LoadedCatalogue& loaded) {
+    if (loaded.list.empty() || !loaded.list.at(0).empty()) {
+        return;
+    }
     std::vector<std::string_view> names;
     names.reserve(static_cast<std::size_t>(loaded.catalogue.MovieCount));
     for (int n = 1; n <= loaded.catalogue.MovieCount; ++n) {
@@ -186,6 +194,15 @@ int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_vi
         return cmd.fileFailure(*path, error);
     }
     return kDone;
+}
+
+// Whether two names lead to one file, so that an export cannot replace its own catalogue.
+bool sameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 int exportCommand(Command& cmd, const QStringList& args) {
@@ -215,7 +232,12 @@ int exportCommand(Command& cmd, const QStringList& args) {
     } else {
         bytes = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable());
     }
-    return writeOutput(cmd, p.option(QStringLiteral("-o")), bytes);
+    const std::optional<QString> target = p.option(QStringLiteral("-o"));
+    if (target && sameFile(*target, p.positional.front())) {
+        return cmd.fail(*target +
+                        QStringLiteral(": is the catalogue being exported; not replaced"));
+    }
+    return writeOutput(cmd, target, bytes);
 }
 
 int importCommand(Command& cmd, const QStringList& args) {

@@ -61,45 +61,47 @@ class RecordReader {
         fields.clear();
         const qsizetype startPos = pos_;
         const int startLine = line_;
-        QString field;
+        const QChar* d = text_.constData();
+        const qsizetype n = text_.size();
         while (true) {
-            if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char('"')) {
+            if (pos_ < n && d[pos_] == QLatin1Char('"')) {
                 ++pos_;
+                QString field;
+                qsizetype segment = pos_;
                 bool closed = false;
-                while (pos_ < text_.size()) {
-                    const QChar c = text_.at(pos_++);
+                while (pos_ < n) {
+                    const QChar c = d[pos_++];
                     if (c == QLatin1Char('"')) {
-                        if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char('"')) {
-                            field += c;
+                        field.append(QStringView(d + segment, pos_ - 1 - segment));
+                        if (pos_ < n && d[pos_] == QLatin1Char('"')) {
                             ++pos_;
+                            segment = pos_ - 1;  // the second quote starts the next piece
                             continue;
                         }
                         closed = true;
                         break;
                     }
                     countLine(c);
-                    field += c;
                 }
                 if (!closed) {
                     reason = QStringLiteral("quote not closed");
                     resumeAfterLine(startPos, startLine);
                     return false;
                 }
-                if (pos_ < text_.size() && text_.at(pos_) != separator_ &&
-                    !isLineEnd(text_.at(pos_))) {
+                if (pos_ < n && d[pos_] != separator_ && !isLineEnd(d[pos_])) {
                     reason = QStringLiteral("text after a closing quote");
                     resumeAfterLine(startPos, startLine);
                     return false;
                 }
+                fields.append(field);
             } else {
-                while (pos_ < text_.size() && text_.at(pos_) != separator_ &&
-                       !isLineEnd(text_.at(pos_))) {
-                    field += text_.at(pos_++);
+                const qsizetype start = pos_;
+                while (pos_ < n && d[pos_] != separator_ && !isLineEnd(d[pos_])) {
+                    ++pos_;
                 }
+                fields.append(text_.mid(start, pos_ - start));
             }
-            fields.append(field);
-            field.clear();
-            if (pos_ < text_.size() && text_.at(pos_) == separator_) {
+            if (pos_ < n && d[pos_] == separator_) {
                 ++pos_;
                 continue;
             }
@@ -166,7 +168,7 @@ QChar separatorOf(const QString& text) {
 
 bool blankRecord(const QStringList& fields) {
     for (const QString& f : fields) {
-        if (!f.trimmed().isEmpty()) {
+        if (!QStringView(f).trimmed().isEmpty()) {
             return false;
         }
     }
@@ -228,7 +230,7 @@ Collection readCsv(std::string_view bytes) {
         }
         // Empty fields beyond the header's columns are what some programs write at the end.
         while (fields.size() > static_cast<qsizetype>(columns.size()) &&
-               fields.back().trimmed().isEmpty()) {
+               QStringView(fields.back()).trimmed().isEmpty()) {
             fields.removeLast();
         }
         if (fields.size() != static_cast<qsizetype>(columns.size())) {
@@ -246,7 +248,7 @@ Collection readCsv(std::string_view bytes) {
                     entry.name = value;
                     break;
                 case Column::Genre:
-                    if (!value.trimmed().isEmpty()) {
+                    if (!QStringView(value).trimmed().isEmpty()) {
                         entry.genres.append(value);
                     }
                     break;
@@ -272,7 +274,7 @@ Collection readCsv(std::string_view bytes) {
                     break;
             }
         }
-        if (entry.name.isEmpty()) {
+        if (QStringView(entry.name).trimmed().isEmpty()) {
             result.rowsNotRead.push_back({line, QStringLiteral("no name")});
             continue;
         }

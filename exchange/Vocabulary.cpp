@@ -42,26 +42,25 @@ constexpr Synonym kRatingSynonyms[] = {
     {"perfect", "Perfect Movie"},
 };
 
-QString normalised(const QString& value) {
-    return value.simplified().toLower();
-}
-
 template <std::size_t N, std::size_t M>
 std::optional<std::string_view> lookUp(const QString& value,
                                        const std::array<std::string_view, N>& items,
                                        const Synonym (&synonyms)[M]) {
-    const QString key = normalised(value);
+    const QString key = value.simplified();
     if (key.isEmpty()) {
         return std::nullopt;
     }
+    const auto equal = [&key](std::string_view text) {
+        return QLatin1String(text.data(), static_cast<qsizetype>(text.size()))
+                   .compare(key, Qt::CaseInsensitive) == 0;
+    };
     for (std::size_t i = 0; i + 1 < N; ++i) {  // the last item is the empty all-items entry
-        if (key == QString::fromLatin1(items[i].data(), static_cast<qsizetype>(items[i].size()))
-                       .toLower()) {
+        if (equal(items[i])) {
             return items[i];
         }
     }
     for (const Synonym& s : synonyms) {
-        if (key == QLatin1String(s.other)) {
+        if (equal(s.other)) {
             for (std::size_t i = 0; i + 1 < N; ++i) {
                 if (items[i] == s.item) {
                     return items[i];
@@ -87,11 +86,11 @@ std::optional<std::string_view> ratingItem(const QString& value) {
 }
 
 std::optional<int> qualityItem(const QString& value) {
-    QString key = value.simplified();
+    QStringView key = QStringView(value).trimmed();
     if (key.endsWith(QLatin1String("/5"))) {
         key.chop(2);
     }
-    const std::optional<int> mark = wholeNumber(key);
+    const std::optional<int> mark = wholeNumber(key.toString());
     if (mark && *mark >= 1 && *mark <= QualityCount) {
         return mark;
     }
@@ -99,7 +98,7 @@ std::optional<int> qualityItem(const QString& value) {
 }
 
 std::optional<int> wholeNumber(const QString& value) {
-    const QString text = value.trimmed();
+    const QStringView text = QStringView(value).trimmed();
     if (text.isEmpty()) {
         return std::nullopt;
     }
@@ -112,10 +111,10 @@ std::optional<int> wholeNumber(const QString& value) {
 }
 
 std::optional<int> runningMinutes(const QString& value) {
-    const QString text = value.simplified().toLower();
-    if (const std::optional<int> plain = wholeNumber(text)) {
+    if (const std::optional<int> plain = wholeNumber(value)) {
         return plain;
     }
+    const QString text = value.simplified().toLower();
     static const QRegularExpression minutesOnly(
         QStringLiteral("^(\\d{1,6}) ?(m|min|mins|minutes)\\.?$"));
     static const QRegularExpression hoursMinutes(QStringLiteral(

@@ -157,7 +157,8 @@ Collection readTellicoArchive(std::string_view zipBytes) {
     const zip_int64_t index = zip_name_locate(archive, "tellico.xml", ZIP_FL_NOCASE);
     zip_stat_t st;
     zip_stat_init(&st);
-    constexpr zip_uint64_t kMaxXml = zip_uint64_t{1} << 30;  // a gigabyte of XML is no collection
+    // Far above any real collection, and below what a made-up size could make us allocate.
+    constexpr zip_uint64_t kMaxXml = zip_uint64_t{256} << 20;
     if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0 ||
         (st.valid & ZIP_STAT_SIZE) == 0 || st.size > kMaxXml) {
         result.problem = index < 0 ? QStringLiteral("no tellico.xml in the archive")

@@ -232,6 +232,13 @@ void CommandLineTest::badArgumentsAndMissingFiles() {
     QCOMPARE(source.status, 2);
     QCOMPARE(source.err, QByteArray("reelcase: gone.csv: No such file or directory\n"));
     QVERIFY(!QFile::exists(path("new.rcb")));
+    const QByteArray before = readBytes(catalogue_);
+    const Run itself =
+        run({QStringLiteral("export"), catalogue_, QStringLiteral("-o"), catalogue_});
+    QCOMPARE(itself.status, 2);
+    QCOMPARE(itself.err, "reelcase: " + catalogue_.toUtf8() +
+                             ": is the catalogue being exported; not replaced\n");
+    QCOMPARE(readBytes(catalogue_), before);
     const Run unwritable = run(
         {QStringLiteral("export"), catalogue_, QStringLiteral("-o"), path("no/such/folder.txt")});
     QCOMPARE(unwritable.status, 2);
