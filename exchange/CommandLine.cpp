@@ -317,7 +317,9 @@ int listCommand(Command& cmd, const QStringList& args) {
     std::optional<int> quality;
     std::optional<std::string> name;
     const ByteTable table;
-    for (const auto& [option, value] : p.options) {
+    for (const auto& given : p.options) {
+        const QString& option = given.first;
+        const QString& value = given.second;
         const auto unknown = [&] {
             return cmd.usageError(QStringLiteral("no %1 '%2'").arg(option.mid(2), value));
         };
