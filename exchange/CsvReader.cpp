@@ -64,8 +64,14 @@ class RecordReader {
         const QChar* d = text_.constData();
         const qsizetype n = text_.size();
         while (true) {
-            if (pos_ < n && d[pos_] == QLatin1Char('"')) {
-                ++pos_;
+            // Blanks before an opening quote or after a closing one are what some writers
+            // put beside the separator; they are not part of the field.
+            qsizetype quote = pos_;
+            while (quote < n && (d[quote] == QLatin1Char(' ') || d[quote] == QLatin1Char('\t'))) {
+                ++quote;
+            }
+            if (quote < n && d[quote] == QLatin1Char('"')) {
+                pos_ = quote + 1;
                 QString field;
                 qsizetype segment = pos_;
                 bool closed = false;
@@ -87,6 +93,9 @@ class RecordReader {
                     reason = QStringLiteral("quote not closed");
                     resumeAfterLine(startPos, startLine);
                     return false;
+                }
+                while (pos_ < n && (d[pos_] == QLatin1Char(' ') || d[pos_] == QLatin1Char('\t'))) {
+                    ++pos_;
                 }
                 if (pos_ < n && d[pos_] != separator_ && !isLineEnd(d[pos_])) {
                     reason = QStringLiteral("text after a closing quote");

@@ -281,6 +281,15 @@ void ExchangeTest::importRefusesTextWithoutNameColumn() {
     QCOMPARE(c.problem, QStringLiteral("no Name column in the first row"));
     QCOMPARE(readCsv("").problem, QStringLiteral("no header row"));
     QCOMPARE(readCsv("\r\n\r\n").problem, QStringLiteral("no header row"));
+
+    // Blanks beside the separator around quoted fields; a lone CR ends a line too.
+    const Collection spaced = readCsv("Name , Genre\r\"Spaced, Out\" , \"SF\"\r  Plain  ,x\r");
+    QCOMPARE(spaced.rowsNotRead.size(), std::size_t{0});
+    QCOMPARE(spaced.entries.size(), std::size_t{2});
+    QCOMPARE(spaced.entries[0].name, QStringLiteral("Spaced, Out"));
+    QCOMPARE(spaced.entries[0].genres, QStringList{"SF"});
+    QCOMPARE(spaced.entries[1].name, QStringLiteral("  Plain  "));
+    QCOMPARE(spaced.entries[1].line, 3);
 }
 
 void ExchangeTest::importReadsZippedVideoCollection() {
