@@ -190,9 +190,7 @@ int keepBackupByLink(const Target& target, const TemporaryFile& temp, FileSystem
     }
     const int fd = ::open(target.path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        // The new file is made beside the target: missing there means the folder named in
-        // the path does not exist, an invalid path rather than a missing file.
-        return errno == ENOENT ? ENOTDIR : errno;
+        return errno;
     }
     std::string old;
     const int error = readAll(fd, old);
@@ -290,8 +288,7 @@ SaveOutcome saveOverFile(const QString& path, std::string_view data, FileSystemC
     outcome.backupPath = QFile::decodeName(target.path + ".bak");
     struct stat folder {};
     if (!target.exists && ::stat(folderOf(target.path).constData(), &folder) != 0) {
-        // The folder named in the path does not exist: an invalid path, not a missing file.
-        outcome.error = errno == ENOENT ? ENOTDIR : errno;
+        outcome.error = errno;
         return outcome;
     }
     if (target.exists) {

@@ -95,7 +95,9 @@ bool MainWindowLogic::saveTo(const QString& path) {
     }
     const SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_);
     if (saved.error != 0) {
-        dialogs_.showError(fileErrorText(saved.error));
+        // A save creates its file: missing there means the folder named in the path does not
+        // exist, an invalid path rather than a missing file.
+        dialogs_.showError(fileErrorText(saved.error == ENOENT ? ENOTDIR : saved.error));
         return false;
     }
     catalogue_.markSaved();

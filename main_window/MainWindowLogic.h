@@ -106,6 +106,12 @@ class MainWindowLogic {
     QString undoCaption() const;
     QString redoCaption() const;
 
+    // Beyond the designed commands: the listed movies written as comma-separated text or as
+    // a web page, and another program's collection taken in as Open takes in a file.
+    void MenuExportCsvClick();
+    void MenuExportWebPageClick();
+    void MenuImportClick();
+
     void New1Click();
     void MenuOpenDatabaseClick();
     void MenuSaveDatabaseClick();
@@ -130,6 +136,8 @@ class MainWindowLogic {
     void clearSearchRows();
     void exportList();
     void printList();
+    enum class ListFileKind { Csv, WebPage };
+    void exportListFile(ListFileKind kind);
     // The list, rebuilt from the whole catalogue, as RefreshMovieList would make it.
     void rebuildFullListing();
     void stateChanged() const {
@@ -153,6 +161,9 @@ class MainWindowLogic {
     PrintDevice* printDevice_ = nullptr;
     // The name chosen in the export dialog, offered again at its next use.
     QString lastExportName_;
+    // The same for the comma-separated and web page exports.
+    QString lastCsvName_;
+    QString lastWebPageName_;
     // True while the list holds exactly what RefreshMovieList would put in it: adding,
     // deleting and opening keep that so; filters, Modify and New do not. Refreshing such a
     // list only resets the filters, the selection and the details.

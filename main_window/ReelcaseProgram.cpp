@@ -249,6 +249,8 @@ void TfrmMain::createMenus() {
     MenuSaveDatabase = item(file, "MenuSaveDatabase", QStringLiteral("&Save"));
     MenuSaveAsDatabase = item(file, "MenuSaveAsDatabase", QStringLiteral("Save &As..."));
     file->addSeparator();
+    MenuImport = item(file, "MenuImport", QStringLiteral("&Import..."));
+    file->addSeparator();
     MenuPreferences = item(file, "MenuPreferences", QStringLiteral("&Preferences"));
     file->addSeparator();
     MenuExit = item(file, "MenuExit", QStringLiteral("E&xit"));
@@ -275,6 +277,9 @@ void TfrmMain::createMenus() {
     list->setObjectName(QStringLiteral("MovieList1"));
     MenuPrintList = item(list, "MenuPrintList", QStringLiteral("&Print List"));
     MenuExportList = item(list, "MenuExportList", QStringLiteral("&Export List"));
+    list->addSeparator();
+    MenuExportCsv = item(list, "MenuExportCsv", QStringLiteral("Export as CSV..."));
+    MenuExportWebPage = item(list, "MenuExportWebPage", QStringLiteral("Export as Web Page..."));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
@@ -337,6 +342,18 @@ void TfrmMain::connectHandlers() {
     connect(MenuExportList, &QAction::triggered, this,
             [this] { MenuExportListClick(MenuExportList); });
     connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
+    connect(MenuImport, &QAction::triggered, this, [this] {
+        logic_.MenuImportClick();
+        showState();
+    });
+    connect(MenuExportCsv, &QAction::triggered, this, [this] {
+        logic_.MenuExportCsvClick();
+        showState();
+    });
+    connect(MenuExportWebPage, &QAction::triggered, this, [this] {
+        logic_.MenuExportWebPageClick();
+        showState();
+    });
     // activated is the user's pick only: a choice made by program code never filters.
     connect(comboGenreList, &QComboBox::activated, this, &TfrmMain::comboGenreListChange);
     connect(comboRating, &QComboBox::activated, this, &TfrmMain::comboRatingChange);

@@ -141,6 +141,9 @@ class TfrmMain : public QMainWindow {
     QAction* CheckInternet1 = nullptr;
     QAction* MenuPrintList = nullptr;
     QAction* MenuExportList = nullptr;
+    QAction* MenuImport = nullptr;
+    QAction* MenuExportCsv = nullptr;
+    QAction* MenuExportWebPage = nullptr;
     QAction* CheckforUpdate1 = nullptr;
     QAction* MenuAbout = nullptr;
 };

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QSessionManager>
 
@@ -7,6 +8,7 @@
 #include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
+#include "exchange/CommandLine.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/ClassicLook.h"
@@ -20,6 +22,11 @@
 
 int main(int argc, char* argv[]) {
     reelcase::ignoreFileSizeLimitSignal();
+    // Commands for scripts need no display: decided before any window system is touched.
+    if (reelcase::isCommandLine(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        return reelcase::runCommandLine(QCoreApplication::arguments().mid(1), stdout, stderr);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
@@ -38,7 +45,9 @@ int main(int argc, char* argv[]) {
     reelcase::TfrmMain frmMain(logic, choices);
     dialogs.setParentWindow(&frmMain);
     const QStringList arguments = QApplication::arguments();
-    frmMain.FormCreate(arguments.size() > 1 ? arguments.at(1) : QString());
+    // "--" lets a catalogue whose name starts with "-" be opened.
+    const int fileArgument = arguments.size() > 2 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
+    frmMain.FormCreate(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString());
     reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
     logic.setMovieDialog(&frmAdd);
     reelcase::TfrmWait frmWait(&frmMain);

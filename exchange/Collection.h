@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+namespace reelcase {
+
+// One movie as another program or a spreadsheet holds it: its texts as found, before they
+// are mapped onto the catalogue's vocabularies. An empty text means "not given".
+struct CollectionEntry {
+    int line = 0;  // where the movie starts in the source, from 1
+    QString name;
+    QStringList genres;
+    QString format;
+    QString rating;
+    QString info;
+    QString length;   // running time
+    QString quality;  // a mark 1..5
+    QString size;     // megabytes
+};
+
+struct RowNotRead {
+    int line = 0;
+    QString reason;
+};
+
+// What a source held: the movies read, the rows that could not be read and why, and the
+// columns that carry nothing the catalogue keeps. A source that cannot be read at all has
+// error set (an errno value) or problem set (what is wrong with its content).
+struct Collection {
+    std::vector<CollectionEntry> entries;
+    std::vector<RowNotRead> rowsNotRead;
+    QStringList columnsIgnored;
+    int error = 0;
+    QString problem;
+    bool readable() const { return error == 0 && problem.isEmpty(); }
+};
+
+// Comma- or semicolon-separated text with a header row naming the columns in any order and
+// letter case; UTF-8, or Windows-1252 when the bytes are not UTF-8.
+Collection readCsv(std::string_view bytes);
+// The XML document of a zipped video collection of the kind with a tellico.xml inside.
+Collection readTellicoXml(std::string_view xml);
+// The zip archive around it.
+Collection readTellicoArchive(std::string_view zipBytes);
+// A film collection kept as XML, the items' fields as attributes and child elements.
+Collection readGcstar(std::string_view xml);
+
+// Reads the file at path and picks the reader from its content: a zip archive, an XML
+// collection, or else comma-separated text.
+Collection readCollectionFile(const QString& path);
+
+// The whole of a regular file; 0 or an errno value.
+int readWholeFile(const QString& path, std::string& bytes);
+
+}  // namespace reelcase

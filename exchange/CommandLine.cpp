@@ -1,0 +1,410 @@
+#include "exchange/CommandLine.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QFile>
+
+#include "catalogue/AtomicFile.h"
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/FileErrors.h"
+#include "catalogue/SlotChains.h"
+#include "exchange/ByteTable.h"
+#include "exchange/CatalogueCheck.h"
+#include "exchange/Collection.h"
+#include "exchange/CollectionImport.h"
+#include "exchange/ListExports.h"
+#include "exchange/Vocabulary.h"
+#include "finding/ExportRows.h"
+#include "finding/NameSearch.h"
+
+#ifndef REELCASE_VERSION
+#define REELCASE_VERSION "unknown"
+#endif
+
+namespace reelcase {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFindings = 1;
+constexpr int kFailed = 2;
+
+const char* const kUsage =
+    "Usage: reelcase [CATALOGUE.rcb]\n"
+    "       reelcase export CATALOGUE.rcb [--format text|csv|html] [-o OUT]\n"
+    "       reelcase import SOURCE -o CATALOGUE.rcb\n"
+    "       reelcase check CATALOGUE.rcb\n"
+    "       reelcase list CATALOGUE.rcb [--genre G] [--rating R] [--format F]\n"
+    "                     [--quality Q] [--name TEXT]\n"
+    "       reelcase --help | --version\n"
+    "\n"
+    "Without a command the catalogue window opens, with CATALOGUE.rcb if given.\n"
+    "\n"
+    "Commands (no display needed):\n"
+    "  export  write every movie as the designed text list (text, the default), as\n"
+    "          comma-separated text (csv) or as a web page (html), to OUT or standard output\n"
+    "  import  take the movies of SOURCE (comma- or semicolon-separated text with a header\n"
+    "          row, a zipped .tc video collection or a .gcs film collection) into\n"
+    "          CATALOGUE.rcb, or create it; a name already there keeps its record\n"
+    "  check   look through a catalogue file for damage, empty names and repeated names\n"
+    "  list    the names, in list order, of the movies that pass every filter given\n"
+    "\n"
+    "A file name that starts with '-' can follow '--'.\n"
+    "Exit status: 0 done, 1 done with findings (check, import), 2 failed.\n";
+
+std::string utf8(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+void write(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// Why a file failed, for a script's reader: the system's words for an errno value.
+QString causeOf(int code) {
+    if (code == ReadBeyondEndOfFile) {
+        return QStringLiteral("not a whole number of %1-byte records").arg(RecordSize);
+    }
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+class Command {
+  public:
+    Command(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+
+    int fail(const QString& message) {
+        write(err_, "reelcase: " + utf8(message) + "\n");
+        return kFailed;
+    }
+    int usageError(const QString& message) {
+        write(err_, "reelcase: " + utf8(message) + "\nTry 'reelcase --help'.\n");
+        return kFailed;
+    }
+    int fileFailure(const QString& path, int code) {
+        return fail(path + QStringLiteral(": ") + causeOf(code));
+    }
+
+    std::FILE* out() const { return out_; }
+
+  private:
+    std::FILE* out_;
+    std::FILE* err_;
+};
+
+// Splits a command's arguments into positional ones and options with their values.
+struct ParsedArguments {
+    QStringList positional;
+    QList<QPair<QString, QString>> options;
+    QString error;
+
+    std::optional<QString> option(const QString& name) const {
+        std::optional<QString> value;
+        for (const auto& [n, v] : options) {
+            if (n == name) {
+                value = v;  // the last one given counts
+            }
+        }
+        return value;
+    }
+};
+
+ParsedArguments parse(const QStringList& args, const QStringList& known) {
+    ParsedArguments parsed;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (optionsEnded || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            parsed.positional.append(a);
+            continue;
+        }
+        if (a == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString name = a;
+        std::optional<QString> value;
+        if (const qsizetype eq = a.indexOf(QLatin1Char('='));
+            a.startsWith(QLatin1String("--")) && eq > 0) {
+            name = a.left(eq);
+            value = a.mid(eq + 1);
+        }
+        if (name == QLatin1String("--output")) {
+            name = QStringLiteral("-o");
+        }
+        if (!known.contains(name)) {
+            parsed.error = QStringLiteral("unknown option '%1'").arg(name);
+            return parsed;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                parsed.error = QStringLiteral("option '%1' needs a value").arg(name);
+                return parsed;
+            }
+            value = args.at(++i);
+        }
+        parsed.options.append({name, *value});
+    }
+    return parsed;
+}
+
+// A catalogue file read into a fresh table, listed as the window would list it.
+struct LoadedCatalogue {
+    Catalogue catalogue;
+    MovieList list;
+};
+
+int load(const QString& path, LoadedCatalogue& loaded) {
+    const OpenOutcome outcome = readCatalogueFile(path, loaded.catalogue, loaded.list);
+    return outcome.error;
+}
+
+// The names of every named slot, as the list refresh fills the list. Opening lists the same
+// names, unless a record without a name was taken in: it sorts first.
+void listAllNames(LoadedCatalogue& loaded) {
+    if (loaded.list.empty() || !loaded.list.at(0).empty()) {
+        return;
+    }
+    std::vector<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(loaded.catalogue.movieCount()));
+    for (int n = 1; n <= loaded.catalogue.movieCount(); ++n) {
+        const std::string_view name = nameOf(loaded.catalogue.slot(n));
+        if (!name.empty()) {
+            names.push_back(name);
+        }
+    }
+    loaded.list.clear();
+    loaded.list.addAll(names);
+}
+
+int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_view bytes) {
+    if (!path || *path == QLatin1String("-")) {
+        write(cmd.out(), bytes);
+        return std::fflush(cmd.out()) == 0
+                   ? kDone
+                   : cmd.fail(QStringLiteral("standard output: ") + causeOf(errno));
+    }
+    if (const int error = writeFileSafely(*path, bytes); error != 0) {
+        return cmd.fileFailure(*path, error);
+    }
+    return kDone;
+}
+
+// Whether two names lead to one file, so that an export cannot replace its own catalogue.
+bool sameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+int exportCommand(Command& cmd, const QStringList& args) {
+    const ParsedArguments p = parse(args, {QStringLiteral("--format"), QStringLiteral("-o")});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    if (p.positional.size() != 1) {
+        return cmd.usageError(QStringLiteral("export needs one catalogue file"));
+    }
+    const QString format = p.option(QStringLiteral("--format")).value_or(QStringLiteral("text"));
+    if (format != QLatin1String("text") && format != QLatin1String("csv") &&
+        format != QLatin1String("html")) {
+        return cmd.usageError(
+            QStringLiteral("unknown format '%1' (text, csv or html)").arg(format));
+    }
+    auto loaded = std::make_unique<LoadedCatalogue>();
+    if (const int error = load(p.positional.front(), *loaded); error != 0) {
+        return cmd.fileFailure(p.positional.front(), error);
+    }
+    listAllNames(*loaded);
+    std::string bytes;
+    if (format == QLatin1String("text")) {
+        bytes = listExportBytes(loaded->catalogue, loaded->list);
+    } else if (format == QLatin1String("csv")) {
+        bytes = listCsvBytes(loaded->catalogue, loaded->list, ByteTable());
+    } else {
+        bytes = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable());
+    }
+    const std::optional<QString> target = p.option(QStringLiteral("-o"));
+    if (target && sameFile(*target, p.positional.front())) {
+        return cmd.fail(*target +
+                        QStringLiteral(": is the catalogue being exported; not replaced"));
+    }
+    return writeOutput(cmd, target, bytes);
+}
+
+int importCommand(Command& cmd, const QStringList& args) {
+    const ParsedArguments p = parse(args, {QStringLiteral("-o")});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    const std::optional<QString> target = p.option(QStringLiteral("-o"));
+    if (p.positional.size() != 1 || !target || target->isEmpty()) {
+        return cmd.usageError(QStringLiteral("import needs one source and -o CATALOGUE.rcb"));
+    }
+    const QString& source = p.positional.front();
+    auto loaded = std::make_unique<LoadedCatalogue>();
+    // A catalogue that cannot be read whole is left as it is rather than written shorter.
+    const int error = load(*target, *loaded);
+    const bool exists = error != ENOENT;
+    if (error != 0 && exists) {
+        return cmd.fileFailure(*target, error);
+    }
+    const Collection collection = readCollectionFile(source);
+    if (collection.error != 0) {
+        return cmd.fileFailure(source, collection.error);
+    }
+    if (!collection.problem.isEmpty()) {
+        return cmd.fail(source + QStringLiteral(": ") + collection.problem);
+    }
+    const ImportReport report = importCollection(collection, loaded->catalogue, loaded->list);
+    if (report.added > 0 || !exists) {
+        listAllNames(*loaded);
+        if (const int werror = writeCatalogueFile(*target, loaded->catalogue, loaded->list);
+            werror != 0) {
+            return cmd.fileFailure(*target, werror);
+        }
+    }
+    write(cmd.out(), utf8(report.text()));
+    return report.hasFindings() ? kFindings : kDone;
+}
+
+int checkCommand(Command& cmd, const QStringList& args) {
+    const ParsedArguments p = parse(args, {});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    if (p.positional.size() != 1) {
+        return cmd.usageError(QStringLiteral("check needs one catalogue file"));
+    }
+    std::string bytes;
+    if (const int error = readWholeFile(p.positional.front(), bytes); error != 0) {
+        return cmd.fileFailure(p.positional.front(), error);
+    }
+    const CheckResult result = checkCatalogueBytes(bytes, ByteTable());
+    std::string text;
+    for (const std::string& f : result.findings) {
+        text += f;
+        text += '\n';
+    }
+    text += std::to_string(result.records) + (result.records == 1 ? " record, " : " records, ") +
+            std::to_string(result.findings.size()) +
+            (result.findings.size() == 1 ? " finding\n" : " findings\n");
+    write(cmd.out(), text);
+    return result.findings.empty() ? kDone : kFindings;
+}
+
+int listCommand(Command& cmd, const QStringList& args) {
+    const ParsedArguments p = parse(
+        args, {QStringLiteral("--genre"), QStringLiteral("--rating"), QStringLiteral("--format"),
+               QStringLiteral("--quality"), QStringLiteral("--name")});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    if (p.positional.size() != 1) {
+        return cmd.usageError(QStringLiteral("list needs one catalogue file"));
+    }
+    std::optional<std::string_view> genre;
+    std::optional<std::string_view> rating;
+    std::optional<std::string_view> format;
+    std::optional<int> quality;
+    std::optional<std::string> name;
+    const ByteTable table;
+    for (const auto& given : p.options) {
+        const QString& option = given.first;
+        const QString& value = given.second;
+        const auto unknown = [&] {
+            return cmd.usageError(QStringLiteral("no %1 '%2'").arg(option.mid(2), value));
+        };
+        if (option == QLatin1String("--genre") && !(genre = genreItem(value))) {
+            return unknown();
+        }
+        if (option == QLatin1String("--rating") && !(rating = ratingItem(value))) {
+            return unknown();
+        }
+        if (option == QLatin1String("--format") && !(format = formatItem(value))) {
+            return unknown();
+        }
+        if (option == QLatin1String("--quality") && !(quality = qualityItem(value))) {
+            return unknown();
+        }
+        if (option == QLatin1String("--name")) {
+            name = table.toSingleByte(value);
+        }
+    }
+    auto loaded = std::make_unique<LoadedCatalogue>();
+    if (const int error = load(p.positional.front(), *loaded); error != 0) {
+        return cmd.fileFailure(p.positional.front(), error);
+    }
+    listAllNames(*loaded);
+    const Catalogue& c = loaded->catalogue;
+    const SlotChains chains(c);
+    std::string text;
+    for (int i = 0; i < loaded->list.size(); ++i) {
+        for (int n = chains.first(loaded->list.at(i)); n != 0; n = chains.next(n)) {
+            const MovieRecord& m = c.slot(n);
+            if ((genre && fieldText(m.Genre) != *genre) ||
+                (rating && fieldText(m.Rating) != *rating) ||
+                (format && fieldText(m.Format) != *format) || (quality && m.Quality != *quality) ||
+                (name && !nameContains(nameOf(m), *name))) {
+                continue;
+            }
+            table.appendUtf8(nameOf(m), text);
+            text += '\n';
+        }
+    }
+    write(cmd.out(), text);
+    return std::fflush(cmd.out()) == 0
+               ? kDone
+               : cmd.fail(QStringLiteral("standard output: ") + causeOf(errno));
+}
+
+}  // namespace
+
+bool isCommandLine(int argc, const char* const* argv) {
+    if (argc < 2) {
+        return false;
+    }
+    const std::string_view first = argv[1];
+    return first == "--help" || first == "-h" || first == "--version" || first == "export" ||
+           first == "import" || first == "check" || first == "list";
+}
+
+int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    Command cmd(out, err);
+    if (arguments.isEmpty()) {
+        return cmd.usageError(QStringLiteral("no command"));
+    }
+    const QString& command = arguments.front();
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        write(out, kUsage);
+        return kDone;
+    }
+    if (command == QLatin1String("--version")) {
+        write(out, "reelcase " REELCASE_VERSION "\n");
+        return kDone;
+    }
+    if (command == QLatin1String("export")) {
+        return exportCommand(cmd, rest);
+    }
+    if (command == QLatin1String("import")) {
+        return importCommand(cmd, rest);
+    }
+    if (command == QLatin1String("check")) {
+        return checkCommand(cmd, rest);
+    }
+    if (command == QLatin1String("list")) {
+        return listCommand(cmd, rest);
+    }
+    return cmd.usageError(QStringLiteral("unknown command '%1'").arg(command));
+}
+
+}  // namespace reelcase

@@ -1,0 +1,267 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue/FileErrors.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The real program, with no display of any kind to fall back on.
+Run run(const QStringList& arguments, const QString& folder = QString()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        env.remove(QLatin1String(name));
+    }
+    QProcess process;
+    process.setProcessEnvironment(env);
+    if (!folder.isEmpty()) {
+        process.setWorkingDirectory(folder);
+    }
+    process.start(QStringLiteral(REELCASE_BINARY), arguments);
+    process.waitForFinished(60000);
+    Run r;
+    r.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = process.readAllStandardOutput();
+    r.err = process.readAllStandardError();
+    return r;
+}
+
+const Movie kHarbour{"Harbour Lights", "Drama", "DVD", "Pretty Good", "Rainy, twice", 112, 4, 4380};
+const Movie kZebra{"Zebra Crossing", "Comedy", "RM", "Nice", "", 95, 3, 350};
+const Movie kCafe{"Caf\xe9 Noir", "Drama", "AVI", "Nice", "", 90, 2, 700};
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    QString catalogue_;
+
+  private Q_SLOTS:
+    void initTestCase();
+    void helpAndVersion();
+    void exportWritesEachFormat();
+    void listFilters();
+    void checkTellsFindingsByExitStatus();
+    void importCreatesThenMerges();
+    void importLeavesADamagedCatalogueAlone();
+    void badArgumentsAndMissingFiles();
+    void dashDashTakesANameThatLooksLikeAnOption();
+};
+
+void CommandLineTest::initTestCase() {
+    catalogue_ = path("movies.rcb");
+    writeBytes(catalogue_, recordBytes(kZebra) + recordBytes(kHarbour) + recordBytes(kCafe));
+}
+
+void CommandLineTest::helpAndVersion() {
+    const Run help = run({QStringLiteral("--help")});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Usage: reelcase [CATALOGUE.rcb]\n"));
+    QVERIFY(help.out.contains("reelcase check CATALOGUE.rcb\n"));
+    QCOMPARE(help.err, QByteArray());
+    const Run version = run({QStringLiteral("--version")});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QByteArray("reelcase " REELCASE_VERSION "\n"));
+}
+
+void CommandLineTest::exportWritesEachFormat() {
+    const Run text = run({QStringLiteral("export"), catalogue_});
+    QCOMPARE(text.status, 0);
+    const QList<QByteArray> lines = text.out.split('\n');
+    QCOMPARE(lines.size(), 8);  // seven lines, each ended by CR LF
+    QCOMPARE(lines[1], QByteArray("   1. Caf\xe9 Noir                     |Drama    | AVI  |Nice   "
+                                  "         | 90Min |  2/5  | 700MB\r"));
+    QCOMPARE(lines[3], QByteArray("   3. Zebra Crossing                |Comedy   | RM  |Nice      "
+                                  "      | 95Min |  3/5  | 350MB\r"));
+
+    const Run csv = run({QStringLiteral("export"), catalogue_, QStringLiteral("--format=csv")});
+    QCOMPARE(csv.status, 0);
+    QCOMPARE(csv.out,
+             QByteArray("Name,Genre,Format,Rating,Length,Quality,Size,Personal Info\r\n"
+                        "Caf\xc3\xa9 Noir,Drama,AVI,Nice,90,2,700,\r\n"
+                        "Harbour Lights,Drama,DVD,Pretty Good,112,4,4380,\"Rainy, twice\"\r\n"
+                        "Zebra Crossing,Comedy,RM,Nice,95,3,350,\r\n"));
+
+    const QString page = path("list.html");
+    const Run html = run({QStringLiteral("export"), QStringLiteral("--format"),
+                          QStringLiteral("html"), catalogue_, QStringLiteral("-o"), page});
+    QCOMPARE(html.status, 0);
+    QCOMPARE(html.out, QByteArray());
+    const QByteArray written = readBytes(page);
+    QVERIFY(written.startsWith("<!DOCTYPE html>"));
+    QVERIFY(written.contains("<td>Caf\xc3\xa9 Noir</td>"));
+    QVERIFY(written.contains("<p class=\"count\">3 movies</p>"));
+}
+
+void CommandLineTest::listFilters() {
+    const auto names = [&](QStringList args) {
+        args.prepend(catalogue_);
+        args.prepend(QStringLiteral("list"));
+        const Run r = run(args);
+        return QPair<int, QByteArray>(r.status, r.out);
+    };
+    using Result = QPair<int, QByteArray>;
+    QCOMPARE(names({}), Result(0, "Caf\xc3\xa9 Noir\nHarbour Lights\nZebra Crossing\n"));
+    QCOMPARE(names({"--genre", "drama"}), Result(0, "Caf\xc3\xa9 Noir\nHarbour Lights\n"));
+    QCOMPARE(names({"--genre", "Drama", "--quality", "4/5"}), Result(0, "Harbour Lights\n"));
+    QCOMPARE(names({"--format", "realmedia"}), Result(0, "Zebra Crossing\n"));
+    QCOMPARE(names({"--rating", "nice", "--name", "CROSS"}), Result(0, "Zebra Crossing\n"));
+    QCOMPARE(names({"--name", "caf\xc3\xa9"}), Result(0, "Caf\xc3\xa9 Noir\n"));
+    QCOMPARE(names({"--rating", "Perfect Movie"}), Result(0, ""));
+    const Run unknown = run(
+        {QStringLiteral("list"), catalogue_, QStringLiteral("--genre"), QStringLiteral("Western")});
+    QCOMPARE(unknown.status, 2);
+    QCOMPARE(unknown.err, QByteArray("reelcase: no genre 'Western'\nTry 'reelcase --help'.\n"));
+}
+
+void CommandLineTest::checkTellsFindingsByExitStatus() {
+    const Run clean = run({QStringLiteral("check"), catalogue_});
+    QCOMPARE(clean.status, 0);
+    QCOMPARE(clean.out, QByteArray("3 records, 0 findings\n"));
+
+    const QString damaged = path("damaged.rcb");
+    writeBytes(damaged, recordBytes(kZebra) + recordBytes(Movie{""}) + recordBytes(kZebra) + "xyz");
+    const Run findings = run({QStringLiteral("check"), damaged});
+    QCOMPARE(findings.status, 1);
+    QCOMPARE(findings.out,
+             QByteArray("record 2: empty name\n"
+                        "record 3: \"Zebra Crossing\" repeats record 1 (opening keeps the first)\n"
+                        "the file ends 3 bytes into a record: it is not a whole number of "
+                        "272-byte records\n"
+                        "3 records, 3 findings\n"));
+
+    const Run missing = run({QStringLiteral("check"), path("none.rcb")});
+    QCOMPARE(missing.status, 2);
+    QCOMPARE(missing.err,
+             "reelcase: " + path("none.rcb").toUtf8() + ": No such file or directory\n");
+    const Run folder = run({QStringLiteral("check"), dir_.path()});
+    QCOMPARE(folder.status, 2);
+    QCOMPARE(folder.err, "reelcase: " + dir_.path().toUtf8() + ": Is a directory\n");
+}
+
+void CommandLineTest::importCreatesThenMerges() {
+    const QString source = path("source.csv");
+    writeBytes(source, "Title;Genre;Length\nAlien;Sci-Fi;117\nHarbour Lights;Drama;1\n;Drama;2\n");
+    const QString target = path("imported.rcb");
+
+    const Run first = run({QStringLiteral("import"), source, QStringLiteral("-o"), target});
+    QCOMPARE(first.status, 1);  // a row was not read
+    QCOMPARE(first.out, QByteArray("Movies added: 2\nAlready present: 0\nNames cut: 0\n"
+                                   "Values not mapped: 0\nRows not read: 1\n  line 4: no name\n"));
+    QCOMPARE(readBytes(target).size(), qsizetype{2 * 272});
+    QCOMPARE(run({QStringLiteral("list"), target}).out, QByteArray("Alien\nHarbour Lights\n"));
+
+    // Into an existing catalogue: the catalogue's Harbour Lights stays; a backup is kept.
+    const QString existing = path("existing.rcb");
+    writeBytes(existing, recordBytes(kHarbour));
+    const Run merge = run({QStringLiteral("import"), source, QStringLiteral("--output"), existing});
+    QCOMPARE(merge.status, 1);
+    QVERIFY(merge.out.startsWith("Movies added: 1\nAlready present: 1\n"));
+    QCOMPARE(readBytes(existing + QStringLiteral(".bak")),
+             QByteArray::fromStdString(recordBytes(kHarbour)));
+    const QByteArray csv =
+        run({QStringLiteral("export"), existing, QStringLiteral("--format"), QStringLiteral("csv")})
+            .out;
+    QVERIFY(csv.contains("Harbour Lights,Drama,DVD,Pretty Good,112,4,4380,\"Rainy, twice\"\r\n"));
+    QVERIFY(csv.contains("Alien,SF,,,117,0,0,\r\n"));
+
+    // Nothing new: the file is not written again.
+    const Run again = run({QStringLiteral("import"), source, QStringLiteral("-o"), existing});
+    QVERIFY(again.out.startsWith("Movies added: 0\nAlready present: 2\n"));
+}
+
+void CommandLineTest::importLeavesADamagedCatalogueAlone() {
+    const QString source = path("one.csv");
+    writeBytes(source, "Name\nNew Movie\n");
+    const QString target = path("short.rcb");
+    const QByteArray damaged = QByteArray::fromStdString(recordBytes(kZebra)) + "xyz";
+    writeBytes(target, damaged.toStdString());
+    const Run r = run({QStringLiteral("import"), source, QStringLiteral("-o"), target});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.err, "reelcase: " + target.toUtf8() + ": not a whole number of 272-byte records\n");
+    QCOMPARE(readBytes(target), damaged);
+
+    const QString noName = path("noname.csv");
+    writeBytes(noName, "Genre\nDrama\n");
+    const Run refused =
+        run({QStringLiteral("import"), noName, QStringLiteral("-o"), path("x.rcb")});
+    QCOMPARE(refused.status, 2);
+    QCOMPARE(refused.err, "reelcase: " + noName.toUtf8() + ": no Name column in the first row\n");
+    QVERIFY(!QFile::exists(path("x.rcb")));
+}
+
+void CommandLineTest::badArgumentsAndMissingFiles() {
+    const struct {
+        QStringList args;
+        const char* err;
+    } cases[] = {
+        {{"export"}, "reelcase: export needs one catalogue file\n"},
+        {{"export", "a.rcb", "b.rcb"}, "reelcase: export needs one catalogue file\n"},
+        {{"export", "a.rcb", "--format", "pdf"},
+         "reelcase: unknown format 'pdf' (text, csv or html)\n"},
+        {{"export", "a.rcb", "--format"}, "reelcase: option '--format' needs a value\n"},
+        {{"export", "a.rcb", "-x"}, "reelcase: unknown option '-x'\n"},
+        {{"import", "a.csv"}, "reelcase: import needs one source and -o CATALOGUE.rcb\n"},
+        {{"check"}, "reelcase: check needs one catalogue file\n"},
+        {{"list", "a.rcb", "--quality", "7"}, "reelcase: no quality '7'\n"},
+    };
+    for (const auto& c : cases) {
+        const Run r = run(c.args, dir_.path());
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QByteArray(c.err) + "Try 'reelcase --help'.\n");
+        QCOMPARE(r.out, QByteArray());
+    }
+    const Run missing = run({QStringLiteral("export"), QStringLiteral("gone.rcb")}, dir_.path());
+    QCOMPARE(missing.status, 2);
+    QCOMPARE(missing.err, QByteArray("reelcase: gone.rcb: No such file or directory\n"));
+    const Run source = run({QStringLiteral("import"), QStringLiteral("gone.csv"),
+                            QStringLiteral("-o"), QStringLiteral("new.rcb")},
+                           dir_.path());
+    QCOMPARE(source.status, 2);
+    QCOMPARE(source.err, QByteArray("reelcase: gone.csv: No such file or directory\n"));
+    QVERIFY(!QFile::exists(path("new.rcb")));
+    const QByteArray before = readBytes(catalogue_);
+    const Run itself =
+        run({QStringLiteral("export"), catalogue_, QStringLiteral("-o"), catalogue_});
+    QCOMPARE(itself.status, 2);
+    QCOMPARE(itself.err, "reelcase: " + catalogue_.toUtf8() +
+                             ": is the catalogue being exported; not replaced\n");
+    QCOMPARE(readBytes(catalogue_), before);
+    const Run unwritable = run(
+        {QStringLiteral("export"), catalogue_, QStringLiteral("-o"), path("no/such/folder.txt")});
+    QCOMPARE(unwritable.status, 2);
+    QCOMPARE(unwritable.err,
+             "reelcase: " + path("no/such/folder.txt").toUtf8() + ": No such file or directory\n");
+}
+
+void CommandLineTest::dashDashTakesANameThatLooksLikeAnOption() {
+    QVERIFY(QFile::copy(catalogue_, path("-o")));
+    const Run plain = run({QStringLiteral("list"), QStringLiteral("-o")}, dir_.path());
+    QCOMPARE(plain.status, 2);
+    const Run dashed =
+        run({QStringLiteral("list"), QStringLiteral("--"), QStringLiteral("-o")}, dir_.path());
+    QCOMPARE(dashed.status, 0);
+    QCOMPARE(dashed.out, QByteArray("Caf\xc3\xa9 Noir\nHarbour Lights\nZebra Crossing\n"));
+    const Run exported =
+        run({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("csv"),
+             QStringLiteral("-o"), QStringLiteral("out.csv"), QStringLiteral("--"),
+             QStringLiteral("-o")},
+            dir_.path());
+    QCOMPARE(exported.status, 0);
+    QVERIFY(readBytes(path("out.csv")).startsWith("Name,Genre"));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"

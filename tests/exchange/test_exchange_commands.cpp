@@ -1,0 +1,141 @@
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "main_window/MainWindowLogic.h"
+#include "support/FailingFileSystem.h"
+#include "support/FakeUserDialogs.h"
+#include "support/Records.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+namespace {
+
+struct Fixture {
+    Catalogue catalogue;
+    FakeUserDialogs dialogs;
+    FailingFileSystem fileSystem;
+    MainWindowLogic logic{catalogue, dialogs, fileSystem};
+
+    void list(std::initializer_list<Movie> movies) {
+        for (const Movie& m : movies) {
+            appendMovie(catalogue, m);
+        }
+        logic.RefreshMovieList();
+    }
+};
+
+const QString kExported =
+    QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!");
+
+}  // namespace
+
+class ExchangeCommandsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+  private Q_SLOTS:
+    void exportsWriteTheFilteredList();
+    void exportFailureKeepsTheOldFile();
+    void emptyListExportsNothing();
+    void importMergesAndReports();
+    void importOfAnUnreadableFileChangesNothing();
+};
+
+void ExchangeCommandsTest::exportsWriteTheFilteredList() {
+    Fixture f;
+    f.list({{"Alpha", "Comedy"}, {"Beta", "Drama"}, {"Gamma", "Comedy"}});
+    f.logic.filterChanged(FilterBox::Genre, 2);  // Comedy
+    f.dialogs.fileAnswers.push_back(path("comedies.csv"));
+    f.logic.MenuExportCsvClick();
+    QCOMPARE(f.dialogs.fileRequests.back().filterDescription,
+             QStringLiteral("Movie List (Comma-separated)"));
+    QCOMPARE(f.dialogs.fileRequests.back().defaultSuffix, QStringLiteral("csv"));
+    QCOMPARE(readBytes(path("comedies.csv")),
+             QByteArray("Name,Genre,Format,Rating,Length,Quality,Size,Personal Info\r\n"
+                        "Alpha,Comedy,DVD,Nice,100,3,700,\r\n"
+                        "Gamma,Comedy,DVD,Nice,100,3,700,\r\n"));
+    QCOMPARE(f.dialogs.texts(), QStringList{kExported.arg("comedies.csv")});
+
+    f.dialogs.fileAnswers.push_back(path("comedies.html"));
+    f.logic.MenuExportWebPageClick();
+    QVERIFY(readBytes(path("comedies.html")).contains("<p class=\"count\">2 movies</p>"));
+    QCOMPARE(f.dialogs.texts().back(), kExported.arg("comedies.html"));
+
+    // The dialog offers the name chosen last time; a cancelled dialog writes nothing.
+    f.dialogs.fileAnswers.push_back(std::nullopt);
+    f.logic.MenuExportCsvClick();
+    QCOMPARE(f.dialogs.fileRequests.back().fileName, path("comedies.csv"));
+    QCOMPARE(f.dialogs.texts().size(), 2);
+    QCOMPARE(f.dialogs.unexpected, 0);
+}
+
+void ExchangeCommandsTest::exportFailureKeepsTheOldFile() {
+    Fixture f;
+    f.list({{"Alpha"}});
+    writeBytes(path("old.csv"), "old contents");
+    f.fileSystem.failAt = FailingFileSystem::Step::Write;
+    f.dialogs.fileAnswers.push_back(path("old.csv"));
+    f.logic.MenuExportCsvClick();
+    QCOMPARE(f.dialogs.texts(), QStringList{"There went something wrong with exporting!"});
+    QCOMPARE(readBytes(path("old.csv")), QByteArray("old contents"));
+}
+
+void ExchangeCommandsTest::emptyListExportsNothing() {
+    Fixture f;
+    f.list({{"Alpha", "Drama"}});
+    f.logic.filterChanged(FilterBox::Genre, 4);  // Horror: nothing listed
+    f.logic.MenuExportWebPageClick();
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{"Please make sure you have some Movies in your database"});
+    QVERIFY(f.dialogs.fileRequests.empty());
+}
+
+void ExchangeCommandsTest::importMergesAndReports() {
+    Fixture f;
+    f.list({{"Harbour Lights", "Drama", "DVD", "Pretty Good", "mine", 112, 4, 4380}});
+    f.logic.filterChanged(FilterBox::Genre, 2);  // the import lists every movie again
+    QString rows = QStringLiteral("Name,Genre\n");
+    for (int i = 1; i <= 12; ++i) {
+        rows += QStringLiteral("Movie %1,Western\n").arg(i, 2, 10, QLatin1Char('0'));
+    }
+    rows += QStringLiteral("Harbour Lights,Comedy\n");
+    writeBytes(path("more.csv"), rows.toStdString());
+    f.dialogs.fileAnswers.push_back(path("more.csv"));
+    f.logic.MenuImportClick();
+    QCOMPARE(f.dialogs.fileRequests.back().pattern, QStringLiteral("*.csv *.tc *.gcs"));
+    QString expected = QStringLiteral(
+        "Import of \"more.csv\"\n\nMovies added: 12\nAlready present: 1\nNames cut: 0\n"
+        "Values not mapped: 12\n");
+    for (int i = 1; i <= 10; ++i) {
+        expected += QStringLiteral("  line %1: genre \"Western\" left empty\n").arg(i + 1);
+    }
+    expected += QStringLiteral("  ... and 2 more\nRows not read: 0");
+    QCOMPARE(f.dialogs.texts(), QStringList{expected});
+    QCOMPARE(f.logic.list().size(), 13);
+    QCOMPARE(f.catalogue.movieCount(), 13);
+    QVERIFY(f.catalogue.unsavedChanges());
+    QCOMPARE(fieldText(f.catalogue.slot(1).PersonalInfo), std::string_view("mine"));
+    QCOMPARE(f.logic.filters(), FilterChoice{});
+}
+
+void ExchangeCommandsTest::importOfAnUnreadableFileChangesNothing() {
+    Fixture f;
+    f.list({{"Alpha"}});
+    f.dialogs.fileAnswers.push_back(path("missing.csv"));
+    f.logic.MenuImportClick();
+    writeBytes(path("books.tc"),
+               "<?xml version=\"1.0\"?><tellico><collection type=\"2\"/></tellico>");
+    f.dialogs.fileAnswers.push_back(path("books.tc"));
+    f.logic.MenuImportClick();
+    QCOMPARE(f.dialogs.texts(),
+             QStringList({"File not found.",
+                          "\"books.tc\" cannot be imported: not a video collection (collection "
+                          "type 2)."}));
+    QCOMPARE(f.catalogue.movieCount(), 1);
+    QVERIFY(!f.catalogue.unsavedChanges());
+}
+
+QTEST_GUILESS_MAIN(ExchangeCommandsTest)
+#include "test_exchange_commands.moc"
