@@ -17,7 +17,9 @@ QtPrintDevice::~QtPrintDevice() {
 
 QtPrintDevice::Printer QtPrintDevice::defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
+    // A stopped queue still takes jobs and holds them: nothing comes out of the printer, so
+    // "now printing" would be untrue. The submission itself reports nothing through Qt.
+    if (info.isNull() || info.state() == QPrinter::Error || info.state() == QPrinter::Aborted) {
         return {};
     }
     // The description is the name printer lists show; the queue name stands in without one.

@@ -31,7 +31,8 @@ class QtPrintDevice : public PrintDevice {
     QtPrintDevice(const QtPrintDevice&) = delete;
     QtPrintDevice& operator=(const QtPrintDevice&) = delete;
 
-    // The default printer, or none when the system has no default printer.
+    // The default printer, or none when the system has no default printer or its queue is
+    // stopped.
     static Printer defaultPrinter();
 
     TextSize textSize(std::string_view text) const override;
