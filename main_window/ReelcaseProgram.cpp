@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -27,6 +26,7 @@
 #include "main_window/Pictures.h"
 #include "main_window/SearchResultModel.h"
 #include "platform/ClassicLook.h"
+#include "platform/ScreenCentring.h"
 #include "settings/WebLookups.h"
 
 namespace reelcase {
@@ -76,11 +76,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(client);
     resize(client);
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), client);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 TfrmMain::~TfrmMain() {

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 #include "platform/ClassicLook.h"
+#include "platform/ScreenCentring.h"
 #include "settings/LogoDecoder.h"
 #include "settings/WebLookups.h"
 
@@ -115,11 +115,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, const QByteArray& logoJpeg)
     memoAboutBox->setPlainText(letter());
     memoAboutBox->setFocus();
 
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 }  // namespace reelcase
