@@ -104,5 +104,9 @@ lpadmin -p "$queue" -D "$description" -v cups-pdf:/ -P "$ppd" -E >"$dir/log/lpad
     stop "the PDF queue could not be added: $(cat "$dir/log/lpadmin.out")"
 lpadmin -d "$queue" >>"$dir/log/lpadmin.out" 2>&1 ||
     stop "the PDF queue could not be made the default: $(cat "$dir/log/lpadmin.out")"
+# Whoever started this may end without stopping cupsd (a crashed test): it goes with them.
+owner=$PPID
+(while kill -0 "$owner" 2>/dev/null; do sleep 1; done; kill "$pid" 2>/dev/null) \
+    </dev/null >/dev/null 2>&1 &
 echo "socket $socket"
 echo "pid $pid"
