@@ -54,8 +54,21 @@ def find(node, predicate, depth=0):
     return None
 
 
+# The process whose accessible objects are searched: the programs stopped before it may still
+# be listed by the registry, and asking them anything waits for the bus to time out.
+current_process = {"pid": 0}
+
+
 def accessible(predicate):
-    return find(pyatspi.Registry.getDesktop(0), predicate)
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        try:
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.get_process_id() == current_process["pid"]:
+                return find(app, predicate)
+        except Exception:  # an application that went away
+            continue
+    return None
 
 
 def press(node):
@@ -177,6 +190,7 @@ class Program:
                    PATH=bin_dir + ":" + os.environ["PATH"],
                    BROWSER=os.path.join(bin_dir, "xdg-open"), BROWSER_LOG=self.browser_log)
         self.process = subprocess.Popen([binary, self.catalogue], env=env)
+        current_process["pid"] = self.process.pid
         self.wid = managed_window(MAIN_TITLE, 30)
         assert self.wid, "the main window never appeared framed"
         self.window = wait_until(lambda: accessible(
