@@ -302,6 +302,16 @@ class CupsPrintingTest : public QObject {
         QFile::remove(pdf);
     }
 
+    void aQueueThatRefusesJobsIsAFailureNotASuccess() {
+        const QStringList before = waitForTheQueue();
+        QCOMPARE(run(QStringLiteral("cupsreject"), {kQueue}).code, 0);
+        PrintingProgram program(3);
+        program.printFromTheMenu();
+        QCOMPARE(run(QStringLiteral("cupsaccept"), {kQueue}).code, 0);
+        QCOMPARE(program.dialogs.texts(), QStringList{kFailed});
+        QCOMPARE(waitForTheQueue(), before);
+    }
+
     void aStoppedQueueIsAFailureNotASuccess() {
         QCOMPARE(run(QStringLiteral("cupsdisable"), {kQueue}).code, 0);
         const QStringList before = waitForTheQueue();
