@@ -1,7 +1,12 @@
 #include "platform/QtPrintDevice.h"
 
+#include <cups/cups.h>
+
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include "catalogue/TextCodec.h"
 
@@ -17,12 +22,30 @@ QtPrintDevice::~QtPrintDevice() {
 
 QtPrintDevice::Printer QtPrintDevice::defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
+    // A stopped queue still takes jobs and holds them: nothing comes out of the printer, so
+    // "now printing" would be untrue.
+    if (info.isNull() || info.state() == QPrinter::Error || info.state() == QPrinter::Aborted) {
         return {};
     }
+    // Qt's own hand-over to the print system drops the answer, so a queue that refuses the job
+    // would read as printing: the document is handed over here instead.
+    auto file = std::make_shared<QTemporaryFile>(QDir::tempPath() +
+                                                 QStringLiteral("/reelcase-print-XXXXXX.pdf"));
+    if (!file->open()) {
+        return {};
+    }
+    file->close();
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);  // keeps the printer's page layout
+    printer->setOutputFileName(file->fileName());
     // The description is the name printer lists show; the queue name stands in without one.
     QString name = info.description().isEmpty() ? info.printerName() : info.description();
-    return {std::make_unique<QPrinter>(info, QPrinter::HighResolution), std::move(name)};
+    auto deliver = [file, queue = info.printerName().toLocal8Bit()] {
+        // No title: the print job has none.
+        return cupsPrintFile(queue.constData(), QFile::encodeName(file->fileName()).constData(), "",
+                             0, nullptr) > 0;
+    };
+    return {std::move(printer), std::move(name), std::move(deliver)};
 }
 
 bool QtPrintDevice::beginDocument() {
@@ -33,6 +56,7 @@ bool QtPrintDevice::beginDocument() {
     }
     printer_ = std::move(chosen.printer);
     name_ = std::move(chosen.name);
+    deliver_ = std::move(chosen.deliver);
     if (!painter_.begin(printer_.get())) {
         printer_.reset();
         return false;
@@ -90,9 +114,11 @@ bool QtPrintDevice::endDocument() {
         return false;
     }
     const bool ended = painter_.end();
-    const bool ok = ended && printer_->printerState() != QPrinter::Error;
-    metrics_.reset();
-    printer_.reset();
+    bool ok = ended && printer_->printerState() != QPrinter::Error;
+    if (ok && deliver_) {
+        ok = deliver_();
+    }
+    finish();
     return ok;
 }
 
@@ -109,6 +135,7 @@ void QtPrintDevice::finish() {
     }
     metrics_.reset();
     printer_.reset();
+    deliver_ = nullptr;  // and with it the temporary file
 }
 
 }  // namespace reelcase

@@ -19,6 +19,9 @@ class QtPrintDevice : public PrintDevice {
     struct Printer {
         std::unique_ptr<QPrinter> printer;  // null: no printer available
         QString name;                       // as the system lists it
+        // Hands the finished document to the print system; false when it refuses it. Empty:
+        // the document is done once it is drawn.
+        std::function<bool()> deliver;
     };
     // Makes the printer for one document.
     using PrinterSource = std::function<Printer()>;
@@ -31,7 +34,9 @@ class QtPrintDevice : public PrintDevice {
     QtPrintDevice(const QtPrintDevice&) = delete;
     QtPrintDevice& operator=(const QtPrintDevice&) = delete;
 
-    // The default printer, or none when the system has no default printer.
+    // The default printer, or none when the system has no default printer or its queue is
+    // stopped. The document goes into a temporary PDF file with the printer's page layout and
+    // resolution, and from there to the print system, whose answer counts.
     static Printer defaultPrinter();
 
     TextSize textSize(std::string_view text) const override;
@@ -55,6 +60,7 @@ class QtPrintDevice : public PrintDevice {
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     QString name_;
+    std::function<bool()> deliver_;
     PrintStyle style_ = PrintStyle::Regular;
     std::unique_ptr<QFontMetrics> metrics_;  // of the current font on the printer
 };

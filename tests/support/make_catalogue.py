@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes a catalogue file of 272-byte movie records, for trying the program by hand and for
-the end-to-end test. Usage: make_catalogue.py OUT.rcb [COUNT | --sorted]
-Without COUNT it writes a small hand-made collection; with COUNT, that many generated movies."""
+the end-to-end test. Usage: make_catalogue.py OUT.rcb [COUNT | --sorted | --sample COUNT]
+Without COUNT it writes a small hand-made collection; with COUNT, that many generated movies
+with numbered names; with --sample COUNT, a collection that reads like someone's own."""
 import random
 import struct
 import sys
@@ -43,10 +44,42 @@ SORTED = ["Alien", "apple Pie Summer", "éclair at Dawn", "Edge of Night", "Harb
           "Lodestar", "LUCKY STAR", "Starship", "The Long Road", "Zebra Crossing"]
 
 
+FIRST = ["The", "Last", "Silent", "Crimson", "Midnight", "Golden", "Broken", "Northern",
+         "Hidden", "Wild", "Distant", "Paper", "Iron", "Velvet", "Burning", "Frozen", "Lonely",
+         "Electric", "Secret", "Little", "Long", "Dark", "Summer"]
+SECOND = ["Harbour", "Road", "River", "Garden", "Station", "Island", "Letters", "Kingdom",
+          "Mirror", "Orchard", "Lighthouse", "Circus", "Frontier", "Comet", "Carnival", "Valley",
+          "Engine", "Lantern", "Voyage", "Passage", "Tides", "Planet", "Bridge", "Signal"]
+TAIL = ["", "", "", "", " II", " III", " Returns", " of Dawn", " at Night", " in Winter",
+        " of the North", ": The Beginning"]
+NOTES = ["", "", "", "Seen twice.", "Borrowed to Sam.", "Great soundtrack.",
+         "Kids loved it.", "Director's cut.", "Watch again!"]
+SAMPLE_RATINGS = ["Walk Away Movie", "Boring", "Normal", "Nice", "Pretty Good", "Perfect Movie"]
+
+
+def sample(count: int):
+    """A collection that reads like a real one: made-up titles, all different."""
+    rnd = random.Random(1984)
+    names = set()
+    while len(names) < count:
+        name = "%s %s%s" % (rnd.choice(FIRST), rnd.choice(SECOND), rnd.choice(TAIL))
+        if len(name) <= 29:  # the longest name a record holds
+            names.add(name)
+    rows = []
+    for name in sorted(names, key=lambda _: rnd.random()):
+        fmt = rnd.choice(FORMATS)
+        size = rnd.randint(3500, 8500) if fmt == "DVD" else rnd.randint(300, 1500)
+        rows.append((name, rnd.choice(GENRES), fmt, rnd.choice(SAMPLE_RATINGS),
+                     rnd.choice(NOTES), rnd.randint(75, 190), rnd.randint(1, 5), size))
+    return rows
+
+
 def main() -> None:
     out = sys.argv[1]
     rows = []
-    if len(sys.argv) > 2 and sys.argv[2] == "--sorted":
+    if len(sys.argv) > 3 and sys.argv[2] == "--sample":
+        rows = sample(int(sys.argv[3]))
+    elif len(sys.argv) > 2 and sys.argv[2] == "--sorted":
         rows = sorted(SAMPLE, key=lambda row: SORTED.index(row[0]))
     elif len(sys.argv) > 2:
         rnd = random.Random(7)
