@@ -15,6 +15,7 @@
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -55,12 +56,13 @@ QString fullCatalogueFile() {
 
 struct Program {
     Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    FakeMovieDialog movieDialog{catalogue, dialogs};
-    MainWindowLogic logic{catalogue, dialogs};
+    TestSeams doubles{catalogue};
+    FakeUserDialogs& dialogs = doubles.dialogs;
+    FakeMovieDialog& movieDialog = doubles.movieDialog;
+    MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings, movieDialog,
+                                      doubles.printer, doubles.desktop}};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices};
-    Program() { logic.setMovieDialog(&movieDialog); }
 };
 
 void OpenFullCatalogueIntoEmptyWindow(benchmark::State& state) {
@@ -74,7 +76,7 @@ void OpenFullCatalogueIntoEmptyWindow(benchmark::State& state) {
         program->frmMain.FormCreate(file);
         program->frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"))->repaint();
         QApplication::processEvents();
-        if (program->logic.list().size() != CatalogueCapacity) {
+        if (program->logic.state.list().size() != CatalogueCapacity) {
             state.SkipWithError("not all movies listed");
         }
         state.PauseTiming();
@@ -97,26 +99,26 @@ void AddMovie(benchmark::State& state) {
     int number = 0;
     for (auto _ : state) {
         p.movieDialog.sessions.push_back({{typed("Added " + std::to_string(number++))}});
-        p.logic.MenuAddNewMovieClick();
+        p.logic.editing.MenuAddNewMovieClick();
     }
-    if (p.logic.list().size() != CatalogueCapacity - 100 + number) {
+    if (p.logic.state.list().size() != CatalogueCapacity - 100 + number) {
         state.SkipWithError("a movie was not added");
     }
 }
 
 void ModifyMovie(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
-        p.logic.selectEntry(p.logic.list().size() / 2);
+        p.logic.state.selectEntry(p.logic.state.list().size() / 2);
         p.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "99"; }}});
-        p.logic.MenuModifyaMovieClick();
+        p.logic.editing.MenuModifyaMovieClick();
     });
 }
 
 void DeleteMovie(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
-        p.logic.selectEntry(p.logic.list().size() / 2);
+        p.logic.state.selectEntry(p.logic.state.list().size() / 2);
         p.dialogs.confirmAnswers.push_back(true);
-        p.logic.MenuDeleteMovieClick();
+        p.logic.editing.MenuDeleteMovieClick();
     });
 }
 
@@ -124,21 +126,21 @@ void DeleteMovie(benchmark::State& state) {
 void UndoRedoDelete(benchmark::State& state) {
     Program p;
     p.frmMain.FormCreate(fullCatalogueFile());
-    p.logic.selectEntry(p.logic.list().size() / 2);
+    p.logic.state.selectEntry(p.logic.state.list().size() / 2);
     p.dialogs.confirmAnswers.push_back(true);
-    p.logic.MenuDeleteMovieClick();
+    p.logic.editing.MenuDeleteMovieClick();
     auto* view = p.frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"));
     bool undo = true;
     for (auto _ : state) {
         if (undo) {
-            p.logic.EditUndoClick();
+            p.logic.undo.EditUndoClick();
         } else {
-            p.logic.EditRedoClick();
+            p.logic.undo.EditRedoClick();
         }
         view->repaint();
         undo = !undo;
     }
-    if (p.logic.list().size() < CatalogueCapacity - 1) {
+    if (p.logic.state.list().size() < CatalogueCapacity - 1) {
         state.SkipWithError("the list lost movies");
     }
 }
@@ -150,10 +152,10 @@ void HistoryAfter10000Steps(benchmark::State& state) {
         p.frmMain.FormCreate(catalogueFile(CatalogueCapacity - 5000));
         for (int i = 0; i < 5000; ++i) {
             p.movieDialog.sessions.push_back({{typed("Step " + std::to_string(i))}});
-            p.logic.MenuAddNewMovieClick();
-            p.logic.selectEntry(i);
+            p.logic.editing.MenuAddNewMovieClick();
+            p.logic.state.selectEntry(i);
             p.dialogs.confirmAnswers.push_back(true);
-            p.logic.MenuDeleteMovieClick();
+            p.logic.editing.MenuDeleteMovieClick();
         }
         state.counters["steps"] = static_cast<double>(p.catalogue.history().stepCount());
         state.counters["history_MB"] =
@@ -162,17 +164,17 @@ void HistoryAfter10000Steps(benchmark::State& state) {
 }
 
 void FilterByGenre(benchmark::State& state) {
-    WithFullCatalogue(state, [](Program& p) { p.logic.filterChanged(FilterBox::Genre, 3); });
+    WithFullCatalogue(state, [](Program& p) { p.logic.finding.filterChanged(FilterBox::Genre, 3); });
 }
 
 void SearchByName(benchmark::State& state) {
-    WithFullCatalogue(state, [](Program& p) { p.logic.btnSearchClick("12"); });
+    WithFullCatalogue(state, [](Program& p) { p.logic.finding.btnSearchClick("12"); });
 }
 
 void SaveFullCatalogue(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
         p.catalogue.setCurrentFileName(folder().filePath(QStringLiteral("saved.rcb")));
-        p.logic.MenuSaveDatabaseClick();
+        p.logic.files.MenuSaveDatabaseClick();
     });
 }
 
@@ -180,7 +182,7 @@ void ExportFullList(benchmark::State& state) {
     const QString file = folder().filePath(QStringLiteral("list.txt"));
     WithFullCatalogue(state, [](Program& p) {
         p.dialogs.fileAnswers.push_back(folder().filePath(QStringLiteral("list.txt")));
-        p.logic.MenuExportListClick(ListMenuItem::MenuExportList);
+        p.logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
     });
     // Header, a row per movie, the empty line and the two closing lines.
     if (readBytes(file).count("\r\n") != CatalogueCapacity + 4) {
@@ -194,9 +196,9 @@ void RefreshFullList(benchmark::State& state) {
     p.frmMain.FormCreate(fullCatalogueFile());
     for (auto _ : state) {
         state.PauseTiming();
-        p.logic.filterChanged(FilterBox::Genre, 3);
+        p.logic.finding.filterChanged(FilterBox::Genre, 3);
         state.ResumeTiming();
-        p.logic.RefreshMovieList();
+        p.logic.state.RefreshMovieList();
     }
 }
 
@@ -206,12 +208,12 @@ void ShowDetailsOfLastSlot(benchmark::State& state) {
     // The name in the last slot is the longest scan.
     const std::string last(nameOf(p.catalogue.slot(p.catalogue.movieCount())));
     int position = 0;
-    while (p.logic.list().at(position) != last) {
+    while (p.logic.state.list().at(position) != last) {
         ++position;
     }
     for (auto _ : state) {
-        p.logic.selectEntry(position);
-        benchmark::DoNotOptimize(p.logic.details());
+        p.logic.state.selectEntry(position);
+        benchmark::DoNotOptimize(p.logic.state.details());
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "platform/MediaDevice.h"
-#include "platform/UserDialogs.h"
+#include "seams/MediaDevice.h"
+#include "seams/UserDialogs.h"
 
 namespace reelcase {
 

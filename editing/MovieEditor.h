@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "catalogue/untMovieRecord.h"
-#include "platform/UserDialogs.h"
+#include "seams/UserDialogs.h"
 
 namespace reelcase {
 

@@ -10,8 +10,8 @@
 #include "catalogue/TextCodec.h"
 #include "editing/RadioGroup.h"
 #include "editing/StorableTextInput.h"
-#include "platform/ClassicLook.h"
-#include "platform/WindowPlacement.h"
+#include "look/ClassicLook.h"
+#include "look/WindowPlacement.h"
 
 namespace reelcase {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "platform/WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 namespace reelcase {
 

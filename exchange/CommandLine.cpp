@@ -20,7 +20,7 @@
 #include "exchange/CollectionImport.h"
 #include "exchange/ListExports.h"
 #include "exchange/Vocabulary.h"
-#include "finding/ExportRows.h"
+#include "export_print/ExportRows.h"
 #include "finding/NameSearch.h"
 
 #ifndef REELCASE_VERSION

@@ -5,7 +5,7 @@
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
 #include "exchange/ListExports.h"
-#include "main_window/MainWindowLogic.h"
+#include "exchange/ExchangeCommands.h"
 
 namespace reelcase {
 
@@ -22,15 +22,23 @@ QString withoutFolders(const QString& path) {
 
 }  // namespace
 
-void MainWindowLogic::MenuExportCsvClick() {
+ExchangeCommands::ExchangeCommands(ProgramState& state, UserDialogs& dialogs,
+                                   FileSystemCalls& fileSystem)
+    : state_(state),
+      catalogue_(state.catalogue()),
+      list_(state.list()),
+      dialogs_(dialogs),
+      fileSystem_(fileSystem) {}
+
+void ExchangeCommands::MenuExportCsvClick() {
     exportListFile(ListFileKind::Csv);
 }
 
-void MainWindowLogic::MenuExportWebPageClick() {
+void ExchangeCommands::MenuExportWebPageClick() {
     exportListFile(ListFileKind::WebPage);
 }
 
-void MainWindowLogic::exportListFile(ListFileKind kind) {
+void ExchangeCommands::exportListFile(ListFileKind kind) {
     if (list_.empty()) {
         dialogs_.showMessage(kNoMovies);
         return;
@@ -59,8 +67,8 @@ void MainWindowLogic::exportListFile(ListFileKind kind) {
             .arg(withoutFolders(*chosen)));
 }
 
-void MainWindowLogic::MenuImportClick() {
-    RefreshMovieList();
+void ExchangeCommands::MenuImportClick() {
+    state_.RefreshMovieList();
     const std::optional<QString> chosen =
         dialogs_.chooseFileToOpen({QStringLiteral("Movie collections (*.csv *.tc *.gcs)"),
                                    QStringLiteral("*.csv *.tc *.gcs"), QString(), QString()});
@@ -83,8 +91,8 @@ void MainWindowLogic::MenuImportClick() {
                                       QStringLiteral("Import \"%1\"").arg(withoutFolders(*chosen)));
         report = importCollection(collection, catalogue_, list_);
     }
-    requestSearchFocus();
-    stateChanged();
+    state_.requestSearchFocus();
+    state_.stateChanged();
     dialogs_.showMessage(QStringLiteral("Import of \"%1\"\n\n%2")
                              .arg(withoutFolders(*chosen), report.text(kReportDetails).trimmed()));
 }

@@ -27,13 +27,6 @@ bool nameContains(std::string_view name, std::string_view text) {
     return false;
 }
 
-SearchRow::SearchRow(std::string_view name, std::string_view genre)
-    : nameLength_(static_cast<unsigned char>(std::min(name.size(), std::size_t{29}))),
-      genreLength_(static_cast<unsigned char>(std::min(genre.size(), std::size_t{8}))) {
-    std::memcpy(name_.data(), name.data(), nameLength_);
-    std::memcpy(genre_.data(), genre.data(), genreLength_);
-}
-
 std::vector<SearchRow> searchCatalogue(const Catalogue& catalogue, std::string_view text) {
     std::vector<SearchRow> rows;
     for (int n = 1; n <= catalogue.movieCount(); ++n) {

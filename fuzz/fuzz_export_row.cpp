@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "finding/ExportRows.h"
+#include "export_print/ExportRows.h"
 
 using namespace reelcase;
 

@@ -25,12 +25,12 @@
 #include "catalogue/TextCodec.h"
 #include "editing/StorableTextInput.h"
 #include "main_window/MovieListModel.h"
-#include "main_window/Pictures.h"
+#include "look/Pictures.h"
 #include "main_window/SearchResultModel.h"
 #include "main_window/ToolbarNavigation.h"
-#include "platform/ClassicLook.h"
-#include "platform/WindowPlacement.h"
-#include "settings/WebLookups.h"
+#include "look/ClassicLook.h"
+#include "look/WindowPlacement.h"
+#include "about_web/WebLookups.h"
 
 namespace reelcase {
 
@@ -74,7 +74,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     createMenus();
     setTabOrderAsDesigned();
     connectHandlers();
-    logic_.setStateListener([this] { showState(); });
+    logic_.state.setStateListener([this] { showState(); });
 
     const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(client);
@@ -83,7 +83,7 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
 }
 
 TfrmMain::~TfrmMain() {
-    logic_.setStateListener({});
+    logic_.state.setStateListener({});
 }
 
 void TfrmMain::createControls() {
@@ -113,7 +113,7 @@ void TfrmMain::createControls() {
     lbxMovie->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxMovie->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbxMovie->setUniformItemSizes(true);
-    listModel_ = new MovieListModel(logic_.list(), this);
+    listModel_ = new MovieListModel(logic_.state.list(), this);
     lbxMovie->setModel(listModel_);
 
     edtMovie = new QLineEdit(client_);
@@ -151,7 +151,7 @@ void TfrmMain::createControls() {
     lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
     lstvwMovieSearch->setAccessibleDescription(lstvwMovieSearch->toolTip());
     lstvwMovieSearch->setAccessibleName(QStringLiteral("Search results"));
-    searchModel_ = new SearchResultModel(logic_.searchRows(), this);
+    searchModel_ = new SearchResultModel(logic_.state.searchRows(), this);
     lstvwMovieSearch->setModel(searchModel_);
     lstvwMovieSearch->setSelectionMode(QAbstractItemView::SingleSelection);
     lstvwMovieSearch->viewport()->installEventFilter(this);
@@ -322,9 +322,9 @@ void TfrmMain::connectHandlers() {
     connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
     connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
     connect(MenuUndo, &QAction::triggered, this,
-            [this] { withListChanging([this] { logic_.EditUndoClick(); }); });
+            [this] { withListChanging([this] { logic_.undo.EditUndoClick(); }); });
     connect(MenuRedo, &QAction::triggered, this,
-            [this] { withListChanging([this] { logic_.EditRedoClick(); }); });
+            [this] { withListChanging([this] { logic_.undo.EditRedoClick(); }); });
     connect(MenuPreferences, &QAction::triggered, this, &TfrmMain::MenuPreferencesClick);
     connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
     connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
@@ -343,15 +343,15 @@ void TfrmMain::connectHandlers() {
             [this] { MenuExportListClick(MenuExportList); });
     connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
     connect(MenuImport, &QAction::triggered, this, [this] {
-        logic_.MenuImportClick();
+        logic_.exchange.MenuImportClick();
         showState();
     });
     connect(MenuExportCsv, &QAction::triggered, this, [this] {
-        logic_.MenuExportCsvClick();
+        logic_.exchange.MenuExportCsvClick();
         showState();
     });
     connect(MenuExportWebPage, &QAction::triggered, this, [this] {
-        logic_.MenuExportWebPageClick();
+        logic_.exchange.MenuExportWebPageClick();
         showState();
     });
     // activated is the user's pick only: a choice made by program code never filters.
@@ -370,7 +370,7 @@ void TfrmMain::connectHandlers() {
 
 void TfrmMain::FormCreate(const QString& firstArgument) {
     choices_.SelectedSkin = &background_;
-    logic_.FormCreate(firstArgument);
+    logic_.files.FormCreate(firstArgument);
     showState();
 }
 
@@ -397,7 +397,7 @@ void TfrmMain::MenuPreferencesClick() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (logic_.FormCloseQuery()) {
+    if (logic_.files.FormCloseQuery()) {
         event->accept();
     } else {
         event->ignore();
@@ -407,17 +407,17 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::showState() {
     showingState_ = true;
-    if (shownDetails_ != logic_.details()) {
-        shownDetails_ = logic_.details();
+    if (shownDetails_ != logic_.state.details()) {
+        shownDetails_ = logic_.state.details();
         memMovieInfo->setPlainText(shownPanelText(shownDetails_));
     }
-    const FilterChoice& filters = logic_.filters();
+    const FilterChoice& filters = logic_.state.filters();
     comboGenreList->setCurrentIndex(filters.genre);
     comboRating->setCurrentIndex(filters.rating);
     comboFormat->setCurrentIndex(filters.format);
     comboQuality->setCurrentIndex(filters.quality);
 
-    const int selected = logic_.list().hasSelection() ? logic_.list().selected() : -1;
+    const int selected = logic_.state.list().hasSelection() ? logic_.state.list().selected() : -1;
     const QModelIndex current = lbxMovie->currentIndex();
     const bool viewSelected = lbxMovie->selectionModel()->hasSelection();
     if (selected < 0 && viewSelected) {
@@ -431,18 +431,18 @@ void TfrmMain::showState() {
     const auto caption = [](const QString& text, int plain) {
         return text.left(plain) + text.mid(plain).replace(QLatin1Char('&'), QStringLiteral("&&"));
     };
-    MenuUndo->setText(caption(logic_.undoCaption(), 5));
-    MenuUndo->setEnabled(logic_.catalogue().history().canUndo());
-    MenuRedo->setText(caption(logic_.redoCaption(), 5));
-    MenuRedo->setEnabled(logic_.catalogue().history().canRedo());
-    if (shownSearchRevision_ != logic_.searchRevision()) {
-        shownSearchRevision_ = logic_.searchRevision();
+    MenuUndo->setText(caption(logic_.undo.undoCaption(), 5));
+    MenuUndo->setEnabled(logic_.state.catalogue().history().canUndo());
+    MenuRedo->setText(caption(logic_.undo.redoCaption(), 5));
+    MenuRedo->setEnabled(logic_.state.catalogue().history().canRedo());
+    if (shownSearchRevision_ != logic_.state.searchRevision()) {
+        shownSearchRevision_ = logic_.state.searchRevision();
         searchModel_->reset();
     }
-    if (logic_.takeSearchFocusRequest()) {
+    if (logic_.state.takeSearchFocusRequest()) {
         edtMovie->setFocus();
     }
-    if (logic_.takeSelectSearchTextRequest()) {
+    if (logic_.state.takeSelectSearchTextRequest()) {
         edtMovie->selectAll();
     }
     showingState_ = false;
@@ -453,7 +453,7 @@ void TfrmMain::lbxMovieSelectionChanged() {
         return;
     }
     const QModelIndexList rows = lbxMovie->selectionModel()->selectedRows();
-    logic_.selectEntry(rows.isEmpty() ? -1 : rows.constFirst().row());
+    logic_.state.selectEntry(rows.isEmpty() ? -1 : rows.constFirst().row());
     showState();
 }
 
@@ -471,22 +471,22 @@ void TfrmMain::FormResize() {
 }
 
 void TfrmMain::New1Click() {
-    logic_.New1Click();
+    logic_.files.New1Click();
     showState();
 }
 
 void TfrmMain::MenuOpenDatabaseClick() {
-    logic_.MenuOpenDatabaseClick();
+    logic_.files.MenuOpenDatabaseClick();
     showState();
 }
 
 void TfrmMain::MenuSaveDatabaseClick() {
-    logic_.MenuSaveDatabaseClick();
+    logic_.files.MenuSaveDatabaseClick();
     showState();
 }
 
 void TfrmMain::MenuSaveAsDatabaseClick() {
-    logic_.MenuSaveAsDatabaseClick();
+    logic_.files.MenuSaveAsDatabaseClick();
     showState();
 }
 
@@ -495,17 +495,17 @@ void TfrmMain::MenuExitClick() {
 }
 
 void TfrmMain::MenuAddNewMovieClick() {
-    logic_.MenuAddNewMovieClick();
+    logic_.editing.MenuAddNewMovieClick();
     showState();
 }
 
 void TfrmMain::MenuModifyaMovieClick() {
-    logic_.MenuModifyaMovieClick();
+    logic_.editing.MenuModifyaMovieClick();
     showState();
 }
 
 void TfrmMain::MenuDeleteMovieClick() {
-    withListChanging([this] { logic_.MenuDeleteMovieClick(); });
+    withListChanging([this] { logic_.editing.MenuDeleteMovieClick(); });
 }
 
 void TfrmMain::withListChanging(const std::function<void()>& command) {
@@ -519,39 +519,39 @@ void TfrmMain::withListChanging(const std::function<void()>& command) {
 }
 
 void TfrmMain::MenuExportListClick(const QAction* sender) {
-    logic_.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
+    logic_.output.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
                                                         : ListMenuItem::MenuPrintList);
     showState();
 }
 
 void TfrmMain::comboGenreListChange(int index) {
-    logic_.filterChanged(FilterBox::Genre, index);
+    logic_.finding.filterChanged(FilterBox::Genre, index);
     showState();
 }
 
 void TfrmMain::comboRatingChange(int index) {
-    logic_.filterChanged(FilterBox::Rating, index);
+    logic_.finding.filterChanged(FilterBox::Rating, index);
     showState();
 }
 
 void TfrmMain::comboFormatChange(int index) {
-    logic_.filterChanged(FilterBox::Format, index);
+    logic_.finding.filterChanged(FilterBox::Format, index);
     showState();
 }
 
 void TfrmMain::comboQualityChange(int index) {
-    logic_.filterChanged(FilterBox::Quality, index);
+    logic_.finding.filterChanged(FilterBox::Quality, index);
     showState();
 }
 
 void TfrmMain::btnSearchClick() {
-    logic_.btnSearchClick(toCatalogueText(edtMovie->text()));
+    logic_.finding.btnSearchClick(toCatalogueText(edtMovie->text()));
     showState();
 }
 
 void TfrmMain::btnClearSearchClick() {
     edtMovie->clear();
-    logic_.btnClearSearchClick();
+    logic_.finding.btnClearSearchClick();
     showState();
 }
 
@@ -561,21 +561,17 @@ void TfrmMain::edtMovieClick() {
 
 void TfrmMain::lstvwMovieSearchClick() {
     const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();
-    logic_.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
+    logic_.finding.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
     showState();
 }
 
 void TfrmMain::lbxMovieDblClick() {
-    if (shell_ != nullptr) {
-        logic_.lbxMovieDblClick(*shell_);
-    }
+    logic_.web.lbxMovieDblClick();
     showState();
 }
 
 void TfrmMain::CheckforUpdate1Click() {
-    if (shell_ != nullptr) {
-        logic_.CheckforUpdate1Click(*shell_);
-    }
+    logic_.web.CheckforUpdate1Click();
 }
 
 void TfrmMain::MenuAboutClick() {

@@ -37,8 +37,6 @@ class TfrmMain : public QMainWindow {
 
     // The about window, created after this one.
     void setAboutWindow(QDialog* frmAbout) { frmAbout_ = frmAbout; }
-    // The desktop that the web commands hand their addresses to.
-    void setDesktopShell(DesktopShell* shell) { shell_ = shell; }
 
     // Runs once after creation, before the window is shown.
     void FormCreate(const QString& firstArgument);
@@ -98,7 +96,6 @@ class TfrmMain : public QMainWindow {
     TfrmPreferences* frmPreferences_ = nullptr;
     QPixmap background_;  // the picture imgBackground shows, or none
     QDialog* frmAbout_ = nullptr;
-    DesktopShell* shell_ = nullptr;
     MovieListModel* listModel_ = nullptr;
     bool showingState_ = false;
     std::string shownDetails_;

@@ -5,20 +5,68 @@
 
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
-#include "editing/FfmpegMediaDevice.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
 #include "exchange/CommandLine.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
-#include "platform/ClassicLook.h"
-#include "platform/FileTypeRegistration.h"
+#include "look/ClassicLook.h"
+#include "seams/FileTypeRegistration.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
 #include "settings/RegistryBackend.h"
-#include "settings/frmAboutBox.h"
+#include "about_web/frmAboutBox.h"
 #include "settings/untReelcasePreferences.h"
+
+namespace {
+
+// The composition root: builds and owns the catalogue, the real seams, the windows and their
+// wiring. Members are made in the order they are declared and destroyed in reverse, so each
+// lives as long as what refers to it. The add dialog is made before the main window because
+// the editing commands hold it; it joins the main window as soon as that exists, and Qt
+// deletes it with the main window.
+class Program {
+  public:
+    explicit Program(const QString& firstArgument)
+        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_)),
+          logic_(catalogue_, {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_,
+                              printer_, desktop_}),
+          frmMain_(logic_, choices_),
+          frmWait_(&frmMain_),
+          frmPreferences_(choices_, settings_, dialogs_, catalogue_,
+                          QApplication::applicationFilePath(), &frmMain_),
+          frmAbout_(&frmMain_) {
+        dialogs_.setParentWindow(&frmMain_);
+        frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
+        frmMain_.FormCreate(firstArgument);
+        frmAdd_->setFileAnalysis(&mediaDevice_, &frmWait_);
+        frmPreferences_.setFileTypeRegistration(&fileTypes_);
+        frmMain_.setPreferencesWindow(&frmPreferences_);
+        frmMain_.setAboutWindow(&frmAbout_);
+    }
+
+    reelcase::TfrmMain& mainWindow() { return frmMain_; }
+
+  private:
+    reelcase::Catalogue catalogue_;
+    reelcase::QtUserDialogs dialogs_;
+    reelcase::FileRegistryBackend settings_;
+    reelcase::QtDesktopShell desktop_;
+    reelcase::QtPrintDevice printer_;
+    reelcase::FfmpegMediaDevice mediaDevice_;
+    reelcase::XdgFileTypeRegistration fileTypes_;
+    reelcase::AppearanceChoices choices_;
+    reelcase::TfrmAdd* frmAdd_;  // owned by frmMain_ once it exists
+    reelcase::MainWindowLogic logic_;
+    reelcase::TfrmMain frmMain_;
+    reelcase::TfrmWait frmWait_;
+    reelcase::TfrmPreferences frmPreferences_;
+    reelcase::TfrmAbout frmAbout_;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     reelcase::ignoreFileSizeLimitSignal();
@@ -31,36 +79,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
 
-    reelcase::Catalogue catalogue;
-    reelcase::QtUserDialogs dialogs;
-    reelcase::FileRegistryBackend settings;
-    reelcase::QtDesktopShell desktop;
-    reelcase::AppearanceChoices choices;
-    reelcase::MainWindowLogic logic(catalogue, dialogs);
-    logic.setSettings(&settings);
-    reelcase::QtPrintDevice printer;
-    logic.setPrintDevice(&printer);
-
-    // The windows, in their order; the main window's creation runs before the others exist.
-    reelcase::TfrmMain frmMain(logic, choices);
-    dialogs.setParentWindow(&frmMain);
     const QStringList arguments = QApplication::arguments();
     // "--" lets a catalogue whose name starts with "-" be opened.
     const int fileArgument = arguments.size() > 2 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
-    frmMain.FormCreate(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString());
-    reelcase::TfrmAdd frmAdd(catalogue, dialogs, &frmMain);
-    logic.setMovieDialog(&frmAdd);
-    reelcase::TfrmWait frmWait(&frmMain);
-    reelcase::FfmpegMediaDevice mediaDevice;
-    frmAdd.setFileAnalysis(&mediaDevice, &frmWait);
-    reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
-                                             QApplication::applicationFilePath(), &frmMain);
-    reelcase::XdgFileTypeRegistration fileTypes;
-    frmPreferences.setFileTypeRegistration(&fileTypes);
-    frmMain.setPreferencesWindow(&frmPreferences);
-    reelcase::TfrmAbout frmAbout(&frmMain);
-    frmMain.setAboutWindow(&frmAbout);
-    frmMain.setDesktopShell(&desktop);
+    Program program(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString());
+    reelcase::TfrmMain& frmMain = program.mainWindow();
 
     // The desktop session ending asks the same questions as closing the window.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,

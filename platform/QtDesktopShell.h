@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopShell.h"
+#include "seams/DesktopShell.h"
 
 namespace reelcase {
 

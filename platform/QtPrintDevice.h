@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "platform/PrintDevice.h"
+#include "seams/PrintDevice.h"
 
 class QPrinter;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UserDialogs.h"
+#include "seams/UserDialogs.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 
 #include "catalogue/AtomicFile.h"
-#include "platform/FileTypeRegistration.h"
-#include "settings/DesktopEntry.h"
+#include "seams/FileTypeRegistration.h"
+#include "platform/DesktopEntry.h"
 
 // The resources live in a static library: the linker keeps them only when asked by name.
 static void initialiseResources() {

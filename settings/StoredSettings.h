@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/UserDialogs.h"
+#include "seams/UserDialogs.h"
 #include "settings/RegistryBackend.h"
 
 namespace reelcase {

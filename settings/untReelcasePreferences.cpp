@@ -12,9 +12,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "main_window/Pictures.h"
-#include "platform/ClassicLook.h"
-#include "platform/WindowPlacement.h"
+#include "look/Pictures.h"
+#include "look/ClassicLook.h"
+#include "look/WindowPlacement.h"
 #include "settings/StoredSettings.h"
 
 namespace reelcase {

@@ -8,8 +8,8 @@
 #include <QPixmap>
 
 #include "catalogue/untMovieRecord.h"
-#include "platform/FileTypeRegistration.h"
-#include "platform/UserDialogs.h"
+#include "seams/FileTypeRegistration.h"
+#include "seams/UserDialogs.h"
 #include "settings/RegistryBackend.h"
 
 class QCheckBox;

@@ -74,13 +74,13 @@ int saveWithFileSizeLimit(const QString& target, int count, rlim_t limitBytes) {
 // A catalogue with one movie more than the file at path, ready to be saved over it.
 struct Edited : EditingProgram {
     explicit Edited(const QString& path) {
-        logic.FormCreate(path);
+        logic.files.FormCreate(path);
         add({typed("Added")});
         dialogs.clear();
     }
     QStringList save() {
         dialogs.clear();
-        logic.MenuSaveDatabaseClick();
+        logic.files.MenuSaveDatabaseClick();
         return dialogs.texts();
     }
 };
@@ -143,7 +143,7 @@ class CarefulSaveTest : public QObject {
         const auto saveAs = [&](const QString& name) {
             p.dialogs.clear();
             p.dialogs.fileAnswers.push_back(name);
-            p.logic.MenuSaveAsDatabaseClick();
+            p.logic.files.MenuSaveAsDatabaseClick();
             return p.dialogs.texts();
         };
         const auto link = [&](const char* target, const QString& name) {
@@ -374,7 +374,7 @@ class CarefulSaveTest : public QObject {
         p.add({typed("Mine too")});
         p.dialogs.clear();
         p.dialogs.confirmAnswers.push_back(false);
-        p.logic.MenuSaveDatabaseClick();
+        p.logic.files.MenuSaveDatabaseClick();
         QCOMPARE(p.dialogs.shown.size(), std::size_t{1});
         QCOMPARE(p.dialogs.shown.at(0).text, question);
         QCOMPARE(readBytes(file), theirs);

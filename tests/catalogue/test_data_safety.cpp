@@ -29,8 +29,8 @@ namespace {
 // Everything a save must leave as it was: the listed names and the slots in use.
 QByteArray snapshot(const EditingProgram& p) {
     QByteArray bytes;
-    for (int i = 0; i < p.logic.list().size(); ++i) {
-        bytes += QByteArray::fromStdString(std::string(p.logic.list().at(i))) + '\n';
+    for (int i = 0; i < p.logic.state.list().size(); ++i) {
+        bytes += QByteArray::fromStdString(std::string(p.logic.state.list().at(i))) + '\n';
     }
     for (int n = 1; n <= p.catalogue.movieCount(); ++n) {
         bytes += QByteArray::fromStdString(recordBytes(p.catalogue.slot(n)));
@@ -79,16 +79,16 @@ class DataSafetyTest : public QObject {
                     continue;
                 }
                 Program p;
-                p.logic.FormCreate(file);
+                p.logic.files.FormCreate(file);
                 p.movieDialog.sessions.push_back({{typed("Added")}});
-                p.logic.MenuAddNewMovieClick();
+                p.logic.editing.MenuAddNewMovieClick();
                 const QByteArray memory = snapshot(p);
                 p.fileSystem.failAt = step;
                 p.fileSystem.error = error;
                 p.fileSystem.failOnWriteNumber = write;
                 p.fileSystem.shortWriteLimit = 1000;  // 41 records: 12 writes or so
                 p.dialogs.clear();
-                p.logic.MenuSaveDatabaseClick();
+                p.logic.files.MenuSaveDatabaseClick();
                 QCOMPARE(p.dialogs.errors(), QStringList{fileErrorText(error)});
                 QCOMPARE(readBytes(file), before);
                 QCOMPARE(snapshot(p), memory);
@@ -107,10 +107,10 @@ class DataSafetyTest : public QObject {
         writeBytes(file, movies(3, "Drama"));
         const QByteArray first = readBytes(file);
         Program p;
-        p.logic.FormCreate(file);
+        p.logic.files.FormCreate(file);
         p.movieDialog.sessions.push_back({{typed("Added")}});
-        p.logic.MenuAddNewMovieClick();
-        p.logic.MenuSaveDatabaseClick();
+        p.logic.editing.MenuAddNewMovieClick();
+        p.logic.files.MenuSaveDatabaseClick();
         QCOMPARE(readBytes(file + QStringLiteral(".bak")), first);
         const QByteArray second = readBytes(file);
         QCOMPARE(second.size(), 4 * 272);
@@ -118,7 +118,7 @@ class DataSafetyTest : public QObject {
         // Where a second name cannot be made, a copy is kept instead.
         p.fileSystem.failAt = FailingFileSystem::Step::Link;
         p.fileSystem.error = EPERM;
-        p.logic.MenuSaveDatabaseClick();
+        p.logic.files.MenuSaveDatabaseClick();
         QCOMPARE(readBytes(file + QStringLiteral(".bak")), second);
         QVERIFY(!p.catalogue.unsavedChanges());
     }
@@ -134,13 +134,13 @@ class DataSafetyTest : public QObject {
         writeBytes(file, movies(60, "Drama"));  // about 16 KB of 64
         const QByteArray before = readBytes(file);
         Program p;
-        p.logic.FormCreate(file);
+        p.logic.files.FormCreate(file);
         for (int i = 0; i < 200; ++i) {  // 54 KB more: the new file cannot fit beside the old
             p.movieDialog.sessions.push_back({{typed("Extra " + std::to_string(i))}});
-            p.logic.MenuAddNewMovieClick();
+            p.logic.editing.MenuAddNewMovieClick();
         }
         p.dialogs.clear();
-        p.logic.MenuSaveDatabaseClick();
+        p.logic.files.MenuSaveDatabaseClick();
         QCOMPARE(p.dialogs.errors(), QStringList{QStringLiteral("Disk full.")});
         QCOMPARE(readBytes(file), before);
         ::umount(QFile::encodeName(mountPoint).constData());
@@ -192,14 +192,14 @@ class DataSafetyTest : public QObject {
         Program p;
         const QString file = path(QStringLiteral("many.rcb"));
         writeBytes(file, movies(CatalogueCapacity + 1, "Drama"));
-        p.logic.FormCreate(file);
+        p.logic.files.FormCreate(file);
         QCOMPARE(p.catalogue.movieCount(), CatalogueCapacity);
-        QCOMPARE(p.logic.list().size(), CatalogueCapacity);
+        QCOMPARE(p.logic.state.list().size(), CatalogueCapacity);
         QCOMPARE(p.dialogs.texts().size(), 1);
         QVERIFY(
             p.dialogs.texts().at(0).contains(QStringLiteral("1 movies of this file could not")));
         p.movieDialog.sessions.push_back({{typed("One more")}});
-        p.logic.MenuAddNewMovieClick();
+        p.logic.editing.MenuAddNewMovieClick();
         QCOMPARE(p.catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(p.movieDialog.sessions.size(), std::size_t{1});
     }
@@ -221,24 +221,24 @@ class DataSafetyTest : public QObject {
             m.lengthText = "1";
             m.sizeText = "1";
         }}});
-        p.logic.MenuAddNewMovieClick();
+        p.logic.editing.MenuAddNewMovieClick();
         p.movieDialog.sessions.push_back({{[&](MovieForm& m) {
             m.name = high.substr(100);
             m.personalInfo = odd + odd;
             m.lengthText = "1";
             m.sizeText = "1";
         }}});
-        p.logic.MenuAddNewMovieClick();
-        QCOMPARE(p.logic.list().size(), 2);
-        p.logic.selectEntry(0);
-        QVERIFY(!fromCatalogueText(p.logic.details()).isEmpty());
-        p.logic.btnSearchClick(high.substr(110, 3));
-        QCOMPARE(p.logic.searchRows().size(), std::size_t{1});
+        p.logic.editing.MenuAddNewMovieClick();
+        QCOMPARE(p.logic.state.list().size(), 2);
+        p.logic.state.selectEntry(0);
+        QVERIFY(!fromCatalogueText(p.logic.state.details()).isEmpty());
+        p.logic.finding.btnSearchClick(high.substr(110, 3));
+        QCOMPARE(p.logic.state.searchRows().size(), std::size_t{1});
         const QString file = path(QStringLiteral("odd.rcb"));
         p.dialogs.fileAnswers.push_back(file);
-        p.logic.MenuSaveAsDatabaseClick();
+        p.logic.files.MenuSaveAsDatabaseClick();
         Program again;
-        again.logic.FormCreate(file);
+        again.logic.files.FormCreate(file);
         QCOMPARE(snapshot(again), snapshot(p));
 
         // 10,000 adds and deletes: holes pile up, nothing is lost or misplaced.
@@ -247,14 +247,14 @@ class DataSafetyTest : public QObject {
         timer.start();
         for (int i = 0; i < 10000; ++i) {
             cycles.movieDialog.sessions.push_back({{typed("Cycle " + std::to_string(i % 7))}});
-            cycles.logic.MenuAddNewMovieClick();
-            cycles.logic.selectEntry(0);
+            cycles.logic.editing.MenuAddNewMovieClick();
+            cycles.logic.state.selectEntry(0);
             cycles.dialogs.confirmAnswers.push_back(true);
-            cycles.logic.MenuDeleteMovieClick();
+            cycles.logic.editing.MenuDeleteMovieClick();
         }
         qInfo("10,000 add/delete cycles in %lld ms", timer.elapsed());
         QCOMPARE(cycles.catalogue.movieCount(), 10000);
-        QVERIFY(cycles.logic.list().empty());
+        QVERIFY(cycles.logic.state.list().empty());
         QCOMPARE(cycles.dialogs.unexpected, 0);
     }
 

@@ -15,11 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editing/FfmpegMediaDevice.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "editing/RadioGroup.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
-#include "platform/ClassicLook.h"
+#include "look/ClassicLook.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/Records.h"

@@ -12,7 +12,7 @@
 #include <future>
 #include <map>
 
-#include "editing/FfmpegMediaDevice.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "editing/FileAnalysis.h"
 #include "support/FakeUserDialogs.h"
 

@@ -95,7 +95,7 @@ class MovieEditingTest : public QObject {
         QCOMPARE(r.Size, -7);
         QCOMPARE(f.entries(), QStringList{QString(29, QLatin1Char('n'))});
         QVERIFY(f.catalogue.unsavedChanges());
-        QVERIFY(f.logic.takeSearchFocusRequest());
+        QVERIFY(f.logic.state.takeSearchFocusRequest());
 
         // A second name that differs only after the 29th character is the same movie.
         f.add({typed(std::string(29, 'n') + "other")});
@@ -159,23 +159,23 @@ class MovieEditingTest : public QObject {
         for (const char* name : {"Alpha", "Beta", "Gamma"}) {
             f.add({typed(name)});
         }
-        f.logic.selectEntry(f.positionOf("Alpha"));
+        f.logic.state.selectEntry(f.positionOf("Alpha"));
         f.movieDialog.sessions.push_back({{
             [](MovieForm& m) { m.name = "Gamma"; },  // another movie's name: refused
             [](MovieForm& m) { m.name = "Zulu"; },
         }});
-        f.logic.MenuModifyaMovieClick();
+        f.logic.editing.MenuModifyaMovieClick();
         QCOMPARE(f.dialogs.texts(), QStringList{kExists});
         QCOMPARE(f.entries(), (QStringList{"Zulu", "Beta", "Gamma"}));
-        QVERIFY(!f.logic.list().hasSelection());
-        QVERIFY(f.logic.details().empty());
+        QVERIFY(!f.logic.state.list().hasSelection());
+        QVERIFY(f.logic.state.details().empty());
         QCOMPARE(f.catalogue.movieCount(), 3);
         QCOMPARE(fieldText(f.catalogue.slot(1).Name), std::string_view("Zulu"));
 
         // Keeping its own name is fine; the next Add refills the list in order.
-        f.logic.selectEntry(f.positionOf("Beta"));
+        f.logic.state.selectEntry(f.positionOf("Beta"));
         f.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "120"; }}});
-        f.logic.MenuModifyaMovieClick();
+        f.logic.editing.MenuModifyaMovieClick();
         QCOMPARE(f.catalogue.slot(2).Length, 120);
         f.add({typed("Delta")});
         QCOMPARE(f.entries(), (QStringList{"Beta", "Delta", "Gamma", "Zulu"}));
@@ -185,10 +185,10 @@ class MovieEditingTest : public QObject {
         Fixture f;
         Catalogue& c = f.catalogue;
         appendMovie(c, {"Odd", "Western", "RM", "Perfect Movie", "", 1, 0, 2});
-        f.logic.RefreshMovieList();
-        f.logic.selectEntry(0);
+        f.logic.state.RefreshMovieList();
+        f.logic.state.selectEntry(0);
         f.movieDialog.sessions.push_back({{[](MovieForm&) {}}});  // OK straight away
-        f.logic.MenuModifyaMovieClick();
+        f.logic.editing.MenuModifyaMovieClick();
         const MovieForm& shown = f.movieDialog.shownForms.at(0);
         QCOMPARE(shown.format, 4);
         QCOMPARE(shown.rating, 5);
@@ -199,8 +199,8 @@ class MovieEditingTest : public QObject {
         QVERIFY(!c.unsavedChanges());
 
         f.dialogs.clear();
-        f.logic.selectEntry(-1);
-        f.logic.MenuModifyaMovieClick();
+        f.logic.state.selectEntry(-1);
+        f.logic.editing.MenuModifyaMovieClick();
         QCOMPARE(f.dialogs.texts(),
                  QStringList{QStringLiteral("Select a movie before you try to modify!")});
     }
@@ -210,19 +210,19 @@ class MovieEditingTest : public QObject {
         for (const char* name : {"Alpha", "Beta"}) {
             f.add({typed(name)});
         }
-        f.logic.btnSearchClick("");
-        QCOMPARE(f.logic.searchRows().size(), std::size_t{2});
-        f.logic.selectEntry(f.positionOf("Alpha"));
+        f.logic.finding.btnSearchClick("");
+        QCOMPARE(f.logic.state.searchRows().size(), std::size_t{2});
+        f.logic.state.selectEntry(f.positionOf("Alpha"));
         f.dialogs.confirmAnswers = {false, true};
-        f.logic.MenuDeleteMovieClick();
+        f.logic.editing.MenuDeleteMovieClick();
         QCOMPARE(f.entries().size(), 2);
-        f.logic.MenuDeleteMovieClick();
+        f.logic.editing.MenuDeleteMovieClick();
         QCOMPARE(f.dialogs.shown.at(0).text,
                  QStringLiteral("Are you sure you want to Delete the Movie: \"Alpha\""));
         QCOMPARE(f.dialogs.texts(),
                  QStringList{QStringLiteral("The Movie is Succesfully Deleted From The Database")});
         QCOMPARE(f.entries(), QStringList{"Beta"});
-        QVERIFY(f.logic.searchRows().empty());
+        QVERIFY(f.logic.state.searchRows().empty());
         QCOMPARE(f.catalogue.movieCount(), 2);
         QVERIFY(nameOf(f.catalogue.slot(1)).empty());
         QVERIFY(fieldText(f.catalogue.slot(1).Genre).empty());
@@ -232,7 +232,7 @@ class MovieEditingTest : public QObject {
         QCOMPARE(fieldText(f.catalogue.slot(3).Name), std::string_view("Gamma"));
 
         f.dialogs.clear();
-        f.logic.MenuDeleteMovieClick();
+        f.logic.editing.MenuDeleteMovieClick();
         QCOMPARE(f.dialogs.texts(),
                  QStringList{QStringLiteral("Select a movie before you try to delete!")});
     }

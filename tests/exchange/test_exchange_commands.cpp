@@ -5,6 +5,7 @@
 #include "support/FailingFileSystem.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -13,15 +14,16 @@ namespace {
 
 struct Fixture {
     Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    FailingFileSystem fileSystem;
-    MainWindowLogic logic{catalogue, dialogs, fileSystem};
+    TestSeams doubles{catalogue};
+    FakeUserDialogs& dialogs = doubles.dialogs;
+    FailingFileSystem& fileSystem = doubles.fileSystem;
+    MainWindowLogic logic{catalogue, doubles.seams()};
 
     void list(std::initializer_list<Movie> movies) {
         for (const Movie& m : movies) {
             appendMovie(catalogue, m);
         }
-        logic.RefreshMovieList();
+        logic.state.RefreshMovieList();
     }
 };
 
@@ -46,9 +48,9 @@ class ExchangeCommandsTest : public QObject {
 void ExchangeCommandsTest::exportsWriteTheFilteredList() {
     Fixture f;
     f.list({{"Alpha", "Comedy"}, {"Beta", "Drama"}, {"Gamma", "Comedy"}});
-    f.logic.filterChanged(FilterBox::Genre, 2);  // Comedy
+    f.logic.finding.filterChanged(FilterBox::Genre, 2);  // Comedy
     f.dialogs.fileAnswers.push_back(path("comedies.csv"));
-    f.logic.MenuExportCsvClick();
+    f.logic.exchange.MenuExportCsvClick();
     QCOMPARE(f.dialogs.fileRequests.back().filterDescription,
              QStringLiteral("Movie List (Comma-separated)"));
     QCOMPARE(f.dialogs.fileRequests.back().defaultSuffix, QStringLiteral("csv"));
@@ -59,13 +61,13 @@ void ExchangeCommandsTest::exportsWriteTheFilteredList() {
     QCOMPARE(f.dialogs.texts(), QStringList{kExported.arg("comedies.csv")});
 
     f.dialogs.fileAnswers.push_back(path("comedies.html"));
-    f.logic.MenuExportWebPageClick();
+    f.logic.exchange.MenuExportWebPageClick();
     QVERIFY(readBytes(path("comedies.html")).contains("<p class=\"count\">2 movies</p>"));
     QCOMPARE(f.dialogs.texts().back(), kExported.arg("comedies.html"));
 
     // The dialog offers the name chosen last time; a cancelled dialog writes nothing.
     f.dialogs.fileAnswers.push_back(std::nullopt);
-    f.logic.MenuExportCsvClick();
+    f.logic.exchange.MenuExportCsvClick();
     QCOMPARE(f.dialogs.fileRequests.back().fileName, path("comedies.csv"));
     QCOMPARE(f.dialogs.texts().size(), 2);
     QCOMPARE(f.dialogs.unexpected, 0);
@@ -77,7 +79,7 @@ void ExchangeCommandsTest::exportFailureKeepsTheOldFile() {
     writeBytes(path("old.csv"), "old contents");
     f.fileSystem.failAt = FailingFileSystem::Step::Write;
     f.dialogs.fileAnswers.push_back(path("old.csv"));
-    f.logic.MenuExportCsvClick();
+    f.logic.exchange.MenuExportCsvClick();
     QCOMPARE(f.dialogs.texts(), QStringList{"There went something wrong with exporting!"});
     QCOMPARE(readBytes(path("old.csv")), QByteArray("old contents"));
 }
@@ -85,8 +87,8 @@ void ExchangeCommandsTest::exportFailureKeepsTheOldFile() {
 void ExchangeCommandsTest::emptyListExportsNothing() {
     Fixture f;
     f.list({{"Alpha", "Drama"}});
-    f.logic.filterChanged(FilterBox::Genre, 4);  // Horror: nothing listed
-    f.logic.MenuExportWebPageClick();
+    f.logic.finding.filterChanged(FilterBox::Genre, 4);  // Horror: nothing listed
+    f.logic.exchange.MenuExportWebPageClick();
     QCOMPARE(f.dialogs.texts(),
              QStringList{"Please make sure you have some Movies in your database"});
     QVERIFY(f.dialogs.fileRequests.empty());
@@ -95,7 +97,7 @@ void ExchangeCommandsTest::emptyListExportsNothing() {
 void ExchangeCommandsTest::importMergesAndReports() {
     Fixture f;
     f.list({{"Harbour Lights", "Drama", "DVD", "Pretty Good", "mine", 112, 4, 4380}});
-    f.logic.filterChanged(FilterBox::Genre, 2);  // the import lists every movie again
+    f.logic.finding.filterChanged(FilterBox::Genre, 2);  // the import lists every movie again
     QString rows = QStringLiteral("Name,Genre\n");
     for (int i = 1; i <= 12; ++i) {
         rows += QStringLiteral("Movie %1,Western\n").arg(i, 2, 10, QLatin1Char('0'));
@@ -103,7 +105,7 @@ void ExchangeCommandsTest::importMergesAndReports() {
     rows += QStringLiteral("Harbour Lights,Comedy\n");
     writeBytes(path("more.csv"), rows.toStdString());
     f.dialogs.fileAnswers.push_back(path("more.csv"));
-    f.logic.MenuImportClick();
+    f.logic.exchange.MenuImportClick();
     QCOMPARE(f.dialogs.fileRequests.back().pattern, QStringLiteral("*.csv *.tc *.gcs"));
     QString expected = QStringLiteral(
         "Import of \"more.csv\"\n\nMovies added: 12\nAlready present: 1\nNames cut: 0\n"
@@ -113,22 +115,22 @@ void ExchangeCommandsTest::importMergesAndReports() {
     }
     expected += QStringLiteral("  ... and 2 more\nRows not read: 0");
     QCOMPARE(f.dialogs.texts(), QStringList{expected});
-    QCOMPARE(f.logic.list().size(), 13);
+    QCOMPARE(f.logic.state.list().size(), 13);
     QCOMPARE(f.catalogue.movieCount(), 13);
     QVERIFY(f.catalogue.unsavedChanges());
     QCOMPARE(fieldText(f.catalogue.slot(1).PersonalInfo), std::string_view("mine"));
-    QCOMPARE(f.logic.filters(), FilterChoice{});
+    QCOMPARE(f.logic.state.filters(), FilterChoice{});
 }
 
 void ExchangeCommandsTest::importOfAnUnreadableFileChangesNothing() {
     Fixture f;
     f.list({{"Alpha"}});
     f.dialogs.fileAnswers.push_back(path("missing.csv"));
-    f.logic.MenuImportClick();
+    f.logic.exchange.MenuImportClick();
     writeBytes(path("books.tc"),
                "<?xml version=\"1.0\"?><tellico><collection type=\"2\"/></tellico>");
     f.dialogs.fileAnswers.push_back(path("books.tc"));
-    f.logic.MenuImportClick();
+    f.logic.exchange.MenuImportClick();
     QCOMPARE(f.dialogs.texts(),
              QStringList({"File not found.",
                           "\"books.tc\" cannot be imported: not a video collection (collection "

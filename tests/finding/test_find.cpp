@@ -21,7 +21,7 @@ std::string cp1252(const char* utf8) {
 struct Fixture : EditingProgram {
     QStringList found() const {
         QStringList names;
-        for (const SearchRow& row : logic.searchRows()) {
+        for (const SearchRow& row : logic.state.searchRows()) {
             names << fromCatalogueText(row.name()) + QLatin1Char('/') +
                          fromCatalogueText(row.genre());
         }
@@ -41,23 +41,23 @@ class FindTest : public QObject {
             appendMovie(f.catalogue, {cp1252(name), "SF"});
         }
         f.catalogue.deleteMovie(7);
-        f.logic.btnSearchClick("star");
+        f.logic.finding.btnSearchClick("star");
         QCOMPARE(f.found(),
                  (QStringList{"Starship/SF", "LUCKY STAR/SF", "Lodestar/SF", "Starship/SF"}));
-        QVERIFY(f.logic.takeSelectSearchTextRequest());
-        QVERIFY(f.logic.takeSearchFocusRequest());
+        QVERIFY(f.logic.state.takeSelectSearchTextRequest());
+        QVERIFY(f.logic.state.takeSearchFocusRequest());
 
-        f.logic.btnSearchClick("E");
+        f.logic.finding.btnSearchClick("E");
         QCOMPARE(f.found(),
                  (QStringList{"Lodestar/SF", QString::fromUtf8("Émile/SF"), "emile/SF"}));
-        f.logic.btnSearchClick(cp1252("é"));
+        f.logic.finding.btnSearchClick(cp1252("é"));
         QCOMPARE(f.found(), QStringList{});  // é does not find É
-        f.logic.btnSearchClick("");
+        f.logic.finding.btnSearchClick("");
         QCOMPARE(f.found().size(), 7);  // every named movie, in slot order
         QCOMPARE(f.found().at(4), QString::fromUtf8("Émile/SF"));
-        f.logic.btnSearchClick("ship ");
+        f.logic.finding.btnSearchClick("ship ");
         QVERIFY(f.found().isEmpty());
-        f.logic.btnSearchClick(std::string(30, 'a'));
+        f.logic.finding.btnSearchClick(std::string(30, 'a'));
         QVERIFY(f.found().isEmpty());
     }
 
@@ -65,27 +65,27 @@ class FindTest : public QObject {
         Fixture f;
         appendMovie(f.catalogue, {"Brave", "Action"});
         appendMovie(f.catalogue, {"Calm", "Drama"});
-        f.logic.RefreshMovieList();
-        f.logic.filterChanged(FilterBox::Genre, 0);  // Action only
+        f.logic.state.RefreshMovieList();
+        f.logic.finding.filterChanged(FilterBox::Genre, 0);  // Action only
         QCOMPARE(f.entries(), QStringList{"Brave"});
-        f.logic.btnSearchClick("calm");
-        const int rowsRevision = f.logic.searchRevision();
-        f.logic.lstvwMovieSearchClick(0);
+        f.logic.finding.btnSearchClick("calm");
+        const int rowsRevision = f.logic.state.searchRevision();
+        f.logic.finding.lstvwMovieSearchClick(0);
         QCOMPARE(f.entries(), (QStringList{"Brave", "Calm"}));
-        QCOMPARE(f.logic.filters(), FilterChoice{});
-        QCOMPARE(f.logic.list().selected(), 1);
-        QVERIFY(f.logic.details().starts_with("   Movie: Calm\r\n"));
-        QCOMPARE(f.logic.searchRevision(), rowsRevision);  // results stay
+        QCOMPARE(f.logic.state.filters(), FilterChoice{});
+        QCOMPARE(f.logic.state.list().selected(), 1);
+        QVERIFY(f.logic.state.details().starts_with("   Movie: Calm\r\n"));
+        QCOMPARE(f.logic.state.searchRevision(), rowsRevision);  // results stay
 
-        f.logic.lstvwMovieSearchClick(-1);  // a click on empty space
-        QVERIFY(!f.logic.list().hasSelection());
-        QVERIFY(f.logic.details().empty());
+        f.logic.finding.lstvwMovieSearchClick(-1);  // a click on empty space
+        QVERIFY(!f.logic.state.list().hasSelection());
+        QVERIFY(f.logic.state.details().empty());
 
-        f.logic.selectEntry(0);
-        f.logic.btnClearSearchClick();
-        QVERIFY(f.logic.searchRows().empty());
-        QCOMPARE(f.logic.list().selected(), 0);  // list and panel untouched
-        QVERIFY(!f.logic.details().empty());
+        f.logic.state.selectEntry(0);
+        f.logic.finding.btnClearSearchClick();
+        QVERIFY(f.logic.state.searchRows().empty());
+        QCOMPARE(f.logic.state.list().selected(), 0);  // list and panel untouched
+        QVERIFY(!f.logic.state.details().empty());
     }
 
     void filtersStartFromTheWholeCatalogueOneAtATime() {
@@ -95,25 +95,25 @@ class FindTest : public QObject {
         appendMovie(f.catalogue, {"C", "Comedy", "AVI", "Nice", "", 1, 5});
         appendMovie(f.catalogue, {"", "Action", "DVD", "Nice", "", 1, 3});    // deleted
         appendMovie(f.catalogue, {"A", "Action", "RM", "Boring", "", 1, 1});  // a second A
-        f.logic.RefreshMovieList();
-        f.logic.selectEntry(0);
+        f.logic.state.RefreshMovieList();
+        f.logic.state.selectEntry(0);
 
-        f.logic.filterChanged(FilterBox::Genre, 0);
+        f.logic.finding.filterChanged(FilterBox::Genre, 0);
         QCOMPARE(f.entries(), (QStringList{"A", "A"}));
-        QVERIFY(f.logic.details().empty() && !f.logic.list().hasSelection());
-        f.logic.filterChanged(FilterBox::Format, 3);  // DVD, any genre
+        QVERIFY(f.logic.state.details().empty() && !f.logic.state.list().hasSelection());
+        f.logic.finding.filterChanged(FilterBox::Format, 3);  // DVD, any genre
         QCOMPARE(f.entries(), (QStringList{"A", "B"}));
-        QCOMPARE(f.logic.filters().genre, FilterChoice::AllGenres);
-        QCOMPARE(f.logic.filters().format, 3);
-        f.logic.filterChanged(FilterBox::Rating, 3);  // Nice, exact case
+        QCOMPARE(f.logic.state.filters().genre, FilterChoice::AllGenres);
+        QCOMPARE(f.logic.state.filters().format, 3);
+        f.logic.finding.filterChanged(FilterBox::Rating, 3);  // Nice, exact case
         QCOMPARE(f.entries(), (QStringList{"A", "C"}));
-        f.logic.filterChanged(FilterBox::Quality, 2);  // 3/5
+        f.logic.finding.filterChanged(FilterBox::Quality, 2);  // 3/5
         QCOMPARE(f.entries(), (QStringList{"A", "B"}));
-        f.logic.filterChanged(FilterBox::Genre, 4);  // Horror: nobody
+        f.logic.finding.filterChanged(FilterBox::Genre, 4);  // Horror: nobody
         QVERIFY(f.entries().isEmpty());
-        f.logic.filterChanged(FilterBox::Quality, FilterChoice::AllQualities);
+        f.logic.finding.filterChanged(FilterBox::Quality, FilterChoice::AllQualities);
         QCOMPARE(f.entries(), (QStringList{"A", "A", "B", "C"}));
-        QCOMPARE(f.logic.filters(), FilterChoice{});
+        QCOMPARE(f.logic.state.filters(), FilterChoice{});
     }
 
     // The list after any sequence of commands, refreshed, equals a list built afresh from the
@@ -132,29 +132,29 @@ class FindTest : public QObject {
                     break;
                 case 1:
                 case 2:
-                    if (!f.logic.list().empty()) {
-                        f.logic.selectEntry(static_cast<int>(random() % f.logic.list().size()));
+                    if (!f.logic.state.list().empty()) {
+                        f.logic.state.selectEntry(static_cast<int>(random() % f.logic.state.list().size()));
                         f.dialogs.confirmAnswers.push_back(true);
-                        f.logic.MenuDeleteMovieClick();
+                        f.logic.editing.MenuDeleteMovieClick();
                     }
                     break;
                 case 3:
-                    if (!f.logic.list().empty()) {
-                        f.logic.selectEntry(static_cast<int>(random() % f.logic.list().size()));
+                    if (!f.logic.state.list().empty()) {
+                        f.logic.state.selectEntry(static_cast<int>(random() % f.logic.state.list().size()));
                         const std::string renamed = name();
                         f.movieDialog.sessions.push_back(
                             {{[renamed](MovieForm& m) { m.name = renamed; }}});
-                        f.logic.MenuModifyaMovieClick();
+                        f.logic.editing.MenuModifyaMovieClick();
                     }
                     break;
                 case 4:
-                    f.logic.filterChanged(FilterBox::Quality, static_cast<int>(random() % 6));
+                    f.logic.finding.filterChanged(FilterBox::Quality, static_cast<int>(random() % 6));
                     break;
                 default:
-                    f.logic.RefreshMovieList();
+                    f.logic.state.RefreshMovieList();
                     break;
             }
-            f.logic.RefreshMovieList();
+            f.logic.state.RefreshMovieList();
             std::vector<std::string_view> named;
             for (int n = 1; n <= f.catalogue.movieCount(); ++n) {
                 if (!nameOf(f.catalogue.slot(n)).empty()) {
@@ -163,9 +163,9 @@ class FindTest : public QObject {
             }
             MovieList fresh;
             fresh.addAll(named);
-            QCOMPARE(f.logic.list().size(), fresh.size());
+            QCOMPARE(f.logic.state.list().size(), fresh.size());
             for (int i = 0; i < fresh.size(); ++i) {
-                QCOMPARE(f.logic.list().at(i), fresh.at(i));
+                QCOMPARE(f.logic.state.list().at(i), fresh.at(i));
             }
         }
     }

@@ -19,6 +19,7 @@
 #include "main_window/ReelcaseProgram.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -28,8 +29,9 @@ class MainWindowTest : public QObject {
 
     struct Window {
         Catalogue catalogue;
-        FakeUserDialogs dialogs;
-        MainWindowLogic logic{catalogue, dialogs};
+        TestSeams doubles{catalogue};
+        FakeUserDialogs& dialogs = doubles.dialogs;
+        MainWindowLogic logic{catalogue, doubles.seams()};
         AppearanceChoices choices;
         TfrmMain frmMain{logic, choices};
         template <typename T>
@@ -54,7 +56,7 @@ class MainWindowTest : public QObject {
         appendMovie(w.catalogue, {"Alien"});
         appendMovie(w.catalogue, {"Brazil"});
         w.frmMain.FormCreate({});
-        w.logic.RefreshMovieList();
+        w.logic.state.RefreshMovieList();
         w.frmMain.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.frmMain));
         QStringList menus;
@@ -77,15 +79,15 @@ class MainWindowTest : public QObject {
         auto* search = w.control<QLineEdit>("edtMovie");
         QTRY_VERIFY(search->hasFocus());
         QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.logic.list().size(), 2);
+        QCOMPARE(w.logic.state.list().size(), 2);
         QCOMPARE(redo->text(), QStringLiteral("&Redo Delete \"Alien\""));
         QVERIFY(!w.control<QListView>("lbxMovie")->selectionModel()->hasSelection());
         QTest::keyClick(search, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(w.logic.list().size(), 1);
+        QCOMPARE(w.logic.state.list().size(), 1);
         // Typing in the box makes Ctrl+Z undo the typing first.
         QTest::keyClicks(search, QStringLiteral("ab"));
         QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.logic.list().size(), 1);
+        QCOMPARE(w.logic.state.list().size(), 1);
     }
 
     void clickBelowTheResultsSelectsNothing() {
@@ -219,7 +221,7 @@ class MainWindowTest : public QObject {
         appendMovie(w.catalogue,
                     {"Clean", "Drama", "DVD", "Nice", "one\r\ntw\x07o\x1b\ttab", 90, 3, 700});
         w.frmMain.FormCreate({});
-        w.logic.RefreshMovieList();
+        w.logic.state.RefreshMovieList();
         auto* list = w.control<QListView>("lbxMovie");
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("BadName"));
         list->setCurrentIndex(list->model()->index(0, 0));

@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 
-#include "platform/FileTypeRegistration.h"
-#include "settings/DesktopEntry.h"
+#include "seams/FileTypeRegistration.h"
+#include "platform/DesktopEntry.h"
 
 using namespace reelcase;
 

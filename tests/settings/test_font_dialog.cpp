@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "platform/ClassicLook.h"
+#include "look/ClassicLook.h"
 #include "platform/QtUserDialogs.h"
 #include "support/ModalDriver.h"
 

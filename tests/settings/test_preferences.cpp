@@ -11,12 +11,13 @@
 #include <QTest>
 
 #include "main_window/ReelcaseProgram.h"
-#include "platform/ClassicLook.h"
+#include "look/ClassicLook.h"
 #include "settings/StoredSettings.h"
 #include "settings/untReelcasePreferences.h"
 #include "support/FakeUserDialogs.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/ModalDriver.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -25,15 +26,15 @@ namespace {
 
 struct Program {
     Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    MemoryRegistryBackend settings;
+    TestSeams doubles{catalogue};
+    FakeUserDialogs& dialogs = doubles.dialogs;
+    MemoryRegistryBackend& settings = doubles.settings;
     AppearanceChoices choices;
-    MainWindowLogic logic{catalogue, dialogs};
+    MainWindowLogic logic{catalogue, doubles.seams()};
     TfrmMain frmMain{logic, choices};
     TfrmPreferences frmPreferences{
         choices, settings, dialogs, catalogue, QStringLiteral("/usr/bin/reelcase"), &frmMain};
     Program() {
-        logic.setSettings(&settings);
         frmMain.FormCreate({});
         frmMain.setPreferencesWindow(&frmPreferences);
     }

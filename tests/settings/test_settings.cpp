@@ -9,6 +9,7 @@
 #include "support/FakeUserDialogs.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/Records.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -23,10 +24,11 @@ const QString kProgram = QStringLiteral("/opt/My Movies/reel case");
 const GeneralSettings kAllTicked{true, true, true, true};
 
 struct Program {
+    explicit Program(RegistryBackend& settings) : doubles(catalogue, &settings) {}
     Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    MainWindowLogic logic{catalogue, dialogs};
-    explicit Program(RegistryBackend& settings) { logic.setSettings(&settings); }
+    TestSeams doubles;
+    FakeUserDialogs& dialogs = doubles.dialogs;
+    MainWindowLogic logic{catalogue, doubles.seams()};
 };
 
 }  // namespace
@@ -63,12 +65,12 @@ class SettingsTest : public QObject {
 
         {
             Program first(store);
-            first.logic.FormCreate({});
+            first.logic.files.FormCreate({});
             QCOMPARE(first.catalogue.movieCount(), 0);  // "." opens nothing
             first.dialogs.fileAnswers.push_back(catalogueFile("last.rcb"));
-            first.logic.MenuOpenDatabaseClick();
+            first.logic.files.MenuOpenDatabaseClick();
             first.dialogs.confirmAnswers.push_back(false);  // cancel the exit
-            QVERIFY(!first.logic.FormCloseQuery());
+            QVERIFY(!first.logic.files.FormCloseQuery());
             QCOMPARE(first.dialogs.shown.back().text,
                      QStringLiteral("Do You Really Want To Exit!"));
         }
@@ -76,14 +78,14 @@ class SettingsTest : public QObject {
                  dir_.filePath(QStringLiteral("last.rcb")));
 
         Program second(store);
-        second.logic.FormCreate({});
+        second.logic.files.FormCreate({});
         QCOMPARE(second.catalogue.movieCount(), 2);
         QCOMPARE(second.catalogue.currentFileName(), dir_.filePath(QStringLiteral("last.rcb")));
 
         // A file argument wins over the setting.
         Program third(store);
         const QString other = catalogueFile("other.rcb");
-        third.logic.FormCreate(other);
+        third.logic.files.FormCreate(other);
         QCOMPARE(third.catalogue.currentFileName(), other);
     }
 
@@ -165,29 +167,29 @@ class SettingsTest : public QObject {
         MemoryRegistryBackend store;
         QVERIFY(saveGeneralSettings(store, kAllTicked, {}, kProgram));
         Program p(store);
-        p.logic.FormCreate(catalogueFile("close.rcb"));
+        p.logic.files.FormCreate(catalogueFile("close.rcb"));
         markEdited(p.catalogue);
 
         // Cancel at the save question: the window stays, the last file is remembered anyway.
         p.dialogs.cancelAnswers = {Answer::Cancel, Answer::Yes, Answer::No};
-        QVERIFY(!p.logic.FormCloseQuery());
+        QVERIFY(!p.logic.files.FormCloseQuery());
         QCOMPARE(store.text(Root::LocalMachine, kKey, kLast),
                  dir_.filePath(QStringLiteral("close.rcb")));
         // Yes, then the save falls back to Save As, which is cancelled: the window stays.
         p.catalogue.forgetCurrentFileName();
         p.dialogs.fileAnswers.push_back(std::nullopt);
-        QVERIFY(!p.logic.FormCloseQuery());
+        QVERIFY(!p.logic.files.FormCloseQuery());
         // No closes at once, without the quit question.
         p.dialogs.clear();
-        QVERIFY(p.logic.FormCloseQuery());
+        QVERIFY(p.logic.files.FormCloseQuery());
         QCOMPARE(p.dialogs.shown.size(), std::size_t{1});
         QCOMPARE(p.dialogs.shown.at(0).text, QStringLiteral("Exiting, Do You Want To Save First!"));
 
         // Unsaved changes but an empty list: straight to the quit question.
-        p.logic.filterChanged(FilterBox::Genre, 4);  // no horror here
+        p.logic.finding.filterChanged(FilterBox::Genre, 4);  // no horror here
         p.dialogs.clear();
         p.dialogs.confirmAnswers.push_back(true);
-        QVERIFY(p.logic.FormCloseQuery());
+        QVERIFY(p.logic.files.FormCloseQuery());
         QCOMPARE(p.dialogs.shown.at(0).kind, Kind::Confirm);
         QCOMPARE(p.dialogs.unexpected, 0);
     }

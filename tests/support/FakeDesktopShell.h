@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/DesktopShell.h"
+#include "seams/DesktopShell.h"
 
 namespace reelcase::test {
 

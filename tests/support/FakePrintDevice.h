@@ -5,7 +5,7 @@
 
 #include <QByteArrayList>
 
-#include "platform/PrintDevice.h"
+#include "seams/PrintDevice.h"
 
 namespace reelcase::test {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/UserDialogs.h"
+#include "seams/UserDialogs.h"
 
 namespace reelcase::test {
 

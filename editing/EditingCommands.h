@@ -1,0 +1,26 @@
+#pragma once
+
+#include "editing/MovieEditor.h"
+#include "program_state/ProgramState.h"
+#include "seams/UserDialogs.h"
+
+namespace reelcase {
+
+// The Movie Database menu's commands: add, modify and delete a movie.
+class EditingCommands {
+  public:
+    EditingCommands(ProgramState& state, UserDialogs& dialogs, MovieDialog& movieDialog);
+
+    void MenuAddNewMovieClick();
+    void MenuModifyaMovieClick();
+    void MenuDeleteMovieClick();
+
+  private:
+    ProgramState& state_;
+    Catalogue& catalogue_;
+    MovieList& list_;
+    UserDialogs& dialogs_;
+    MovieDialog& movieDialog_;
+};
+
+}  // namespace reelcase

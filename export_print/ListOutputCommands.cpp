@@ -1,0 +1,81 @@
+// The "Movie List" menu: the listed movies exported into a text file or printed.
+#include "catalogue/AtomicFile.h"
+#include "export_print/ExportRows.h"
+#include "export_print/PrintLayout.h"
+#include "export_print/ListOutputCommands.h"
+
+namespace reelcase {
+
+namespace {
+
+const QString kNoMovies = QStringLiteral("Please make sure you have some Movies in your database");
+const QString kExportFailed = QStringLiteral("There went something wrong with exporting!");
+const QString kPrintFailed = QStringLiteral("There went something wrong with printing!");
+
+QString withoutFolders(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+}  // namespace
+
+ListOutputCommands::ListOutputCommands(ProgramState& state, UserDialogs& dialogs,
+                                       FileSystemCalls& fileSystem, PrintDevice& printDevice)
+    : catalogue_(state.catalogue()),
+      list_(state.list()),
+      dialogs_(dialogs),
+      fileSystem_(fileSystem),
+      printDevice_(printDevice) {}
+
+void ListOutputCommands::MenuExportListClick(ListMenuItem sender) {
+    if (list_.empty()) {
+        dialogs_.showMessage(kNoMovies);
+        return;
+    }
+    if (sender == ListMenuItem::MenuExportList) {
+        exportList();
+    } else {
+        printList();
+    }
+}
+
+void ListOutputCommands::exportList() {
+    const FileDialogRequest request{QStringLiteral("Movie List (Textfile)"),
+                                    QStringLiteral("*.txt"), QStringLiteral("txt"),
+                                    lastExportName_};
+    const std::optional<QString> chosen = dialogs_.chooseFileToSave(request);
+    if (!chosen) {
+        return;
+    }
+    lastExportName_ = *chosen;
+    // Saved over as a catalogue is, without a backup: a failed export leaves the old file.
+    if (writeFileSafely(*chosen, listExportBytes(catalogue_, list_), fileSystem_) != 0) {
+        dialogs_.showMessage(kExportFailed);
+        return;
+    }
+    dialogs_.showMessage(
+        QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!")
+            .arg(withoutFolders(*chosen)));
+}
+
+void ListOutputCommands::printList() {
+    PrintDevice& device = printDevice_;
+    device.setStyle(PrintStyle::BoldUnderlined);
+    if (!device.beginDocument()) {
+        dialogs_.showMessage(kPrintFailed);
+        return;
+    }
+    PrintedList output(device);
+    if (!writeListLines(catalogue_, list_, output)) {
+        device.abortDocument();
+        dialogs_.showMessage(kPrintFailed);
+        return;
+    }
+    if (!device.endDocument()) {
+        dialogs_.showMessage(kPrintFailed);
+        return;
+    }
+    dialogs_.showMessage(QStringLiteral("The device \"%1\" is now printing your movie database!")
+                             .arg(device.printerName()));
+}
+
+}  // namespace reelcase

@@ -1,0 +1,192 @@
+// The File menu's catalogue commands: New, Open, Save and Save As.
+#include <cerrno>
+
+#include <QFileInfo>
+
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/EnteredPath.h"
+#include "catalogue/FileErrors.h"
+#include "files/FileCommands.h"
+#include "settings/StoredSettings.h"
+
+namespace reelcase {
+
+namespace {
+
+FileDialogRequest catalogueDialog() {
+    return {QStringLiteral("Reelcase Files (*.rcb)"), QStringLiteral("*.rcb"), {}, {}};
+}
+
+const QString kEmptyListText =
+    QStringLiteral("Please make sure you have some Movies in your database!");
+
+}  // namespace
+
+FileCommands::FileCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem,
+                           RegistryBackend& settings)
+    : state_(state),
+      catalogue_(state.catalogue()),
+      list_(state.list()),
+      dialogs_(dialogs),
+      fileSystem_(fileSystem),
+      settings_(settings) {}
+
+void FileCommands::FormCreate(const QString& firstArgument) {
+    state_.setFilters(FilterChoice{});
+    if (!firstArgument.isEmpty()) {
+        openCatalogue(enteredPath(firstArgument), OpenOrigin::CommandLine);
+        return;
+    }
+    const QString last = lastFileToReopen(settings_, dialogs_);
+    if (!last.isEmpty()) {
+        openCatalogue(enteredPath(last), OpenOrigin::LastFile);
+    }
+}
+
+bool FileCommands::FormCloseQuery() {
+    rememberLastFile(settings_, dialogs_, catalogue_.currentFileName());
+    if (catalogue_.unsavedChanges() && !list_.empty()) {
+        switch (dialogs_.confirmWithCancel(QStringLiteral("Exiting, Do You Want To Save First!"))) {
+            case Answer::Yes:
+                MenuSaveDatabaseClick();
+                return !catalogue_.unsavedChanges();
+            case Answer::No:
+                return true;
+            case Answer::Cancel:
+                return false;
+        }
+    }
+    const bool ask = asksBeforeQuitting(settings_, dialogs_);
+    return !ask || dialogs_.confirm(QStringLiteral("Do You Really Want To Exit!"));
+}
+
+void FileCommands::New1Click() {
+    state_.requestSearchFocus();
+    if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
+        return;
+    }
+    {
+        const CatalogueStepScope step(catalogue_, QStringLiteral("New"));
+        catalogue_.startNew();
+    }
+    state_.listNoLongerFull();
+    state_.RefreshMovieList();
+}
+
+void FileCommands::MenuOpenDatabaseClick() {
+    state_.requestSearchFocus();
+    state_.RefreshMovieList();
+    const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
+    if (!chosen) {
+        return;
+    }
+    openCatalogue(enteredPath(*chosen), OpenOrigin::Chosen);
+}
+
+void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
+    if (origin != OpenOrigin::Chosen) {
+        state_.RefreshMovieList();
+    }
+    OpenOutcome outcome;
+    {
+        // The merge and the current file it sets are one step, closed before any message.
+        const CatalogueStepScope step(
+            catalogue_, QStringLiteral("Open \"%1\"").arg(QFileInfo(path).fileName()));
+        outcome = readCatalogueFile(path, catalogue_, list_);
+        if (outcome.leftOut > 0) {
+            // Saving the part taken in over the file would lose the rest of it.
+            catalogue_.forgetCurrentFileName();
+        } else if (outcome.error == 0) {
+            catalogue_.setCurrentFileName(path);
+            stampedFile_ = path;
+            stamp_ = outcome.stamp;
+        } else if (origin == OpenOrigin::LastFile && outcome.error == ENOENT) {
+            // A catalogue missing at start can be saved under its name: nothing there is lost.
+            catalogue_.setCurrentFileName(path);
+        }
+    }
+    // An empty-named record is listed by Open but never by a refresh.
+    if (!list_.empty() && list_.at(0).empty()) {
+        state_.listNoLongerFull();
+    }
+    if (outcome.leftOut > 0) {
+        dialogs_.showMessage(
+            QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "
+                           "be taken in.")
+                .arg(CatalogueCapacity)
+                .arg(outcome.leftOut));
+    }
+    if (outcome.error != 0) {
+        dialogs_.showError(fileErrorText(outcome.error));
+    }
+}
+
+bool FileCommands::mayWriteOver(const QString& path) {
+    return path != stampedFile_ || !stamp_ || !changedOnDisk(*stamp_, path) ||
+           dialogs_.confirm(
+               QStringLiteral("The catalogue file has been changed by another program since it "
+                              "was opened. Save over it anyway?"));
+}
+
+bool FileCommands::saveTo(const QString& path) {
+    if (!mayWriteOver(path)) {
+        return false;
+    }
+    const SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_);
+    if (saved.error != 0) {
+        // A save creates its file: missing there means the folder named in the path does not
+        // exist, an invalid path rather than a missing file.
+        dialogs_.showError(fileErrorText(saved.error == ENOENT ? ENOTDIR : saved.error));
+        return false;
+    }
+    catalogue_.markSaved();
+    stampedFile_ = path;
+    stamp_ = stampOf(path);
+    dialogs_.showMessage(
+        QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
+    if (saved.backupError != 0) {
+        dialogs_.showMessage(
+            QStringLiteral("The catalogue was saved without a backup of its previous version: "
+                           "\"%1\" could not be written. %2")
+                .arg(saved.backupPath, fileErrorText(saved.backupError)));
+    }
+    return true;
+}
+
+void FileCommands::MenuSaveAsDatabaseClick() {
+    if (list_.empty()) {
+        dialogs_.showMessage(kEmptyListText);
+        state_.requestSearchFocus();
+        return;
+    }
+    state_.RefreshMovieList();
+    FileDialogRequest request = catalogueDialog();
+    request.defaultSuffix = QStringLiteral("rcb");
+    request.fileName = catalogue_.currentFileName();
+    const auto chosen = dialogs_.chooseFileToSave(request);
+    if (chosen) {
+        const QString path = enteredPath(*chosen);
+        if (saveTo(path)) {
+            catalogue_.setCurrentFileName(path);
+        }
+    }
+    state_.requestSearchFocus();
+}
+
+void FileCommands::MenuSaveDatabaseClick() {
+    const QString current = catalogue_.currentFileName();
+    if (current.isEmpty()) {
+        MenuSaveAsDatabaseClick();
+        return;
+    }
+    if (list_.empty()) {
+        dialogs_.showMessage(kEmptyListText);
+        state_.requestSearchFocus();
+        return;
+    }
+    state_.RefreshMovieList();
+    saveTo(current);
+    state_.requestSearchFocus();
+}
+
+}  // namespace reelcase

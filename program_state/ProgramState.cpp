@@ -1,0 +1,72 @@
+#include "program_state/ProgramState.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "program_state/DetailsText.h"
+
+namespace reelcase {
+
+SearchRow::SearchRow(std::string_view name, std::string_view genre)
+    : nameLength_(static_cast<unsigned char>(std::min(name.size(), std::size_t{29}))),
+      genreLength_(static_cast<unsigned char>(std::min(genre.size(), std::size_t{8}))) {
+    std::memcpy(name_.data(), name.data(), nameLength_);
+    std::memcpy(genre_.data(), genre.data(), genreLength_);
+}
+
+void ProgramState::RefreshMovieList() {
+    clearDetails();
+    if (fullListing_) {
+        list_.select(-1);
+    } else {
+        rebuildFullListing();
+    }
+    filters_ = FilterChoice{};
+    stateChanged();
+}
+
+void ProgramState::rebuildFullListing() {
+    std::vector<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(catalogue_.movieCount()));
+    for (int n = 1; n <= catalogue_.movieCount(); ++n) {
+        const std::string_view name = nameOf(catalogue_.slot(n));
+        if (!name.empty()) {
+            names.push_back(name);
+        }
+    }
+    list_.clear();
+    list_.addAll(names);
+    fullListing_ = true;
+}
+
+void ProgramState::selectEntry(int position) {
+    list_.select(position);
+    lbxMovieClick();
+}
+
+void ProgramState::lbxMovieClick() {
+    clearDetails();
+    if (!list_.hasSelection()) {
+        return;
+    }
+    const int slot = catalogue_.findByName(list_.at(list_.selected()));
+    if (slot != 0) {
+        details_ = detailsText(catalogue_.slot(slot));
+    }
+}
+
+void ProgramState::setSearchRows(std::vector<SearchRow> rows) {
+    searchRows_ = std::move(rows);
+    ++searchRevision_;
+}
+
+bool ProgramState::takeSearchFocusRequest() {
+    return std::exchange(searchFocusRequested_, false);
+}
+
+bool ProgramState::takeSelectSearchTextRequest() {
+    return std::exchange(selectSearchTextRequested_, false);
+}
+
+}  // namespace reelcase

@@ -1,0 +1,212 @@
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "catalogue/TextCodec.h"
+#include "export_print/ExportRows.h"
+#include "main_window/ReelcaseProgram.h"
+#include "platform/QtPrintDevice.h"
+#include "platform/QtUserDialogs.h"
+#include "support/FakePrintDevice.h"
+#include "support/FakeUserDialogs.h"
+#include "support/ModalDriver.h"
+#include "support/Records.h"
+#include "support/TestSeams.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The non-blank lines of text with runs of blanks made single: pdftotext places words by
+// their position, so single blanks are what it surely keeps.
+QStringList simplifiedLines(const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n\f]+")))) {
+        if (!line.trimmed().isEmpty()) {
+            lines << line.simplified();
+        }
+    }
+    return lines;
+}
+
+// The left edge of the first word starting with a bar on each printed line: where the genre
+// column starts.
+QList<double> genreBars(const QString& pdf) {
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    QList<double> bars;
+    QString lineTop;
+    for (const auto& m : word.globalMatch(run(
+             QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}))) {
+        if (m.captured(2) != lineTop && m.captured(3).startsWith(QLatin1Char('|'))) {
+            lineTop = m.captured(2);
+            bars << m.captured(1).toDouble();
+        }
+    }
+    return bars;
+}
+
+// The command with the real printer, printing into a PDF file.
+struct PdfProgram {
+    QString pdf;
+    Catalogue catalogue;
+    FakeUserDialogs dialogs;
+    QtPrintDevice device{[this] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return QtPrintDevice::Printer{std::move(printer), QStringLiteral("PDF Writer")};
+    }};
+    TestSeams doubles{catalogue};
+    MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
+                                      doubles.movieDialog, device, doubles.desktop}};
+
+    explicit PdfProgram(QString file) : pdf(std::move(file)) {}
+    // Prints and reads the text back.
+    QString print() {
+        logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        return run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    }
+    QStringList exportedLines() const {
+        return simplifiedLines(fromCatalogueText(listExportBytes(catalogue, logic.state.list())));
+    }
+};
+
+}  // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+  private Q_SLOTS:
+    void initTestCase() {
+        QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    }
+
+    void aPrintedListReadsBackInOrder() {
+        PdfProgram p(dir_.filePath(QStringLiteral("sample.pdf")));
+        p.logic.files.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        const QString text = p.print();
+        QCOMPARE(p.dialogs.texts(),
+                 QStringList{"The device \"PDF Writer\" is now printing your movie database!"});
+        QCOMPARE(simplifiedLines(text), p.exportedLines());
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);  // pages
+        // Each piece drawn where the one before it ended: every row's genre bar stands under
+        // the header's, though the header is bold.
+        const QList<double> bars = genreBars(p.pdf);
+        QCOMPARE(bars.size(), 1 + 10);
+        for (const double bar : bars) {
+            QVERIFY(qAbs(bar - bars.front()) < 0.01);
+        }
+        const QString fonts = run(QStringLiteral("pdffonts"), {p.pdf});
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationMono-Bold ")), qPrintable(fonts));
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationMono ")), qPrintable(fonts));
+    }
+
+    void aLongListFillsSeveralPages() {
+        PdfProgram p(dir_.filePath(QStringLiteral("long.pdf")));
+        for (int i = 1; i <= 150; ++i) {
+            appendMovie(p.catalogue, {"Title " + std::to_string(1000 + i)});
+        }
+        p.logic.state.RefreshMovieList();
+        const QString text = p.print();
+        QCOMPARE(text.count(QLatin1Char('\f')), 3);
+        QCOMPARE(simplifiedLines(text), p.exportedLines());
+    }
+
+    void withoutAPrinterPrintingFails() {
+        const QStringList failed{QStringLiteral("There went something wrong with printing!")};
+        FakeUserDialogs dialogs;
+        Catalogue catalogue;
+        appendMovie(catalogue, {"Alien"});
+        TestSeams doubles{catalogue};
+        QtPrintDevice none([] { return QtPrintDevice::Printer{}; });
+        MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
+                                          doubles.movieDialog, none, doubles.desktop});
+        logic.state.RefreshMovieList();
+        logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        QCOMPARE(dialogs.texts(), failed);
+
+        if (!QPrinterInfo::defaultPrinter().isNull()) {
+            QSKIP("this system has a default printer");
+        }
+        dialogs.clear();
+        QtPrintDevice systemDefault;
+        MainWindowLogic usingDefault(catalogue, {dialogs, realFileSystem(), doubles.settings,
+                                                 doubles.movieDialog, systemDefault,
+                                                 doubles.desktop});
+        usingDefault.state.RefreshMovieList();
+        usingDefault.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        QCOMPARE(dialogs.texts(), failed);
+        QCOMPARE(dialogs.shown.size(), std::size_t{1});
+    }
+
+    void menuItemsAndButtonsReachTheirCommand() {
+        Catalogue catalogue;
+        TestSeams doubles{catalogue};
+        FakeUserDialogs& dialogs = doubles.dialogs;
+        FakePrintDevice& printer = doubles.printer;
+        MainWindowLogic logic(catalogue, doubles.seams());
+        AppearanceChoices choices;
+        TfrmMain frmMain(logic, choices);
+        frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
+        dialogs.fileAnswers = {dir_.filePath(QStringLiteral("menu.txt")), std::nullopt};
+        frmMain.findChild<QAction*>(QStringLiteral("MenuExportList"))->trigger();
+        frmMain.findChild<QToolButton*>(QStringLiteral("ExportDatabaseToolbutton"))->click();
+        QCOMPARE(dialogs.fileRequests.size(), std::size_t{2});
+        QVERIFY(printer.calls.isEmpty());
+        frmMain.findChild<QAction*>(QStringLiteral("MenuPrintList"))->trigger();
+        frmMain.findChild<QToolButton*>(QStringLiteral("PrintDatabaseToolbutton"))->click();
+        QCOMPARE(printer.calls.count("begin"), 2);
+        QCOMPARE(dialogs.fileRequests.size(), std::size_t{2});
+        QCOMPARE(dialogs.texts().size(), 3);
+    }
+
+    void aNameTypedWithoutExtensionGetsTxt() {
+        Catalogue catalogue;
+        QtUserDialogs dialogs;
+        TestSeams doubles{catalogue};
+        MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
+                                          doubles.movieDialog, doubles.printer, doubles.desktop});
+        appendMovie(catalogue, {"Alien"});
+        logic.state.RefreshMovieList();
+        QString filter;
+        QString message;
+        whenModalOpens([&](QWidget* modal) {
+            filter = qobject_cast<QFileDialog*>(modal)->nameFilters().join(QLatin1Char(';'));
+            auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(dir_.filePath(QStringLiteral("list")));
+            whenModalOpens([&](QWidget* box) {
+                message = qobject_cast<QMessageBox*>(box)->text();
+                box->close();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        QCOMPARE(filter, QStringLiteral("Movie List (Textfile) (*.txt)"));
+        QCOMPARE(
+            message,
+            QStringLiteral("The file: \"list.txt\" is succesfully created with all the Movies!"));
+        QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("list.txt"))));
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "test_printing.moc"

@@ -1,0 +1,243 @@
+// The catalogue's state under commands that run inside other commands' dialogs, and the
+// rules for the current file: a save at any moment writes every movie in use, and no command
+// can make a save shorten or misplace a catalogue.
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+#include "catalogue/CatalogueFile.h"
+#include "settings/StoredSettings.h"
+#include "support/EditingProgram.h"
+#include "support/MemoryRegistryBackend.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+using Kind = FakeUserDialogs::Kind;
+
+namespace {
+
+// Keeps and restores the working folder around a test that changes it.
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const QString& path) : before_(QDir::currentPath()) {
+        QDir::setCurrent(path);
+    }
+    ~WorkingFolder() { QDir::setCurrent(before_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  private:
+    QString before_;
+};
+
+std::string movies(int count, const char* prefix) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += recordBytes(Movie{std::string(prefix) + std::to_string(i)});
+    }
+    return bytes;
+}
+
+// Every movie in use by name: the record of the first slot that holds it.
+std::map<std::string, std::string> moviesInUse(const Catalogue& catalogue) {
+    std::map<std::string, std::string> result;
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
+        const MovieRecord& r = catalogue.slot(n);
+        if (!nameOf(r).empty()) {
+            result.emplace(std::string(nameOf(r)), recordBytes(r));
+        }
+    }
+    return result;
+}
+
+// The movies a catalogue file holds, read as Open reads them into an empty catalogue.
+std::map<std::string, std::string> moviesInFile(const QString& path) {
+    Catalogue catalogue;
+    MovieList list;
+    if (readCatalogueFile(path, catalogue, list).error != 0) {
+        return {{"<unreadable>", {}}};
+    }
+    return moviesInUse(catalogue);
+}
+
+}  // namespace
+
+class CatalogueStateTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+  private Q_SLOTS:
+    void relativePathsAreKeptAbsolute() {
+        QDir(dir_.path()).mkpath(QStringLiteral("data"));
+        const QString two = path(QStringLiteral("data/two.rcb"));
+        writeBytes(two, movies(2, "Two "));
+        MemoryRegistryBackend store;
+        QVERIFY(saveGeneralSettings(store, {true, false, true, false}, {}, {}));
+        {
+            const WorkingFolder here(dir_.path());
+            EditingProgram p(&store);
+            p.logic.files.FormCreate(QStringLiteral("./data/../data/two.rcb"));
+            QCOMPARE(p.catalogue.currentFileName(), two);
+            p.add({typed("Three")});
+            // Save As offers the file where it is, and accepting the name writes it there.
+            p.dialogs.fileAnswers.push_back(two);
+            p.logic.files.MenuSaveAsDatabaseClick();
+            QCOMPARE(p.dialogs.fileRequests.at(0).fileName, two);
+            QVERIFY(!QFile::exists(path(QStringLiteral("two.rcb"))));
+            QCOMPARE(readBytes(two).size(), 3 * 272);
+            // A name typed relative to the working folder is kept absolute.
+            p.dialogs.fileAnswers.push_back(QStringLiteral("data/copy.rcb"));
+            p.logic.files.MenuSaveAsDatabaseClick();
+            QCOMPARE(p.catalogue.currentFileName(), path(QStringLiteral("data/copy.rcb")));
+            QVERIFY(p.logic.files.FormCloseQuery());
+        }
+        // The next start from another folder finds the catalogue.
+        const WorkingFolder elsewhere(QDir::rootPath());
+        EditingProgram next(&store);
+        next.logic.files.FormCreate({});
+        QCOMPARE(next.dialogs.errors(), QStringList{});
+        QCOMPARE(next.logic.state.list().size(), 3);
+        QCOMPARE(next.catalogue.currentFileName(), path(QStringLiteral("data/copy.rcb")));
+    }
+
+    void overfullLastFileIsNeverSavedOver() {
+        const QString big = path(QStringLiteral("big.rcb"));
+        writeBytes(big, movies(CatalogueCapacity + 5, ""));
+        const qint64 size = QFileInfo(big).size();
+        MemoryRegistryBackend store;
+        QVERIFY(saveGeneralSettings(store, {true, false, true, false}, big, {}));
+        EditingProgram p(&store);
+        p.logic.files.FormCreate({});
+        QCOMPARE(p.dialogs.texts().size(), 1);
+        QVERIFY(p.dialogs.texts().at(0).contains(QStringLiteral(" 5 movies")));
+        QVERIFY(p.catalogue.currentFileName().isEmpty());
+        p.dialogs.clear();
+        p.dialogs.fileAnswers.push_back(std::nullopt);
+        p.logic.files.MenuSaveDatabaseClick();
+        QCOMPARE(p.dialogs.shown.at(0).kind, Kind::SaveDialog);
+        QCOMPARE(QFileInfo(big).size(), size);
+        // The setting keeps naming it: the next start reopens it and says so again.
+        QVERIFY(p.logic.files.FormCloseQuery());
+        QCOMPARE(lastFileToReopen(store, p.dialogs), big);
+    }
+
+    void missingLastFileCanBeSavedUnderItsName() {
+        const QString gone = path(QStringLiteral("gone.rcb"));
+        MemoryRegistryBackend store;
+        QVERIFY(saveGeneralSettings(store, {true, false, true, false}, gone, {}));
+        EditingProgram p(&store);
+        p.logic.files.FormCreate({});
+        QCOMPARE(p.dialogs.errors(), QStringList{QStringLiteral("File not found.")});
+        p.add({typed("First")});
+        p.logic.files.MenuSaveDatabaseClick();
+        QCOMPARE(readBytes(gone).size(), 272);
+    }
+
+    // The desktop session ends while the add/modify dialog is open and the user answers Yes
+    // to saving: every movie is written, not only those up to the edited slot.
+    void saveInsideTheMovieDialogWritesEveryMovie() {
+        const QString five = path(QStringLiteral("five.rcb"));
+        writeBytes(five, movies(5, "Movie "));
+        EditingProgram p;
+        QVERIFY(saveGeneralSettings(p.settings, {true, false, false, false}, {}, {}));
+        p.logic.files.FormCreate(five);
+        markEdited(p.catalogue);
+        bool closed = false;
+        p.movieDialog.whileOpen = [&] {
+            p.dialogs.cancelAnswers.push_front(Answer::Yes);
+            closed = p.logic.files.FormCloseQuery();
+        };
+        p.logic.state.selectEntry(1);
+        p.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "1"; }}});
+        p.logic.editing.MenuModifyaMovieClick();
+        QVERIFY(closed);
+        QVERIFY(
+            p.dialogs.texts().contains(QStringLiteral("The 5 MOVIES Are Now Succesfully Saved!")));
+        QCOMPARE(readBytes(five).size(), 5 * 272);
+        // The modified movie still lands in its slot, and the list shows every movie.
+        QCOMPARE(p.catalogue.slot(2).Length, 1);
+        QCOMPARE(p.logic.state.list().size(), 5);
+
+        p.add({typed("Sixth")});
+        QCOMPARE(readBytes(five).size(), 5 * 272);  // saved before the sixth was added
+        QCOMPARE(p.catalogue.movieCount(), 6);
+        QVERIFY(p.catalogue.unsavedChanges());
+    }
+
+    // Saves and close queries at every dialog of random command sequences: after each, the
+    // file holds exactly the movies in use.
+    void savesAtEveryPointWriteTheMoviesInUse() {
+        auto* random = QRandomGenerator::global();
+        const QString file = path(QStringLiteral("random.rcb"));
+        const QString other = path(QStringLiteral("other.rcb"));
+        int checks = 0;
+        for (int run = 0; run < 25; ++run) {
+            writeBytes(file, movies(6, "Start "));
+            writeBytes(other, movies(4, "Other ") + movies(2, "Start "));
+            EditingProgram p;
+            QVERIFY(saveGeneralSettings(p.settings, {true, false, false, false}, {}, {}));
+            p.logic.files.FormCreate(file);
+            bool inside = false;
+            const auto saveNow = [&] {
+                if (inside || p.catalogue.currentFileName() != file ||
+                    p.catalogue.movieCount() == 0 || p.logic.state.list().empty()) {
+                    return;
+                }
+                inside = true;
+                if (random->bounded(2) == 0) {
+                    p.logic.files.MenuSaveDatabaseClick();
+                } else {
+                    markEdited(p.catalogue);
+                    p.dialogs.cancelAnswers.push_front(Answer::Yes);
+                    QVERIFY(p.logic.files.FormCloseQuery());
+                }
+                QCOMPARE(moviesInFile(file), moviesInUse(p.catalogue));
+                ++checks;
+                inside = false;
+            };
+            p.dialogs.onShow = saveNow;
+            p.movieDialog.whileOpen = saveNow;
+            for (int step = 0; step < 30; ++step) {
+                const int size = p.logic.state.list().size();
+                if (size > 0) {
+                    p.logic.state.selectEntry(static_cast<int>(random->bounded(size)));
+                }
+                switch (random->bounded(6)) {
+                    case 0:
+                        p.add({typed("Added " + std::to_string(random->bounded(20)))});
+                        break;
+                    case 1:
+                        p.movieDialog.sessions.push_back({{[&](MovieForm& m) {
+                            m.name = "Renamed " + std::to_string(random->bounded(20));
+                        }}});
+                        p.logic.editing.MenuModifyaMovieClick();
+                        break;
+                    case 2:
+                        p.dialogs.confirmAnswers.push_back(true);
+                        p.logic.editing.MenuDeleteMovieClick();
+                        break;
+                    case 3:
+                        p.dialogs.fileAnswers.push_back(other);
+                        p.logic.files.MenuOpenDatabaseClick();
+                        p.catalogue.setCurrentFileName(file);  // keep saving to one file
+                        break;
+                    case 4:
+                        p.logic.finding.filterChanged(FilterBox::Genre, 0);
+                        break;
+                    default:
+                        saveNow();
+                        break;
+                }
+            }
+            QCOMPARE(p.dialogs.unexpected, 0);
+        }
+        QVERIFY(checks > 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueStateTest)
+#include "test_catalogue_state.moc"

@@ -1,0 +1,230 @@
+// Undo and redo of every change to the catalogue: exact bytes, counts, current file, the
+// unsaved flag, and the list as a refresh would show it.
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue/CatalogueFile.h"
+#include "support/EditingProgram.h"
+
+using namespace reelcase;
+using namespace reelcase::test;
+
+namespace {
+
+// The table as far as any command of a test reached, with the count and the current file.
+struct TableState {
+    std::string slots;
+    int count = 0;
+    QString file;
+    bool operator==(const TableState&) const = default;
+};
+
+TableState stateOf(const Catalogue& catalogue, int reach) {
+    TableState state;
+    for (int n = 1; n <= reach; ++n) {
+        state.slots += recordBytes(catalogue.slot(n));
+    }
+    state.count = catalogue.movieCount();
+    state.file = catalogue.currentFileName();
+    return state;
+}
+
+std::string movies(int count, const char* prefix) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += recordBytes(Movie{std::string(prefix) + std::to_string(i)});
+    }
+    return bytes;
+}
+
+// The list as a refresh would fill it.
+QStringList refreshed(EditingProgram& p) {
+    MovieList list;
+    for (int n = 1; n <= p.catalogue.movieCount(); ++n) {
+        if (!nameOf(p.catalogue.slot(n)).empty()) {
+            list.add(nameOf(p.catalogue.slot(n)));
+        }
+    }
+    return entriesOf(list);
+}
+
+}  // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // The bytes a save would write now.
+    static std::string savedBytes(EditingProgram& p) {
+        if (p.logic.state.list().empty()) {
+            return {};
+        }
+        p.logic.state.RefreshMovieList();
+        return catalogueFileBytes(p.catalogue, p.logic.state.list());
+    }
+
+  private Q_SLOTS:
+    void eachCommandIsOneNamedStep() {
+        const QString family = path(QStringLiteral("family.rcb"));
+        writeBytes(family, movies(3, "Family "));
+        EditingProgram p;
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo"));
+        p.add({typed("Alien")});
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Alien\""));
+        p.dialogs.fileAnswers.push_back(family);
+        p.logic.files.MenuOpenDatabaseClick();
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Open \"family.rcb\""));
+        p.logic.state.selectEntry(p.positionOf("Alien"));
+        p.dialogs.confirmAnswers = {true};
+        p.logic.editing.MenuDeleteMovieClick();
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Delete \"Alien\""));
+
+        // The hole comes back as the movie, in the list as a refresh shows it.
+        p.logic.finding.filterChanged(FilterBox::Genre, 3);
+        p.logic.undo.EditUndoClick();
+        QCOMPARE(p.entries(), (QStringList{"Alien", "Family 0", "Family 1", "Family 2"}));
+        QCOMPARE(p.logic.state.filters(), FilterChoice{});
+        QVERIFY(p.logic.state.details().empty());
+        QCOMPARE(p.logic.undo.redoCaption(), QStringLiteral("&Redo Delete \"Alien\""));
+        p.logic.undo.EditUndoClick();  // the open: the merge and the current file it set
+        QCOMPARE(p.entries(), QStringList{"Alien"});
+        QVERIFY(p.catalogue.currentFileName().isEmpty());
+        p.logic.undo.EditRedoClick();
+        QCOMPARE(p.catalogue.currentFileName(), family);
+        QCOMPARE(p.catalogue.movieCount(), 4);
+
+        // New answered Yes by mistake.
+        p.dialogs.confirmAnswers = {true};
+        p.logic.files.New1Click();
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo New"));
+        p.logic.undo.EditUndoClick();
+        QCOMPARE(p.entries(), (QStringList{"Alien", "Family 0", "Family 1", "Family 2"}));
+        QCOMPARE(p.catalogue.currentFileName(), family);
+        // A new step drops what could be redone.
+        p.add({typed("Brazil")});
+        QCOMPARE(p.logic.undo.redoCaption(), QStringLiteral("&Redo"));
+        QCOMPARE(p.dialogs.unexpected, 0);
+    }
+
+    void unsavedFlagFollowsTheSteps() {
+        const QString file = path(QStringLiteral("flag.rcb"));
+        writeBytes(file, movies(2, "Saved "));
+        EditingProgram p;
+        p.logic.files.FormCreate(file);
+        QVERIFY(!p.catalogue.unsavedChanges());
+        p.add({typed("One")});
+        QVERIFY(p.catalogue.unsavedChanges());
+        p.logic.undo.EditUndoClick();  // back at the opened state
+        QVERIFY(!p.catalogue.unsavedChanges());
+        p.dialogs.confirmAnswers = {true};
+        QVERIFY(p.logic.files.FormCloseQuery());  // only the quit question: nothing to save
+        QCOMPARE(p.dialogs.shown.at(0).text, QStringLiteral("Do You Really Want To Exit!"));
+        p.logic.undo.EditRedoClick();
+        QVERIFY(p.catalogue.unsavedChanges());
+        p.logic.files.MenuSaveDatabaseClick();
+        QVERIFY(!p.catalogue.unsavedChanges());
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"One\""));  // kept
+        p.logic.undo.EditUndoClick();                                               // past the save
+        QVERIFY(p.catalogue.unsavedChanges());
+        p.dialogs.clear();
+        p.dialogs.cancelAnswers = {Answer::No};
+        QVERIFY(p.logic.files.FormCloseQuery());
+        QCOMPARE(p.dialogs.shown.at(0).text, QStringLiteral("Exiting, Do You Want To Save First!"));
+        p.logic.undo.EditRedoClick();  // back at the saved state
+        QVERIFY(!p.catalogue.unsavedChanges());
+        // Undoing past the save and taking another step leaves the saved state out of reach.
+        p.logic.undo.EditUndoClick();
+        p.add({typed("Two")});
+        p.logic.undo.EditUndoClick();
+        QVERIFY(p.catalogue.unsavedChanges());
+    }
+
+    void randomSequencesUndoToTheStartAndRedoToTheEnd() {
+        auto* random = QRandomGenerator::global();
+        const QString other = path(QStringLiteral("other.rcb"));
+        writeBytes(other, movies(5, "Other ") + movies(2, "Start "));
+        const QString file = path(QStringLiteral("start.rcb"));
+        for (int run = 0; run < 1000; ++run) {
+            writeBytes(file, movies(4, "Start "));
+            EditingProgram p;
+            p.logic.files.FormCreate(file);
+            const int reach = 40;
+            const TableState start = stateOf(p.catalogue, reach);
+            const std::uint64_t startPosition = p.catalogue.history().position();
+            const std::string startBytes = savedBytes(p);
+            const int steps = 1 + static_cast<int>(random->bounded(12));
+            for (int step = 0; step < steps; ++step) {
+                const int size = p.logic.state.list().size();
+                if (size > 0) {
+                    p.logic.state.selectEntry(static_cast<int>(random->bounded(size)));
+                }
+                switch (random->bounded(7)) {
+                    case 0:
+                    case 1:
+                        p.add({typed("Added " + std::to_string(random->bounded(9)),
+                                     std::to_string(random->bounded(300)))});
+                        break;
+                    case 2:
+                        p.movieDialog.sessions.push_back({{[&](MovieForm& m) {
+                            m.name = "Renamed " + std::to_string(random->bounded(9));
+                            m.personalInfo = "note";
+                        }}});
+                        p.logic.editing.MenuModifyaMovieClick();
+                        break;
+                    case 3:
+                        p.dialogs.confirmAnswers.push_back(true);
+                        p.logic.editing.MenuDeleteMovieClick();
+                        break;
+                    case 4:
+                        p.dialogs.fileAnswers.push_back(other);
+                        p.logic.files.MenuOpenDatabaseClick();
+                        break;
+                    case 5:
+                        p.dialogs.confirmAnswers.push_back(random->bounded(2) == 0);
+                        p.logic.files.New1Click();
+                        break;
+                    default:
+                        if (!p.catalogue.currentFileName().isEmpty() && !p.logic.state.list().empty()) {
+                            p.logic.files.MenuSaveDatabaseClick();
+                        }
+                        break;
+                }
+            }
+            const TableState end = stateOf(p.catalogue, reach);
+            const std::string endBytes = savedBytes(p);
+            while (p.catalogue.history().position() > startPosition) {
+                p.logic.undo.EditUndoClick();
+                QCOMPARE(p.entries(), refreshed(p));
+            }
+            QVERIFY(stateOf(p.catalogue, reach) == start);
+            QVERIFY(savedBytes(p) == startBytes);
+            while (p.catalogue.history().canRedo()) {
+                p.logic.undo.EditRedoClick();
+                QCOMPARE(p.entries(), refreshed(p));
+            }
+            QVERIFY(stateOf(p.catalogue, reach) == end);
+            QVERIFY(savedBytes(p) == endBytes);
+            QCOMPARE(p.dialogs.unexpected, 0);
+        }
+    }
+
+    void historyStaysWithinItsMemoryBound() {
+        CatalogueHistory history(100 * 1024);
+        for (int i = 0; i < 1000; ++i) {
+            CatalogueStep step;
+            step.text = QStringLiteral("Delete");
+            step.records.resize(2);
+            step.changes.push_back({1, 0});
+            history.push(std::move(step));
+        }
+        QVERIFY(history.memoryUsed() <= 100 * 1024);
+        QVERIFY(history.stepCount() > 100);
+        QCOMPARE(history.position(), std::uint64_t{1000});
+        QVERIFY(history.canUndo());
+    }
+};
+
+QTEST_GUILESS_MAIN(UndoTest)
+#include "test_undo.moc"
