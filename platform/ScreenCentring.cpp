@@ -21,7 +21,10 @@ void placeFrame(QWidget& window) {
 // goes away.
 class FrameWatch : public QObject {
   public:
-    explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {}
+    explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(name());
+    }
+    static QString name() { return QStringLiteral("reelcaseFrameWatch"); }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
@@ -43,7 +46,9 @@ class FrameWatch : public QObject {
 
 void centreOnScreen(QWidget& window) {
     placeFrame(window);
-    if (window.frameGeometry().size() == window.size()) {
+    // A window without a frame of its own keeps its watch: one is enough.
+    if (window.frameGeometry().size() == window.size() &&
+        window.findChild<QObject*>(FrameWatch::name(), Qt::FindDirectChildrenOnly) == nullptr) {
         window.installEventFilter(new FrameWatch(window));
     }
 }
