@@ -2,11 +2,11 @@
 """The real program under a virtual display with a real window manager (openbox): the web
 commands put the main window away (iconic), the windows open centred on the screen with their
 frames, and the close box asks the same questions as File > Exit.
-Run as: xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- e2e_window_manager.py \
-            PROGRAM CATALOGUE SHOTS_FOLDER [CASE...]
-Exits 77 (skipped) with the reason when the window manager or the accessibility bus cannot
-start. Screenshots of the main window, a dialog and the minimised state go to SHOTS_FOLDER."""
+Run as: dbus-run-session -- e2e_window_manager.py PROGRAM CATALOGUE SHOTS_FOLDER [CASE...]
+It starts its own virtual display (1024 x 768), window manager and accessibility bus, and exits
+77 (skipped) with the reason when one of them cannot start. Screenshots of the main window, a dialog and the minimised state go to SHOTS_FOLDER."""
 import os
+import select
 import shutil
 import subprocess
 import sys
@@ -355,10 +355,32 @@ CASES = {"web_commands_minimise": web_commands_minimise,
 
 # --- one X server, one window manager, one accessibility bus -----------------------------------
 
-def start_desktop(work):
-    if not wait_until(lambda: subprocess.run(["xdotool", "getdisplaygeometry"],
-                                             capture_output=True).returncode == 0, 20):
+def start_display():
+    """An X server of this run's own: it picks a free display number itself and says which,
+    so runs beside each other on one machine never share one."""
+    if os.environ.get("DISPLAY"):
+        return None  # a display given by the caller (xvfb-run)
+    xvfb = shutil.which("Xvfb")
+    if xvfb is None:
+        raise Skip("Xvfb is not installed (scripts/setup installs it)")
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen([xvfb, "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    ready, _, _ = select.select([read_end], [], [], 20)
+    number = os.read(read_end, 16).decode().strip() if ready else ""
+    os.close(read_end)
+    if not number.isdigit():
+        server.kill()
+        server.wait()
         raise Skip("the virtual display did not start")
+    os.environ["DISPLAY"] = ":" + number
+    os.environ.pop("XAUTHORITY", None)
+    return server
+
+
+def start_desktop(work):
     launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
     if launcher is None:
         raise Skip("no accessibility bus launcher (at-spi2-core)")
@@ -390,9 +412,16 @@ def main() -> int:
     chosen = sys.argv[4:] or [name for name in CASES if name != "add_and_preferences_centred"]
     os.makedirs(shots, exist_ok=True)
     work = tempfile.mkdtemp(prefix="reelcase-wm-")
+    helpers = []
     try:
-        helpers = start_desktop(work)
+        server = start_display()
+        if server is not None:
+            helpers.append(server)
+        helpers[:0] = start_desktop(work)  # stopped before the display they use
     except Skip as reason:
+        for helper in helpers:
+            helper.terminate()
+            helper.wait(timeout=10)
         print("SKIP: %s" % reason)
         return SKIPPED
     programs = []

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
