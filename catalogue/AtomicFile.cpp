@@ -99,13 +99,29 @@ void syncFolder(const QByteArray& target) {
     }
 }
 
+// The process's file creation mask, read without setting it: umask() can only be read by
+// changing it, and changing it races with every other thread that creates files.
+mode_t currentUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok) {
+                    return static_cast<mode_t>(mask);
+                }
+            }
+        }
+    }
+    return 022;  // the usual mask, where the kernel does not say
+}
+
 mode_t modeFor(const Target& target) {
     if (target.exists) {
         return target.st.st_mode & 07777;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~currentUmask();
 }
 
 // Gives the new file the old one's owner and group where this user may; false where not.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/NameCollation.h"
+#include "catalogue/untMovieRecord.h"
 
 namespace reelcase {
 
@@ -28,8 +29,6 @@ class MovieListObserver {
 // them are filled and sorted without an allocation each.
 class MovieList {
   public:
-    static constexpr std::size_t NameRoom = 29;
-
     void setObserver(MovieListObserver* observer) { observer_ = observer; }
 
     int size() const { return static_cast<int>(entries_.size()); }

@@ -31,6 +31,9 @@ struct MovieRecord {
 };
 
 inline constexpr std::size_t RecordSize = 272;
+// The characters a name and a genre can hold: their fields less the length byte.
+inline constexpr std::size_t NameRoom = sizeof(MovieRecord::Name) - 1;
+inline constexpr std::size_t GenreRoom = sizeof(MovieRecord::Genre) - 1;
 static_assert(sizeof(MovieRecord) == RecordSize);
 static_assert(offsetof(MovieRecord, Genre) == 30);
 static_assert(offsetof(MovieRecord, Format) == 39);

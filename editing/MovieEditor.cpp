@@ -65,7 +65,7 @@ std::optional<MovieRecord> MovieEditor::btnAddOkClick(const MovieForm& form,
         dialogs_.showMessage(QStringLiteral("Your Input Is Not Valid!"));
         return std::nullopt;
     }
-    const std::string_view name = std::string_view(form.name).substr(0, 29);
+    const std::string_view name = std::string_view(form.name).substr(0, NameRoom);
     if (request.modify()) {
         // Two movies of one name would not survive a save and reopen: refuse the rename.
         for (int n = 1; n <= catalogue_.movieCount(); ++n) {

@@ -22,15 +22,15 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "about_web/WebLookups.h"
 #include "catalogue/TextCodec.h"
 #include "editing/StorableTextInput.h"
-#include "main_window/MovieListModel.h"
+#include "look/ClassicLook.h"
 #include "look/Pictures.h"
+#include "look/WindowPlacement.h"
+#include "main_window/MovieListModel.h"
 #include "main_window/SearchResultModel.h"
 #include "main_window/ToolbarNavigation.h"
-#include "look/ClassicLook.h"
-#include "look/WindowPlacement.h"
-#include "about_web/WebLookups.h"
 
 namespace reelcase {
 
@@ -151,7 +151,7 @@ void TfrmMain::createControls() {
     lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
     lstvwMovieSearch->setAccessibleDescription(lstvwMovieSearch->toolTip());
     lstvwMovieSearch->setAccessibleName(QStringLiteral("Search results"));
-    searchModel_ = new SearchResultModel(logic_.state.searchRows(), this);
+    searchModel_ = new SearchResultModel(this);
     lstvwMovieSearch->setModel(searchModel_);
     lstvwMovieSearch->setSelectionMode(QAbstractItemView::SingleSelection);
     lstvwMovieSearch->viewport()->installEventFilter(this);
@@ -437,7 +437,7 @@ void TfrmMain::showState() {
     MenuRedo->setEnabled(logic_.state.catalogue().history().canRedo());
     if (shownSearchRevision_ != logic_.state.searchRevision()) {
         shownSearchRevision_ = logic_.state.searchRevision();
-        searchModel_->reset();
+        searchModel_->reset(logic_.state.searchRows());
     }
     if (logic_.state.takeSearchFocusRequest()) {
         edtMovie->setFocus();
@@ -520,7 +520,7 @@ void TfrmMain::withListChanging(const std::function<void()>& command) {
 
 void TfrmMain::MenuExportListClick(const QAction* sender) {
     logic_.output.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
-                                                        : ListMenuItem::MenuPrintList);
+                                                               : ListMenuItem::MenuPrintList);
     showState();
 }
 

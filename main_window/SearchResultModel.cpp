@@ -4,11 +4,11 @@
 
 namespace reelcase {
 
-SearchResultModel::SearchResultModel(const std::vector<SearchRow>& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows) {}
+SearchResultModel::SearchResultModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void SearchResultModel::reset() {
+void SearchResultModel::reset(const std::vector<SearchRow>& rows) {
     beginResetModel();
+    rows_ = rows;
     endResetModel();
 }
 

@@ -13,10 +13,11 @@ namespace reelcase {
 class SearchResultModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    SearchResultModel(const std::vector<SearchRow>& rows, QObject* parent);
+    explicit SearchResultModel(QObject* parent);
 
-    // The rows were replaced.
-    void reset();
+    // Shows these rows instead. The model keeps its own copy, so that the view never sees
+    // rows change before it has been told.
+    void reset(const std::vector<SearchRow>& rows);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -24,7 +25,7 @@ class SearchResultModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    const std::vector<SearchRow>& rows_;
+    std::vector<SearchRow> rows_;
 };
 
 }  // namespace reelcase

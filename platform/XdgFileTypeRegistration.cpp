@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 
 #include "catalogue/AtomicFile.h"
-#include "seams/FileTypeRegistration.h"
 #include "platform/DesktopEntry.h"
+#include "seams/FileTypeRegistration.h"
 
 // The resources live in a static library: the linker keeps them only when asked by name.
 static void initialiseResources() {
@@ -54,7 +54,18 @@ void runTool(const QString& tool, const QString& folder) {
             qPrintable(tool));
         return;
     }
-    QProcess::execute(program, {folder});
+    // A cache tool that hangs must not hold the preferences window for ever.
+    QProcess process;
+    process.start(program, {folder});
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        qWarning("Reel-Case Database: %s did not finish; the desktop may not see the change",
+                 qPrintable(tool));
+    } else if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        qWarning("Reel-Case Database: %s failed (exit code %d)", qPrintable(tool),
+                 process.exitCode());
+    }
 }
 
 void updateDefault(bool set) {

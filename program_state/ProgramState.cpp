@@ -9,8 +9,8 @@
 namespace reelcase {
 
 SearchRow::SearchRow(std::string_view name, std::string_view genre)
-    : nameLength_(static_cast<unsigned char>(std::min(name.size(), std::size_t{29}))),
-      genreLength_(static_cast<unsigned char>(std::min(genre.size(), std::size_t{8}))) {
+    : nameLength_(static_cast<unsigned char>(std::min(name.size(), NameRoom))),
+      genreLength_(static_cast<unsigned char>(std::min(genre.size(), GenreRoom))) {
     std::memcpy(name_.data(), name.data(), nameLength_);
     std::memcpy(genre_.data(), genre.data(), genreLength_);
 }

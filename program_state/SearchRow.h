@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "catalogue/untMovieRecord.h"
+
 namespace reelcase {
 
 // One row of the search results: a copy of a movie's name and genre, no slot number.
@@ -13,8 +15,8 @@ class SearchRow {
     std::string_view genre() const { return {genre_.data(), genreLength_}; }
 
   private:
-    std::array<char, 29> name_{};
-    std::array<char, 8> genre_{};
+    std::array<char, NameRoom> name_{};
+    std::array<char, GenreRoom> genre_{};
     unsigned char nameLength_;
     unsigned char genreLength_;
 };

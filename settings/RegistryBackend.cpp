@@ -33,7 +33,12 @@ bool FileRegistryBackend::load(Root root, KeyTree& tree) {
         !file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    tree = KeyTree::parse(file.readAll());
+    const QByteArray text = file.readAll();
+    // A short read would parse as a store with keys missing, and the next save would drop them.
+    if (file.error() != QFileDevice::NoError || text.size() != file.size()) {
+        return false;
+    }
+    tree = KeyTree::parse(text);
     return true;
 }
 

@@ -51,11 +51,12 @@ bool SettingsStore::writeText(const QString& name, const QString& text) {
     return backend_.save(root_, tree);
 }
 
-void SettingsStore::deleteKey(const QString& path) {
+bool SettingsStore::deleteKey(const QString& path) {
     KeyTree tree;
-    if (backend_.load(root_, tree) && tree.deleteTree(path)) {
-        backend_.save(root_, tree);
+    if (!backend_.load(root_, tree)) {
+        return false;
     }
+    return !tree.deleteTree(path) || backend_.save(root_, tree);
 }
 
 }  // namespace reelcase

@@ -26,7 +26,8 @@ class SettingsStore {
     // False when the store refuses, or no key is open.
     bool writeText(const QString& name, const QString& text);
     // Deletes a key with everything below it; an absent key is no failure.
-    void deleteKey(const QString& path);
+    // False when the store could not be read or the change not saved.
+    [[nodiscard]] bool deleteKey(const QString& path);
 
     static QString wrongTypeMessage(const QString& name) {
         return QStringLiteral("Invalid data type for '%1'").arg(name);

@@ -90,11 +90,11 @@ bool saveGeneralSettings(RegistryBackend& backend, const GeneralSettings& settin
     SettingsStore store(backend);
     if (!settings.saveSettings) {
         store.setRoot(Root::ClassesRoot);
-        store.deleteKey(kExtension);
-        store.deleteKey(kFileType);
+        if (!store.deleteKey(kExtension) || !store.deleteKey(kFileType)) {
+            return false;
+        }
         store.setRoot(Root::LocalMachine);
-        store.deleteKey(SettingsKey);
-        return true;
+        return store.deleteKey(SettingsKey);
     }
     store.setRoot(Root::LocalMachine);
     store.openKey(SettingsKey, true);
@@ -110,9 +110,7 @@ bool saveGeneralSettings(RegistryBackend& backend, const GeneralSettings& settin
     }
     store.setRoot(Root::ClassesRoot);
     if (!settings.associateFiles) {
-        store.deleteKey(kExtension);
-        store.deleteKey(kFileType);
-        return true;
+        return store.deleteKey(kExtension) && store.deleteKey(kFileType);
     }
     const std::pair<QString, QString> association[] = {
         {kFileType, QStringLiteral("Reel-Case Database File")},

@@ -166,6 +166,17 @@ def centring_error(wid):
     return int((2 * x + w - sw) / 2), int((2 * y + h - sh_) / 2)
 
 
+def settled_centring_error(wid, seconds=5):
+    """The centring error once the window manager has applied the program's last move: the
+    frame arrives after the window is shown, and the program places the window again then."""
+    deadline = time.time() + seconds
+    error = centring_error(wid)
+    while error != (0, 0) and time.time() < deadline:
+        time.sleep(0.2)
+        error = centring_error(wid)
+    return error
+
+
 def click_close_box(wid):
     """The close button at the right end of the frame's title bar."""
     x, y, w, _ = frame_rect(wid)
@@ -272,7 +283,7 @@ def dialog_centred(run, shots, menu, item, title, close):
     time.sleep(0.3)
     if shots:
         shot(shots, "dialog-" + title.split()[0].lower())
-    error = centring_error(wid)
+    error = settled_centring_error(wid)
     print("  %s: window %s, frame %s" % (title, wid, frame_rect(wid)))
     close(wid)
     p.stop()
@@ -281,7 +292,7 @@ def dialog_centred(run, shots, menu, item, title, close):
 
 def windows_centred(run, shots):
     p = run()
-    errors = {MAIN_TITLE: centring_error(p.wid)}
+    errors = {MAIN_TITLE: settled_centring_error(p.wid)}
     p.stop()
     errors["About Reel-Case Database"] = dialog_centred(
         run, shots, "Help", "About", "About Reel-Case Database", click_close_box)

@@ -124,7 +124,7 @@ class SettingsTest : public QObject {
         // ".rcb" removed by hand: the box still shows the association.
         SettingsStore handle(store);
         handle.setRoot(Root::ClassesRoot);
-        handle.deleteKey(QStringLiteral("\\.rcb"));
+        QVERIFY(handle.deleteKey(QStringLiteral("\\.rcb")));
         QVERIFY(readGeneralSettings(store, dialogs).associateFiles);
 
         QVERIFY(saveGeneralSettings(store, {true, true, true, false}, {}, kProgram));
