@@ -3,21 +3,21 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "about_web/frmAboutBox.h"
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
-#include "platform/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
 #include "exchange/CommandLine.h"
+#include "look/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
-#include "look/ClassicLook.h"
-#include "seams/FileTypeRegistration.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
+#include "seams/FileTypeRegistration.h"
 #include "settings/RegistryBackend.h"
-#include "about_web/frmAboutBox.h"
 #include "settings/untReelcasePreferences.h"
 
 namespace {
@@ -31,8 +31,8 @@ class Program {
   public:
     explicit Program(const QString& firstArgument)
         : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_)),
-          logic_(catalogue_, {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_,
-                              printer_, desktop_}),
+          logic_(catalogue_,
+                 {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_, printer_, desktop_}),
           frmMain_(logic_, choices_),
           frmWait_(&frmMain_),
           frmPreferences_(choices_, settings_, dialogs_, catalogue_,
