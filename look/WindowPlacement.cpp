@@ -1,5 +1,8 @@
 #include "look/WindowPlacement.h"
 
+#include <cstdlib>
+
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -52,18 +55,24 @@ class Centring : public QObject {
         }
         // A spontaneous show is the window coming back from the task bar: it stays where it was.
         if (event->type() == QEvent::Show && !event->spontaneous()) {
-            used_ = estimatedFrame(window_);
-            centreWith(window_, used_);
+            centreWith(window_, estimatedFrame(window_));
             checking_ = true;
+            corrections_ = 0;
+            shown_.start();
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
                                  event->type() == QEvent::WindowActivate)) {
+            // The frame arrives after the window is shown, and a busy window manager may still
+            // move the window once more as it applies it: look again until the frame stands
+            // centred, a few times at most and only just after showing, never against the user.
             const QMargins own = frameMargins(window_);
-            if (!own.isNull()) {
+            if (own.isNull()) {
+                return false;
+            }
+            if (offCentre(window_) && corrections_ < 3 && shown_.elapsed() < 3000) {
+                ++corrections_;
+                centreWith(window_, own);
+            } else {
                 checking_ = false;
-                if (own != used_) {
-                    used_ = own;
-                    centreWith(window_, own);
-                }
             }
         } else if (event->type() == QEvent::Hide) {
             checking_ = false;
@@ -72,9 +81,23 @@ class Centring : public QObject {
     }
 
   private:
+    static bool offCentre(const QWidget& window) {
+        const QScreen* screen = window.screen();
+        if (screen == nullptr) {
+            return false;
+        }
+        // Twice the distance, so that half a pixel (an odd difference) counts as centred.
+        const QRect frame = window.frameGeometry();
+        const QRect area = screen->availableGeometry();
+        const int dx = 2 * frame.left() + frame.width() - (2 * area.left() + area.width());
+        const int dy = 2 * frame.top() + frame.height() - (2 * area.top() + area.height());
+        return std::abs(dx) > 1 || std::abs(dy) > 1;
+    }
+
     QWidget& window_;
-    QMargins used_;
     bool checking_ = false;
+    int corrections_ = 0;
+    QElapsedTimer shown_;
 };
 
 }  // namespace
