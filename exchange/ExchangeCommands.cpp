@@ -6,6 +6,7 @@
 #include "exchange/CollectionImport.h"
 #include "exchange/ListExports.h"
 #include "main_window/MainWindowLogic.h"
+#include "platform/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -47,10 +48,28 @@ void MainWindowLogic::exportListFile(ListFileKind kind) {
         return;
     }
     lastName = *chosen;
-    const ByteTable table;
-    const std::string bytes =
-        csv ? listCsvBytes(catalogue_, list_, table) : listHtmlBytes(catalogue_, list_, table);
-    if (writeFileSafely(*chosen, bytes, fileSystem_) != 0) {
+    // Made and written off the window's thread; the catalogue and the list only read there,
+    // and nothing changes them while the progress window keeps the others from input.
+    bool written = false;
+    int error = 0;
+    ImmediateWork immediate;
+    BackgroundWork& work = backgroundWork_ != nullptr ? *backgroundWork_ : immediate;
+    work.run(QStringLiteral("Exporting \"%1\"...").arg(withoutFolders(*chosen)),
+             [&](WorkProgress& progress) {
+                 const ByteTable table;
+                 const std::string bytes = csv ? listCsvBytes(catalogue_, list_, table, &progress)
+                                               : listHtmlBytes(catalogue_, list_, table, &progress);
+                 if (progress.cancelled()) {
+                     return;
+                 }
+                 // Once begun, the writing ends: the file is either whole or as it was.
+                 error = writeFileSafely(*chosen, bytes, fileSystem_);
+                 written = true;
+             });
+    if (!written) {
+        return;  // cancelled: no file written
+    }
+    if (error != 0) {
         dialogs_.showMessage(kExportFailed);
         return;
     }
@@ -67,21 +86,29 @@ void MainWindowLogic::MenuImportClick() {
     if (!chosen) {
         return;
     }
-    const Collection collection = readCollectionFile(*chosen);
-    if (collection.error != 0) {
-        dialogs_.showError(fileErrorText(collection.error));
+    // Read and converted off the window's thread; taken in here, as one step.
+    MappedCollection mapped;
+    ImmediateWork immediate;
+    BackgroundWork& work = backgroundWork_ != nullptr ? *backgroundWork_ : immediate;
+    if (!work.run(
+            QStringLiteral("Importing \"%1\"...").arg(withoutFolders(*chosen)),
+            [&](WorkProgress& progress) { mapped = readAndMapCollection(*chosen, &progress); })) {
+        return;  // cancelled: nothing taken in
+    }
+    if (mapped.error != 0) {
+        dialogs_.showError(fileErrorText(mapped.error));
         return;
     }
-    if (!collection.problem.isEmpty()) {
+    if (!mapped.problem.isEmpty()) {
         dialogs_.showError(QStringLiteral("\"%1\" cannot be imported: %2.")
-                               .arg(withoutFolders(*chosen), collection.problem));
+                               .arg(withoutFolders(*chosen), mapped.problem));
         return;
     }
     ImportReport report;
     {
         const CatalogueStepScope step(catalogue_,
                                       QStringLiteral("Import \"%1\"").arg(withoutFolders(*chosen)));
-        report = importCollection(collection, catalogue_, list_);
+        report = takeInMapped(mapped, catalogue_, list_);
     }
     requestSearchFocus();
     stateChanged();

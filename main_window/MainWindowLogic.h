@@ -19,6 +19,7 @@
 
 namespace reelcase {
 
+class BackgroundWork;
 class DesktopShell;
 
 // The selected item of each filter box; the last item of each is its all-items entry.
@@ -107,7 +108,9 @@ class MainWindowLogic {
     QString redoCaption() const;
 
     // Beyond the designed commands: the listed movies written as comma-separated text or as
-    // a web page, and another program's collection taken in as Open takes in a file.
+    // a web page, and another program's collection taken in as Open takes in a file. Their
+    // long parts run through work (on the caller's thread without one).
+    void setBackgroundWork(BackgroundWork* work) { backgroundWork_ = work; }
     void MenuExportCsvClick();
     void MenuExportWebPageClick();
     void MenuImportClick();
@@ -157,6 +160,7 @@ class MainWindowLogic {
     std::vector<SearchRow> searchRows_;
     int searchRevision_ = 0;
     MovieDialog* movieDialog_ = nullptr;
+    BackgroundWork* backgroundWork_ = nullptr;
     RegistryBackend* settings_ = nullptr;
     PrintDevice* printDevice_ = nullptr;
     // The name chosen in the export dialog, offered again at its next use.

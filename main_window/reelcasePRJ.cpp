@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFont>
 #include <QSessionManager>
 
@@ -8,11 +7,12 @@
 #include "editing/FfmpegMediaDevice.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
-#include "exchange/CommandLine.h"
+#include "exchange/WindowProgram.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/ClassicLook.h"
 #include "platform/FileTypeRegistration.h"
+#include "platform/QtBackgroundWork.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
@@ -22,12 +22,13 @@
 
 int main(int argc, char* argv[]) {
     reelcase::ignoreFileSizeLimitSignal();
-    // Commands for scripts need no display: decided before any window system is touched.
-    if (reelcase::isCommandLine(argc, argv)) {
-        const QCoreApplication app(argc, argv);
-        return reelcase::runCommandLine(QCoreApplication::arguments().mid(1), stdout, stderr);
-    }
+    // The window program, started by the program users start (which runs the commands for
+    // scripts itself); file associations name that one.
+    QString programPath = reelcase::takeUserProgramPath();
     QApplication app(argc, argv);
+    if (programPath.isEmpty()) {
+        programPath = QApplication::applicationFilePath();
+    }
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
 
@@ -44,6 +45,8 @@ int main(int argc, char* argv[]) {
     // The windows, in their order; the main window's creation runs before the others exist.
     reelcase::TfrmMain frmMain(logic, choices);
     dialogs.setParentWindow(&frmMain);
+    reelcase::QtBackgroundWork backgroundWork(&frmMain);
+    logic.setBackgroundWork(&backgroundWork);
     const QStringList arguments = QApplication::arguments();
     // "--" lets a catalogue whose name starts with "-" be opened.
     const int fileArgument = arguments.size() > 2 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
@@ -53,8 +56,8 @@ int main(int argc, char* argv[]) {
     reelcase::TfrmWait frmWait(&frmMain);
     reelcase::FfmpegMediaDevice mediaDevice;
     frmAdd.setFileAnalysis(&mediaDevice, &frmWait);
-    reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
-                                             QApplication::applicationFilePath(), &frmMain);
+    reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue, programPath,
+                                             &frmMain);
     reelcase::XdgFileTypeRegistration fileTypes;
     frmPreferences.setFileTypeRegistration(&fileTypes);
     frmMain.setPreferencesWindow(&frmPreferences);
