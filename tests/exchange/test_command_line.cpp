@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "catalogue/FileErrors.h"
+#include "exchange/WindowProgram.h"
 #include "support/Records.h"
 
 using namespace reelcase;
@@ -61,6 +62,7 @@ class CommandLineTest : public QObject {
     void dashDashTakesANameThatLooksLikeAnOption();
     void commandsLoadNoWindowLibraries();
     void windowProgramGetsTheArgumentsAndTheProcess();
+    void windowProgramTakesTheUsersProgramPath();
 };
 
 void CommandLineTest::initTestCase() {
@@ -318,6 +320,23 @@ void CommandLineTest::windowProgramGetsTheArgumentsAndTheProcess() {
     QCOMPARE(process.readAllStandardOutput(), "pid " + QByteArray::number(pid) +
                                                   "\n[--]\n[-my movies.rcb]\nuser program " +
                                                   program.toUtf8() + "\n");
+}
+
+// The path a file association names is the program users start, and the note that tells it
+// does not reach what the window starts.
+void CommandLineTest::windowProgramTakesTheUsersProgramPath() {
+    const std::vector<std::string> candidates = windowProgramCandidates("/opt/rc/bin/reelcase");
+    QCOMPARE(candidates.size(), std::size_t{2});
+    QVERIFY(candidates[0].starts_with("/opt/rc/bin/"));
+    QVERIFY(candidates[0].ends_with("/reelcase/reelcase-window"));
+    QCOMPARE(candidates[1], std::string("/opt/rc/bin/reelcase-window"));
+
+    qputenv("REELCASE_USER_PROGRAM", "/opt/rc/bin/reelcase");
+    QCOMPARE(takeUserProgramPath(), QStringLiteral("/opt/rc/bin/reelcase"));
+    QVERIFY(!qEnvironmentVariableIsSet("REELCASE_USER_PROGRAM"));
+    QCOMPARE(takeUserProgramPath(), QString());
+    qputenv("REELCASE_USER_PROGRAM", "relative/reelcase");  // not a path to name
+    QCOMPARE(takeUserProgramPath(), QString());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
