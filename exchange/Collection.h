@@ -67,8 +67,8 @@ Collection readGcstar(std::string_view xml, WorkProgress* progress = nullptr,
 Collection readCollectionFile(const QString& path, WorkProgress* progress = nullptr,
                               const EntrySink& sink = {});
 
-// The whole of a regular file; 0 or an errno value.
-int readWholeFile(const QString& path, std::string& bytes);
+// The whole of a regular file; 0 or an errno value (ECANCELED when progress was cancelled).
+int readWholeFile(const QString& path, std::string& bytes, const WorkProgress* progress = nullptr);
 // A regular file handed to take in pieces of pieceSize bytes (the last one shorter), one
 // buffer used again and again; 0 or an errno value.
 int readFileInPieces(const QString& path, std::size_t pieceSize,

@@ -2,11 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <QFile>
 
 #include "exchange/Collection.h"
+#include "platform/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -41,10 +43,12 @@ int openRegularFile(const QString& path, int& fd, std::size_t& size) {
     return 0;
 }
 
-// Reads into buffer from got on; 0 at the end of the file, -1 with errno set on failure.
-ssize_t readSome(int fd, std::string& buffer, std::size_t got) {
+// Reads into buffer from got on, at most most bytes; 0 at the end of the file, -1 with errno
+// set on failure.
+ssize_t readSome(int fd, std::string& buffer, std::size_t got,
+                 std::size_t most = std::string::npos) {
     while (true) {
-        const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
+        const ssize_t n = ::read(fd, buffer.data() + got, std::min(most, buffer.size() - got));
         if (n >= 0 || errno != EINTR) {
             return n;
         }
@@ -53,7 +57,7 @@ ssize_t readSome(int fd, std::string& buffer, std::size_t got) {
 
 }  // namespace
 
-int readWholeFile(const QString& path, std::string& bytes) {
+int readWholeFile(const QString& path, std::string& bytes, const WorkProgress* progress) {
     bytes.clear();
     int fd = -1;
     std::size_t size = 0;
@@ -67,7 +71,13 @@ int readWholeFile(const QString& path, std::string& bytes) {
         if (got == bytes.size()) {
             bytes.resize(bytes.size() + 65536);  // a file that grows while read
         }
-        const ssize_t n = readSome(fd, bytes, got);
+        // In pieces, so that a cancel is heard while a large file is read.
+        constexpr std::size_t kPiece = std::size_t{4} << 20;
+        if (progress != nullptr && progress->cancelled()) {
+            error = ECANCELED;
+            break;
+        }
+        const ssize_t n = readSome(fd, bytes, got, kPiece);
         if (n < 0) {
             error = errno;
             break;
@@ -77,7 +87,7 @@ int readWholeFile(const QString& path, std::string& bytes) {
         }
         got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
+    bytes.resize(error == 0 ? got : 0);
     ::close(fd);
     return error;
 }
@@ -113,7 +123,7 @@ int readFileInPieces(const QString& path, std::size_t pieceSize,
 
 Collection readCollectionFile(const QString& path, WorkProgress* progress, const EntrySink& sink) {
     std::string bytes;
-    if (const int error = readWholeFile(path, bytes); error != 0) {
+    if (const int error = readWholeFile(path, bytes, progress); error != 0) {
         Collection failed;
         failed.error = error;
         return failed;

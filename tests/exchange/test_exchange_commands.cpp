@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <thread>
 
 #include <QTemporaryDir>
@@ -254,6 +255,7 @@ void ExchangeCommandsTest::cancelledWorkChangesNothing() {
     WorkProgress cancelled;
     cancelled.cancel();
     const std::string rows = manyRows(20000);
+    QCOMPARE(readCollectionFile(path("many.csv"), &cancelled).error, ECANCELED);
     QVERIFY(readCsv(rows, &cancelled).entries.empty());
     QVERIFY(readCsv(rows).entries.size() == 20000);
     const Collection whole = readCsv(rows);
