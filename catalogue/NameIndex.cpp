@@ -24,9 +24,11 @@ std::uint64_t NameIndex::hash(std::string_view name) {
 // The cell holding name, or the empty cell where it would go.
 std::size_t NameIndex::probe(std::string_view name, std::uint64_t h) const {
     std::size_t i = static_cast<std::size_t>(h) & mask_;
+    const auto tag = static_cast<std::uint32_t>(h >> 32);
     while (cells_[i].used) {
         const Cell& cell = cells_[i];
-        if (cell.length == name.size() && std::memcmp(cell.data, name.data(), name.size()) == 0) {
+        if (cell.tag == tag && cell.length == name.size() &&
+            std::memcmp(cell.data, name.data(), name.size()) == 0) {
             return i;
         }
         i = (i + 1) & mask_;
@@ -38,12 +40,13 @@ std::pair<int*, bool> NameIndex::insert(std::string_view name, int value) {
     if ((count_ + 1) * 10 > cells_.size() * 7) {
         grow();
     }
-    const std::size_t i = probe(name, hash(name));
-    Cell& cell = cells_[i];
+    const std::uint64_t h = hash(name);
+    Cell& cell = cells_[probe(name, h)];
     if (cell.used) {
         return {&cell.value, false};
     }
-    cell = {name.data(), static_cast<std::uint32_t>(name.size()), true, value};
+    cell = {name.data(), static_cast<std::uint32_t>(name.size()),
+            static_cast<std::uint32_t>(h >> 32), value, true};
     ++count_;
     return {&cell.value, true};
 }
@@ -59,8 +62,12 @@ void NameIndex::grow() {
     mask_ = cells_.size() - 1;
     for (const Cell& cell : old) {
         if (cell.used) {
-            const std::string_view name(cell.data, cell.length);
-            cells_[probe(name, hash(name))] = cell;
+            // Names in the table are distinct: the first free cell is the place.
+            std::size_t i = static_cast<std::size_t>(hash({cell.data, cell.length})) & mask_;
+            while (cells_[i].used) {
+                i = (i + 1) & mask_;
+            }
+            cells_[i] = cell;
         }
     }
 }

@@ -21,11 +21,14 @@ class NameIndex {
     std::size_t size() const { return count_; }
 
   private:
+    // The hash's high bits are kept so that most cells that do not hold the name are passed
+    // without reading its text, which lies elsewhere in memory.
     struct Cell {
         const char* data = nullptr;
         std::uint32_t length = 0;
-        bool used = false;
+        std::uint32_t tag = 0;
         int value = 0;
+        bool used = false;
     };
     static std::uint64_t hash(std::string_view name);
     std::size_t probe(std::string_view name, std::uint64_t h) const;

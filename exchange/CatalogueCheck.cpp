@@ -1,10 +1,15 @@
 #include "exchange/CatalogueCheck.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+
+#include <QFileInfo>
 
 #include "catalogue/NameIndex.h"
 #include "catalogue/untMovieRecord.h"
 #include "exchange/ByteTable.h"
+#include "exchange/Collection.h"
 
 namespace reelcase {
 
@@ -21,45 +26,97 @@ void checkLength(long long number, const char* field, const std::uint8_t (&bytes
     }
 }
 
+// Takes records one after the other; keeps a copy of each name for the index to view.
+class Checker {
+  public:
+    Checker(const ByteTable& table, std::size_t expectedRecords)
+        : table_(table), names_(expectedRecords) {}
+
+    void add(const char* bytes) {
+        MovieRecord r;
+        std::memcpy(&r, bytes, RecordSize);
+        const long long number = ++result_.records;
+        checkLength(number, "name", r.Name, result_.findings);
+        checkLength(number, "genre", r.Genre, result_.findings);
+        checkLength(number, "format", r.Format, result_.findings);
+        checkLength(number, "rating", r.Rating, result_.findings);
+        checkLength(number, "personal info", r.PersonalInfo, result_.findings);
+        const std::string_view name = keep(nameOf(r));
+        if (name.empty()) {
+            result_.findings.push_back("record " + std::to_string(number) + ": empty name");
+            return;
+        }
+        const auto [first, isNew] = names_.insert(name, static_cast<int>(number));
+        if (!isNew) {
+            shown_.clear();
+            table_.appendUtf8(name, shown_);
+            result_.findings.push_back("record " + std::to_string(number) + ": \"" + shown_ +
+                                       "\" repeats record " + std::to_string(*first) +
+                                       " (opening keeps the first)");
+        }
+    }
+
+    CheckResult finish(long long trailingBytes) {
+        result_.trailingBytes = trailingBytes;
+        if (trailingBytes != 0) {
+            result_.findings.push_back("the file ends " + std::to_string(trailingBytes) +
+                                       " bytes into a record: it is not a whole number of " +
+                                       std::to_string(RecordSize) + "-byte records");
+        }
+        return std::move(result_);
+    }
+
+  private:
+    static constexpr std::size_t kNamesPerBlock = 4096;
+    static constexpr std::size_t kNameRoom = sizeof(MovieRecord::Name) - 1;
+
+    // Names lie in blocks that never move, so the index's views stay valid.
+    std::string_view keep(std::string_view name) {
+        if (used_ == kNamesPerBlock || blocks_.empty()) {
+            blocks_.push_back(std::make_unique<char[]>(kNamesPerBlock * kNameRoom));
+            used_ = 0;
+        }
+        char* place = blocks_.back().get() + used_++ * kNameRoom;
+        std::memcpy(place, name.data(), name.size());
+        return {place, name.size()};
+    }
+
+    const ByteTable& table_;
+    CheckResult result_;
+    NameIndex names_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t used_ = 0;
+    std::string shown_;
+};
+
 }  // namespace
 
 CheckResult checkCatalogueBytes(std::string_view bytes, const ByteTable& table) {
-    CheckResult result;
-    result.records = static_cast<long long>(bytes.size() / RecordSize);
-    result.trailingBytes = static_cast<long long>(bytes.size() % RecordSize);
-    NameIndex names(static_cast<std::size_t>(result.records));
-    std::string shown;
-    for (long long k = 0; k < result.records; ++k) {
-        MovieRecord r;
-        std::memcpy(&r, bytes.data() + k * static_cast<long long>(RecordSize), RecordSize);
-        const long long number = k + 1;
-        checkLength(number, "name", r.Name, result.findings);
-        checkLength(number, "genre", r.Genre, result.findings);
-        checkLength(number, "format", r.Format, result.findings);
-        checkLength(number, "rating", r.Rating, result.findings);
-        checkLength(number, "personal info", r.PersonalInfo, result.findings);
-        // The views stay valid: they point into bytes, which outlives the index.
-        const std::string_view name(bytes.data() + k * static_cast<long long>(RecordSize) + 1,
-                                    nameOf(r).size());
-        if (name.empty()) {
-            result.findings.push_back("record " + std::to_string(number) + ": empty name");
-            continue;
-        }
-        const auto [first, isNew] = names.insert(name, static_cast<int>(number));
-        if (!isNew) {
-            shown.clear();
-            table.appendUtf8(name, shown);
-            result.findings.push_back("record " + std::to_string(number) + ": \"" + shown +
-                                      "\" repeats record " + std::to_string(*first) +
-                                      " (opening keeps the first)");
-        }
+    const std::size_t whole = bytes.size() / RecordSize;
+    Checker checker(table, whole);
+    for (std::size_t k = 0; k < whole; ++k) {
+        checker.add(bytes.data() + k * RecordSize);
     }
-    if (result.trailingBytes != 0) {
-        result.findings.push_back("the file ends " + std::to_string(result.trailingBytes) +
-                                  " bytes into a record: it is not a whole number of " +
-                                  std::to_string(RecordSize) + "-byte records");
-    }
-    return result;
+    return checker.finish(static_cast<long long>(bytes.size() % RecordSize));
+}
+
+int checkCatalogueFile(const QString& path, const ByteTable& table, CheckResult& result) {
+    // The size is only a hint for the index: the file may change while it is read.
+    Checker checker(
+        table, std::min<std::size_t>(static_cast<std::size_t>(QFileInfo(path).size()) / RecordSize,
+                                     CatalogueCapacity));
+    constexpr std::size_t kRecordsPerPiece = 4096;
+    long long carried = 0;
+    const int error =
+        readFileInPieces(path, kRecordsPerPiece * RecordSize, [&](std::string_view piece) {
+            for (std::size_t at = 0; at + RecordSize <= piece.size(); at += RecordSize) {
+                checker.add(piece.data() + at);
+            }
+            // Only the last piece can be short.
+            carried = static_cast<long long>(piece.size() % RecordSize);
+        });
+    result = checker.finish(carried);
+    return error;
 }
 
 }  // namespace reelcase

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include <QString>
+
 namespace reelcase {
 
 class ByteTable;
@@ -17,5 +19,9 @@ struct CheckResult {
 };
 
 CheckResult checkCatalogueBytes(std::string_view bytes, const ByteTable& table);
+
+// The same look through a catalogue file read piece by piece, so that only the names are
+// kept; 0 or an errno value.
+int checkCatalogueFile(const QString& path, const ByteTable& table, CheckResult& result);
 
 }  // namespace reelcase

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,8 @@
 #include <QStringList>
 
 namespace reelcase {
+
+class WorkProgress;
 
 // One movie as another program or a spreadsheet holds it: its texts as found, before they
 // are mapped onto the catalogue's vocabularies. An empty text means "not given".
@@ -40,21 +43,35 @@ struct Collection {
     bool readable() const { return error == 0 && problem.isEmpty(); }
 };
 
+// The readers report how far they came to progress, when given, and stop early, with what
+// they read so far, when it is cancelled. Given a sink, they hand it each movie as it is read
+// (valid during the call) instead of keeping them in entries.
+using EntrySink = std::function<void(const CollectionEntry&)>;
+
 // Comma- or semicolon-separated text with a header row naming the columns in any order and
 // letter case; UTF-8, or Windows-1252 when the bytes are not UTF-8.
-Collection readCsv(std::string_view bytes);
+Collection readCsv(std::string_view bytes, WorkProgress* progress = nullptr,
+                   const EntrySink& sink = {});
 // The XML document of a zipped video collection of the kind with a tellico.xml inside.
-Collection readTellicoXml(std::string_view xml);
+Collection readTellicoXml(std::string_view xml, WorkProgress* progress = nullptr,
+                          const EntrySink& sink = {});
 // The zip archive around it.
-Collection readTellicoArchive(std::string_view zipBytes);
+Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress = nullptr,
+                              const EntrySink& sink = {});
 // A film collection kept as XML, the items' fields as attributes and child elements.
-Collection readGcstar(std::string_view xml);
+Collection readGcstar(std::string_view xml, WorkProgress* progress = nullptr,
+                      const EntrySink& sink = {});
 
 // Reads the file at path and picks the reader from its content: a zip archive, an XML
 // collection, or else comma-separated text.
-Collection readCollectionFile(const QString& path);
+Collection readCollectionFile(const QString& path, WorkProgress* progress = nullptr,
+                              const EntrySink& sink = {});
 
-// The whole of a regular file; 0 or an errno value.
-int readWholeFile(const QString& path, std::string& bytes);
+// The whole of a regular file; 0 or an errno value (ECANCELED when progress was cancelled).
+int readWholeFile(const QString& path, std::string& bytes, const WorkProgress* progress = nullptr);
+// A regular file handed to take in pieces of pieceSize bytes (the last one shorter), one
+// buffer used again and again; 0 or an errno value.
+int readFileInPieces(const QString& path, std::size_t pieceSize,
+                     const std::function<void(std::string_view)>& take);
 
 }  // namespace reelcase

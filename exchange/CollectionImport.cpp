@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QFileInfo>
+
 #include "catalogue/NameIndex.h"
 #include "exchange/ByteTable.h"
 #include "exchange/Vocabulary.h"
+#include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -130,8 +133,10 @@ TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& c
     }
     std::vector<std::string_view> added;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        // A name already listed is dropped before it could need a slot.
-        if (listed.find(nameOf(records[i])) != nullptr) {
+        // A name already listed is dropped before it could need a slot. The index may view
+        // the record's own name: records outlives it.
+        const auto [slot, fresh] = listed.insert(nameOf(records[i]), 0);
+        if (!fresh) {
             ++outcome.alreadyPresent;
             continue;
         }
@@ -139,33 +144,73 @@ TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& c
             outcome.leftOut = static_cast<long long>(records.size() - i);
             break;
         }
-        const int slot = catalogue.addMovie(records[i]);
-        const std::string_view name = nameOf(catalogue.slot(slot));
-        listed.insert(name, slot);
-        added.push_back(name);
+        *slot = catalogue.addMovie(records[i]);
+        added.push_back(nameOf(catalogue.slot(*slot)));
         ++outcome.added;
     }
     list.addAll(added);
     return outcome;
 }
 
-ImportReport importCollection(const Collection& collection, Catalogue& catalogue, MovieList& list) {
-    ImportReport report;
-    report.rowsNotRead = collection.rowsNotRead;
+namespace {
+
+// What the reading found besides the movies, into the report.
+void finishMapping(const Collection& collection, MappedCollection& mapped) {
+    mapped.error = collection.error;
+    mapped.problem = collection.problem;
+    ImportReport& report = mapped.report;
+    report.rowsNotRead.insert(report.rowsNotRead.end(), collection.rowsNotRead.begin(),
+                              collection.rowsNotRead.end());
     report.columnsIgnored = collection.columnsIgnored;
+    std::sort(report.rowsNotRead.begin(), report.rowsNotRead.end(),
+              [](const RowNotRead& a, const RowNotRead& b) { return a.line < b.line; });
+}
+
+}  // namespace
+
+MappedCollection mapCollection(const Collection& collection, WorkProgress* progress) {
+    MappedCollection mapped;
     const ByteTable table;
-    std::vector<MovieRecord> records;
-    records.reserve(collection.entries.size());
-    for (const CollectionEntry& entry : collection.entries) {
-        records.push_back(recordOf(entry, table, report));
+    mapped.records.reserve(collection.entries.size());
+    for (std::size_t i = 0; i < collection.entries.size(); ++i) {
+        if (progress != nullptr && i % 256 == 0 && progress->cancelled()) {
+            return mapped;
+        }
+        mapped.records.push_back(recordOf(collection.entries[i], table, mapped.report));
     }
-    const TakeInOutcome outcome = takeInMovies(records, catalogue, list);
+    finishMapping(collection, mapped);
+    return mapped;
+}
+
+// Each movie is converted as it is read, so that no copy of the whole source is kept.
+MappedCollection readAndMapCollection(const QString& path, WorkProgress* progress) {
+    MappedCollection mapped;
+    // Room for as many movies as a file of that size holds at the most likely; taking the
+    // room costs nothing until it is used, growing it copies every record read so far.
+    constexpr qint64 kFewestBytesPerMovie = 48;
+    mapped.records.reserve(static_cast<std::size_t>(
+        std::clamp<qint64>(QFileInfo(path).size() / kFewestBytesPerMovie, 16,
+                           2 * static_cast<qint64>(CatalogueCapacity))));
+    const ByteTable table;
+    const Collection collection =
+        readCollectionFile(path, progress, [&](const CollectionEntry& entry) {
+            mapped.records.push_back(recordOf(entry, table, mapped.report));
+        });
+    finishMapping(collection, mapped);
+    return mapped;
+}
+
+ImportReport takeInMapped(const MappedCollection& mapped, Catalogue& catalogue, MovieList& list) {
+    ImportReport report = mapped.report;
+    const TakeInOutcome outcome = takeInMovies(mapped.records, catalogue, list);
     report.added = outcome.added;
     report.alreadyPresent = outcome.alreadyPresent;
     report.leftOut = outcome.leftOut;
-    std::sort(report.rowsNotRead.begin(), report.rowsNotRead.end(),
-              [](const RowNotRead& a, const RowNotRead& b) { return a.line < b.line; });
     return report;
+}
+
+ImportReport importCollection(const Collection& collection, Catalogue& catalogue, MovieList& list) {
+    return takeInMapped(mapCollection(collection), catalogue, list);
 }
 
 QString ImportReport::text(int detailLimit) const {

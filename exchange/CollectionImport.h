@@ -12,6 +12,7 @@
 namespace reelcase {
 
 class ByteTable;
+class WorkProgress;
 
 struct NameCut {
     int line = 0;
@@ -60,6 +61,22 @@ struct TakeInOutcome {
 // CatalogueCapacity is touched. Marks the catalogue changed when anything was added.
 TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& catalogue,
                            MovieList& list);
+
+// A collection read and converted into records, not yet taken in: what the work off the
+// window's thread hands to it. The report lacks only what taking in decides.
+struct MappedCollection {
+    int error = 0;    // the source could not be read: an errno value
+    QString problem;  // or what is wrong with its content
+    std::vector<MovieRecord> records;
+    ImportReport report;
+};
+
+// Converts the collection's movies; stops early when progress is cancelled.
+MappedCollection mapCollection(const Collection& collection, WorkProgress* progress = nullptr);
+// Reads the file at path and converts its movies.
+MappedCollection readAndMapCollection(const QString& path, WorkProgress* progress = nullptr);
+// Takes the converted movies in and completes the report.
+ImportReport takeInMapped(const MappedCollection& mapped, Catalogue& catalogue, MovieList& list);
 
 // The whole import: the collection's movies converted and taken in, with its report.
 ImportReport importCollection(const Collection& collection, Catalogue& catalogue, MovieList& list);

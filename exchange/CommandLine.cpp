@@ -257,14 +257,14 @@ int importCommand(Command& cmd, const QStringList& args) {
     if (error != 0 && exists) {
         return cmd.fileFailure(*target, error);
     }
-    const Collection collection = readCollectionFile(source);
-    if (collection.error != 0) {
-        return cmd.fileFailure(source, collection.error);
+    const MappedCollection mapped = readAndMapCollection(source);
+    if (mapped.error != 0) {
+        return cmd.fileFailure(source, mapped.error);
     }
-    if (!collection.problem.isEmpty()) {
-        return cmd.fail(source + QStringLiteral(": ") + collection.problem);
+    if (!mapped.problem.isEmpty()) {
+        return cmd.fail(source + QStringLiteral(": ") + mapped.problem);
     }
-    const ImportReport report = importCollection(collection, loaded->catalogue, loaded->list);
+    const ImportReport report = takeInMapped(mapped, loaded->catalogue, loaded->list);
     if (report.added > 0 || !exists) {
         listAllNames(*loaded);
         if (const int werror = writeCatalogueFile(*target, loaded->catalogue, loaded->list);
@@ -284,11 +284,11 @@ int checkCommand(Command& cmd, const QStringList& args) {
     if (p.positional.size() != 1) {
         return cmd.usageError(QStringLiteral("check needs one catalogue file"));
     }
-    std::string bytes;
-    if (const int error = readWholeFile(p.positional.front(), bytes); error != 0) {
+    CheckResult result;
+    if (const int error = checkCatalogueFile(p.positional.front(), ByteTable(), result);
+        error != 0) {
         return cmd.fileFailure(p.positional.front(), error);
     }
-    const CheckResult result = checkCatalogueBytes(bytes, ByteTable());
     std::string text;
     for (const std::string& f : result.findings) {
         text += f;

@@ -1,8 +1,12 @@
 // Comma-separated text from spreadsheets and other programs.
+#include <algorithm>
+#include <deque>
+
 #include <QStringDecoder>
 
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
+#include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -35,16 +39,38 @@ Column columnOf(const QString& heading) {
     return Column::Other;
 }
 
-QString decoded(std::string_view bytes) {
+// The text of the file: UTF-8, or else the catalogue's code page. Decoded in pieces, so that
+// a cancel is heard within a piece; empty when cancelled.
+QString decoded(std::string_view bytes, WorkProgress* progress) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError()) {
-        return text;
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* end = text.data();
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (progress != nullptr && progress->cancelled()) {
+            return {};
+        }
+        // Pieces end before a character's continuation bytes, so none is split.
+        std::size_t stop = std::min(at + kPiece, bytes.size());
+        while (stop < bytes.size() && stop > at &&
+               (static_cast<unsigned char>(bytes[stop]) & 0xC0) == 0x80) {
+            --stop;
+        }
+        if (stop == at) {
+            stop = std::min(at + kPiece, bytes.size());
+        }
+        end = utf8.appendToBuffer(
+            end, QByteArrayView(bytes.data() + at, static_cast<qsizetype>(stop - at)));
+        if (utf8.hasError()) {
+            return ByteTable().toUnicode(bytes);
+        }
+        at = stop;
     }
-    return ByteTable().toUnicode(bytes);
+    text.truncate(end - text.constData());
+    return text;
 }
 
 // Splits text into records of fields, following the quoting rules of comma-separated text.
@@ -53,12 +79,15 @@ class RecordReader {
     RecordReader(const QString& text, QChar separator) : text_(text), separator_(separator) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
+    qsizetype position() const { return pos_; }
     int line() const { return line_; }
 
-    // Reads the next record. False with reason set when the record is broken; the reading
-    // then goes on at the line after the one where the record began.
-    bool next(QStringList& fields, QString& reason) {
+    // Reads the next record as views into the text (or, for a field with doubled quotes,
+    // into the reader), valid until the next call. False with reason set when the record is
+    // broken; the reading then goes on at the line after the one where the record began.
+    bool next(std::vector<QStringView>& fields, QString& reason) {
         fields.clear();
+        unquoted_.clear();
         const qsizetype startPos = pos_;
         const int startLine = line_;
         const QChar* d = text_.constData();
@@ -72,16 +101,19 @@ class RecordReader {
             }
             if (quote < n && d[quote] == QLatin1Char('"')) {
                 pos_ = quote + 1;
-                QString field;
+                const qsizetype start = pos_;
+                QString joined;  // the pieces between doubled quotes, when there are any
                 qsizetype segment = pos_;
+                bool doubled = false;
                 bool closed = false;
                 while (pos_ < n) {
                     const QChar c = d[pos_++];
                     if (c == QLatin1Char('"')) {
-                        field.append(QStringView(d + segment, pos_ - 1 - segment));
                         if (pos_ < n && d[pos_] == QLatin1Char('"')) {
+                            joined.append(QStringView(d + segment, pos_ - segment));
+                            doubled = true;
                             ++pos_;
-                            segment = pos_ - 1;  // the second quote starts the next piece
+                            segment = pos_;
                             continue;
                         }
                         closed = true;
@@ -94,6 +126,7 @@ class RecordReader {
                     resumeAfterLine(startPos, startLine);
                     return false;
                 }
+                const qsizetype closeQuote = pos_ - 1;
                 while (pos_ < n && (d[pos_] == QLatin1Char(' ') || d[pos_] == QLatin1Char('\t'))) {
                     ++pos_;
                 }
@@ -102,13 +135,19 @@ class RecordReader {
                     resumeAfterLine(startPos, startLine);
                     return false;
                 }
-                fields.append(field);
+                if (doubled) {
+                    joined.append(QStringView(d + segment, closeQuote - segment));
+                    unquoted_.push_back(std::move(joined));
+                    fields.emplace_back(unquoted_.back());
+                } else {
+                    fields.emplace_back(d + start, closeQuote - start);
+                }
             } else {
                 const qsizetype start = pos_;
                 while (pos_ < n && d[pos_] != separator_ && !isLineEnd(d[pos_])) {
                     ++pos_;
                 }
-                fields.append(text_.mid(start, pos_ - start));
+                fields.emplace_back(d + start, pos_ - start);
             }
             if (pos_ < n && d[pos_] == separator_) {
                 ++pos_;
@@ -152,9 +191,17 @@ class RecordReader {
 
     const QString& text_;
     QChar separator_;
+    // Fields that held doubled quotes, as one text each; a deque, so views stay valid.
+    std::deque<QString> unquoted_;
     qsizetype pos_ = 0;
     int line_ = 1;
 };
+
+// Gives text the value of view, keeping its room: one entry is filled row after row.
+void assign(QString& text, QStringView view) {
+    text.resize(0);
+    text.append(view);
+}
 
 // The header decides: semicolons outside quotes outnumbering commas make it semicolon text.
 QChar separatorOf(const QString& text) {
@@ -175,9 +222,9 @@ QChar separatorOf(const QString& text) {
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-bool blankRecord(const QStringList& fields) {
-    for (const QString& f : fields) {
-        if (!QStringView(f).trimmed().isEmpty()) {
+bool blankRecord(const std::vector<QStringView>& fields) {
+    for (const QStringView f : fields) {
+        if (!f.trimmed().isEmpty()) {
             return false;
         }
     }
@@ -186,12 +233,12 @@ bool blankRecord(const QStringList& fields) {
 
 }  // namespace
 
-Collection readCsv(std::string_view bytes) {
+Collection readCsv(std::string_view bytes, WorkProgress* progress, const EntrySink& sink) {
     Collection result;
-    const QString text = decoded(bytes);
+    const QString text = decoded(bytes, progress);
     RecordReader reader(text, separatorOf(text));
 
-    QStringList fields;
+    std::vector<QStringView> fields;
     QString reason;
     std::vector<Column> columns;
     bool haveHeader = false;
@@ -206,15 +253,15 @@ Collection readCsv(std::string_view bytes) {
         }
         haveHeader = true;
         bool seen[static_cast<int>(Column::Other)] = {};
-        for (const QString& heading : fields) {
-            Column c = columnOf(heading);
+        for (const QStringView heading : fields) {
+            Column c = columnOf(heading.toString());
             if (c != Column::Other && seen[static_cast<int>(c)]) {
                 c = Column::Other;  // the first column of a kind counts
             } else if (c != Column::Other) {
                 seen[static_cast<int>(c)] = true;
             }
             if (c == Column::Other && !heading.trimmed().isEmpty()) {
-                result.columnsIgnored.append(heading.trimmed());
+                result.columnsIgnored.append(heading.trimmed().toString());
             }
             columns.push_back(c);
         }
@@ -228,7 +275,14 @@ Collection readCsv(std::string_view bytes) {
         return result;
     }
 
+    CollectionEntry entry;
     while (!reader.atEnd()) {
+        if (progress != nullptr) {
+            progress->setDone(reader.position(), text.size());
+            if (progress->cancelled()) {
+                return result;
+            }
+        }
         const int line = reader.line();
         if (!reader.next(fields, reason)) {
             result.rowsNotRead.push_back({line, reason});
@@ -238,46 +292,50 @@ Collection readCsv(std::string_view bytes) {
             continue;
         }
         // Empty fields beyond the header's columns are what some programs write at the end.
-        while (fields.size() > static_cast<qsizetype>(columns.size()) &&
-               QStringView(fields.back()).trimmed().isEmpty()) {
-            fields.removeLast();
+        while (fields.size() > columns.size() && fields.back().trimmed().isEmpty()) {
+            fields.pop_back();
         }
-        if (fields.size() != static_cast<qsizetype>(columns.size())) {
+        if (fields.size() != columns.size()) {
             result.rowsNotRead.push_back({line, QStringLiteral("%1 fields, the header has %2")
                                                     .arg(fields.size())
                                                     .arg(columns.size())});
             continue;
         }
-        CollectionEntry entry;
+        // Filled in place, row after row, when handed on one by one.
         entry.line = line;
+        for (QString* kept : {&entry.name, &entry.format, &entry.rating, &entry.info, &entry.length,
+                              &entry.quality, &entry.size}) {
+            kept->resize(0);
+        }
+        entry.genres.clear();
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            const QString& value = fields.at(static_cast<qsizetype>(i));
+            const QStringView value = fields[i];
             switch (columns[i]) {
                 case Column::Name:
-                    entry.name = value;
+                    assign(entry.name, value);
                     break;
                 case Column::Genre:
-                    if (!QStringView(value).trimmed().isEmpty()) {
-                        entry.genres.append(value);
+                    if (!value.trimmed().isEmpty()) {
+                        entry.genres.append(value.toString());
                     }
                     break;
                 case Column::Format:
-                    entry.format = value;
+                    assign(entry.format, value);
                     break;
                 case Column::Rating:
-                    entry.rating = value;
+                    assign(entry.rating, value);
                     break;
                 case Column::Length:
-                    entry.length = value;
+                    assign(entry.length, value);
                     break;
                 case Column::Quality:
-                    entry.quality = value;
+                    assign(entry.quality, value);
                     break;
                 case Column::Size:
-                    entry.size = value;
+                    assign(entry.size, value);
                     break;
                 case Column::Info:
-                    entry.info = value;
+                    assign(entry.info, value);
                     break;
                 case Column::Other:
                     break;
@@ -287,7 +345,11 @@ Collection readCsv(std::string_view bytes) {
             result.rowsNotRead.push_back({line, QStringLiteral("no name")});
             continue;
         }
-        result.entries.push_back(std::move(entry));
+        if (sink) {
+            sink(entry);
+        } else {
+            result.entries.push_back(entry);
+        }
     }
     return result;
 }

@@ -1,11 +1,12 @@
 // The main window's commands that bring movies in and take them out in other programs' forms.
+#include "exchange/ExchangeCommands.h"
 #include "catalogue/AtomicFile.h"
 #include "catalogue/FileErrors.h"
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
 #include "exchange/ListExports.h"
-#include "exchange/ExchangeCommands.h"
+#include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -23,12 +24,13 @@ QString withoutFolders(const QString& path) {
 }  // namespace
 
 ExchangeCommands::ExchangeCommands(ProgramState& state, UserDialogs& dialogs,
-                                   FileSystemCalls& fileSystem)
+                                   FileSystemCalls& fileSystem, BackgroundWork& work)
     : state_(state),
       catalogue_(state.catalogue()),
       list_(state.list()),
       dialogs_(dialogs),
-      fileSystem_(fileSystem) {}
+      fileSystem_(fileSystem),
+      work_(work) {}
 
 void ExchangeCommands::MenuExportCsvClick() {
     exportListFile(ListFileKind::Csv);
@@ -55,10 +57,27 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
         return;
     }
     lastName = *chosen;
-    const ByteTable table;
-    const std::string bytes =
-        csv ? listCsvBytes(catalogue_, list_, table) : listHtmlBytes(catalogue_, list_, table);
-    if (writeFileSafely(*chosen, bytes, fileSystem_) != 0) {
+    // Made and written off the window's thread; the catalogue and the list only read there,
+    // and nothing changes them while the progress window keeps the others from input.
+    bool written = false;
+    int error = 0;
+    BackgroundWork& work = work_;
+    work.run(QStringLiteral("Exporting \"%1\"...").arg(withoutFolders(*chosen)),
+             [&](WorkProgress& progress) {
+                 const ByteTable table;
+                 const std::string bytes = csv ? listCsvBytes(catalogue_, list_, table, &progress)
+                                               : listHtmlBytes(catalogue_, list_, table, &progress);
+                 if (progress.cancelled()) {
+                     return;
+                 }
+                 // Once begun, the writing ends: the file is either whole or as it was.
+                 error = writeFileSafely(*chosen, bytes, fileSystem_);
+                 written = true;
+             });
+    if (!written) {
+        return;  // cancelled: no file written
+    }
+    if (error != 0) {
         dialogs_.showMessage(kExportFailed);
         return;
     }
@@ -75,21 +94,28 @@ void ExchangeCommands::MenuImportClick() {
     if (!chosen) {
         return;
     }
-    const Collection collection = readCollectionFile(*chosen);
-    if (collection.error != 0) {
-        dialogs_.showError(fileErrorText(collection.error));
+    // Read and converted off the window's thread; taken in here, as one step.
+    MappedCollection mapped;
+    BackgroundWork& work = work_;
+    if (!work.run(
+            QStringLiteral("Importing \"%1\"...").arg(withoutFolders(*chosen)),
+            [&](WorkProgress& progress) { mapped = readAndMapCollection(*chosen, &progress); })) {
+        return;  // cancelled: nothing taken in
+    }
+    if (mapped.error != 0) {
+        dialogs_.showError(fileErrorText(mapped.error));
         return;
     }
-    if (!collection.problem.isEmpty()) {
+    if (!mapped.problem.isEmpty()) {
         dialogs_.showError(QStringLiteral("\"%1\" cannot be imported: %2.")
-                               .arg(withoutFolders(*chosen), collection.problem));
+                               .arg(withoutFolders(*chosen), mapped.problem));
         return;
     }
     ImportReport report;
     {
         const CatalogueStepScope step(catalogue_,
                                       QStringLiteral("Import \"%1\"").arg(withoutFolders(*chosen)));
-        report = importCollection(collection, catalogue_, list_);
+        report = takeInMapped(mapped, catalogue_, list_);
     }
     state_.requestSearchFocus();
     state_.stateChanged();

@@ -4,6 +4,7 @@
 
 #include "catalogue/FileSystemCalls.h"
 #include "program_state/ProgramState.h"
+#include "seams/BackgroundWork.h"
 #include "seams/UserDialogs.h"
 
 namespace reelcase {
@@ -12,7 +13,8 @@ namespace reelcase {
 // web page, and another program's collection taken in as Open takes in a file.
 class ExchangeCommands {
   public:
-    ExchangeCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem);
+    ExchangeCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem,
+                     BackgroundWork& work);
 
     void MenuExportCsvClick();
     void MenuExportWebPageClick();
@@ -27,6 +29,8 @@ class ExchangeCommands {
     MovieList& list_;
     UserDialogs& dialogs_;
     FileSystemCalls& fileSystem_;
+    // Reading, converting and writing run beside the window, with progress and Cancel.
+    BackgroundWork& work_;
     // The names chosen in the export dialogs, offered again at their next use.
     QString lastCsvName_;
     QString lastWebPageName_;

@@ -4,19 +4,29 @@
 
 #include "catalogue/SlotChains.h"
 #include "exchange/ByteTable.h"
+#include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
 namespace {
 
+// False when progress was cancelled before every listed movie was visited.
 template <typename Visit>
-void forEachListed(const Catalogue& catalogue, const MovieList& list, Visit visit) {
+bool forEachListed(const Catalogue& catalogue, const MovieList& list, WorkProgress* progress,
+                   Visit visit) {
     const SlotChains chains(catalogue);
     for (int i = 0; i < list.size(); ++i) {
+        if (progress != nullptr && i % 256 == 0) {
+            progress->setDone(i, list.size());
+            if (progress->cancelled()) {
+                return false;
+            }
+        }
         for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
             visit(catalogue.slot(n));
         }
     }
+    return true;
 }
 
 void appendNumber(int value, std::string& out) {
@@ -155,8 +165,8 @@ void appendCsvField(std::string_view utf8, std::string& out) {
     out.push_back('"');
 }
 
-std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list,
-                         const ByteTable& table) {
+std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+                         WorkProgress* progress) {
     std::string out;
     out.reserve(64 + static_cast<std::size_t>(list.size()) * 80);
     out.append(CsvHeader);
@@ -168,7 +178,7 @@ std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list,
         appendCsvField(field, out);
         out.push_back(',');
     };
-    forEachListed(catalogue, list, [&](const MovieRecord& m) {
+    const bool whole = forEachListed(catalogue, list, progress, [&](const MovieRecord& m) {
         text(fieldText(m.Name));
         text(fieldText(m.Genre));
         text(fieldText(m.Format));
@@ -184,11 +194,11 @@ std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list,
         appendCsvField(field, out);
         out.append("\r\n");
     });
-    return out;
+    return whole ? out : std::string();
 }
 
-std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list,
-                          const ByteTable& table) {
+std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+                          WorkProgress* progress) {
     std::string rows;
     int count = 0;
     std::string field;
@@ -207,7 +217,7 @@ std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list,
         rows.append(suffix);
         rows.append("</td>");
     };
-    forEachListed(catalogue, list, [&](const MovieRecord& m) {
+    const bool whole = forEachListed(catalogue, list, progress, [&](const MovieRecord& m) {
         ++count;
         rows.append("<tr>");
         cell(fieldText(m.Name), {});
@@ -220,6 +230,9 @@ std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list,
         cell(fieldText(m.PersonalInfo), "info");
         rows.append("</tr>\n");
     });
+    if (!whole) {
+        return {};
+    }
     std::string page(kPageHead);
     page.append("<p class=\"count\">");
     appendNumber(count, page);

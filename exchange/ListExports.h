@@ -9,6 +9,7 @@
 namespace reelcase {
 
 class ByteTable;
+class WorkProgress;
 
 // The listed movies, as the designed export picks them: for each list entry in list order,
 // every slot in use whose Name equals it.
@@ -17,13 +18,16 @@ class ByteTable;
 // quoted when it holds a comma, a quote, a line break or blanks at either end.
 inline constexpr std::string_view CsvHeader =
     "Name,Genre,Format,Rating,Length,Quality,Size,Personal Info";
-std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table);
+// The exports report how far they came to progress, when given, and return nothing when it
+// is cancelled.
+std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+                         WorkProgress* progress = nullptr);
 // One field as it stands in a row.
 void appendCsvField(std::string_view utf8, std::string& out);
 
 // One web page that needs nothing else: the table, sortable by clicking a column heading,
 // laid out for printing too.
-std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list,
-                          const ByteTable& table);
+std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+                          WorkProgress* progress = nullptr);
 
 }  // namespace reelcase

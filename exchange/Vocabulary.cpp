@@ -46,7 +46,16 @@ template <std::size_t N, std::size_t M>
 std::optional<std::string_view> lookUp(const QString& value,
                                        const std::array<std::string_view, N>& items,
                                        const Synonym (&synonyms)[M]) {
-    const QString key = value.simplified();
+    // Most values need no blanks collapsed; they are looked up where they lie.
+    QStringView key = QStringView(value).trimmed();
+    QString simplified;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (key[i].isSpace() && (key[i] != QLatin1Char(' ') || key[i + 1].isSpace())) {
+            simplified = value.simplified();
+            key = simplified;
+            break;
+        }
+    }
     if (key.isEmpty()) {
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include "exchange/Collection.h"
+#include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
@@ -60,17 +61,26 @@ QString marksOutOfTen(const QString& value) {
     return QString::number((n + 1) / 2);
 }
 
-void finishEntry(CollectionEntry& entry, Collection& result) {
+// Files the entry; false when the reading is to stop because the user cancelled it.
+bool finishEntry(CollectionEntry& entry, Collection& result, const QXmlStreamReader& reader,
+                 qsizetype size, WorkProgress* progress, const EntrySink& sink) {
     if (entry.name.trimmed().isEmpty()) {
         result.rowsNotRead.push_back({entry.line, QStringLiteral("no name")});
+    } else if (sink) {
+        sink(entry);
     } else {
         result.entries.push_back(std::move(entry));
     }
+    if (progress == nullptr) {
+        return true;
+    }
+    progress->setDone(reader.characterOffset(), size);
+    return !progress->cancelled();
 }
 
 }  // namespace
 
-Collection readTellicoXml(std::string_view xml) {
+Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
     Collection result;
     QXmlStreamReader reader(xmlBytes(xml));
     bool sawCollection = false;
@@ -124,12 +134,15 @@ Collection readTellicoXml(std::string_view xml) {
             if (reader.hasError()) {
                 break;
             }
-            finishEntry(entry, result);
+            if (!finishEntry(entry, result, reader, static_cast<qsizetype>(xml.size()), progress,
+                             sink)) {
+                return result;
+            }
         }
         break;
     }
     noteXmlError(reader, result);
-    if (!sawCollection && result.entries.empty()) {
+    if (!sawCollection) {  // movies are only read inside a collection
         result.problem = reader.hasError() ? QStringLiteral("not XML: %1").arg(reader.errorString())
                                            : QStringLiteral("no collection in tellico.xml");
         result.rowsNotRead.clear();
@@ -137,7 +150,8 @@ Collection readTellicoXml(std::string_view xml) {
     return result;
 }
 
-Collection readTellicoArchive(std::string_view zipBytes) {
+Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
+                              const EntrySink& sink) {
     Collection result;
     zip_error_t error;
     zip_error_init(&error);
@@ -177,10 +191,10 @@ Collection readTellicoArchive(std::string_view zipBytes) {
         result.problem = QStringLiteral("tellico.xml cannot be read from the archive");
         return result;
     }
-    return readTellicoXml(xml);
+    return readTellicoXml(xml, progress, sink);
 }
 
-Collection readGcstar(std::string_view xml) {
+Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
     Collection result;
     QXmlStreamReader reader(xmlBytes(xml));
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("collection")) {
@@ -231,7 +245,10 @@ Collection readGcstar(std::string_view xml) {
         if (reader.hasError()) {
             break;
         }
-        finishEntry(entry, result);
+        if (!finishEntry(entry, result, reader, static_cast<qsizetype>(xml.size()), progress,
+                         sink)) {
+            return result;
+        }
     }
     noteXmlError(reader, result);
     return result;

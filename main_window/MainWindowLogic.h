@@ -20,6 +20,7 @@ struct Seams {
     MovieDialog& movieDialog;
     PrintDevice& printer;
     DesktopShell& desktop;
+    BackgroundWork& work;
 };
 
 // What the main window shows and does, without the window: the shared state and each
@@ -35,7 +36,7 @@ class MainWindowLogic {
           output(state, seams.dialogs, seams.fileSystem, seams.printer),
           web(state, seams.desktop),
           undo(state),
-          exchange(state, seams.dialogs, seams.fileSystem) {}
+          exchange(state, seams.dialogs, seams.fileSystem, seams.work) {}
     MainWindowLogic(const MainWindowLogic&) = delete;
     MainWindowLogic& operator=(const MainWindowLogic&) = delete;
 

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFont>
 #include <QSessionManager>
 
@@ -8,11 +7,12 @@
 #include "catalogue/untMovieRecord.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
-#include "exchange/CommandLine.h"
+#include "exchange/WindowProgram.h"
 #include "look/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/FfmpegMediaDevice.h"
+#include "platform/QtBackgroundWork.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtPrintDevice.h"
 #include "platform/QtUserDialogs.h"
@@ -29,16 +29,17 @@ namespace {
 // deletes it with the main window.
 class Program {
   public:
-    explicit Program(const QString& firstArgument)
+    // programPath: the program users start, which file associations name.
+    Program(const QString& firstArgument, const QString& programPath)
         : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_)),
-          logic_(catalogue_,
-                 {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_, printer_, desktop_}),
+          logic_(catalogue_, {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_, printer_,
+                              desktop_, backgroundWork_}),
           frmMain_(logic_, choices_),
           frmWait_(&frmMain_),
-          frmPreferences_(choices_, settings_, dialogs_, catalogue_,
-                          QApplication::applicationFilePath(), &frmMain_),
+          frmPreferences_(choices_, settings_, dialogs_, catalogue_, programPath, &frmMain_),
           frmAbout_(&frmMain_) {
         dialogs_.setParentWindow(&frmMain_);
+        backgroundWork_.setParentWindow(&frmMain_);
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmMain_.FormCreate(firstArgument);
         frmAdd_->setFileAnalysis(&mediaDevice_, &frmWait_);
@@ -57,6 +58,7 @@ class Program {
     reelcase::QtPrintDevice printer_;
     reelcase::FfmpegMediaDevice mediaDevice_;
     reelcase::XdgFileTypeRegistration fileTypes_;
+    reelcase::QtBackgroundWork backgroundWork_;
     reelcase::AppearanceChoices choices_;
     reelcase::TfrmAdd* frmAdd_;  // owned by frmMain_ once it exists
     reelcase::MainWindowLogic logic_;
@@ -70,19 +72,21 @@ class Program {
 
 int main(int argc, char* argv[]) {
     reelcase::ignoreFileSizeLimitSignal();
-    // Commands for scripts need no display: decided before any window system is touched.
-    if (reelcase::isCommandLine(argc, argv)) {
-        const QCoreApplication app(argc, argv);
-        return reelcase::runCommandLine(QCoreApplication::arguments().mid(1), stdout, stderr);
-    }
+    // The window program, started by the program users start (which runs the commands for
+    // scripts itself); file associations name that one.
+    QString programPath = reelcase::takeUserProgramPath();
     QApplication app(argc, argv);
+    if (programPath.isEmpty()) {
+        programPath = QApplication::applicationFilePath();
+    }
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
 
     const QStringList arguments = QApplication::arguments();
     // "--" lets a catalogue whose name starts with "-" be opened.
     const int fileArgument = arguments.size() > 2 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
-    Program program(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString());
+    Program program(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString(),
+                    programPath);
     reelcase::TfrmMain& frmMain = program.mainWindow();
 
     // The desktop session ending asks the same questions as closing the window.

@@ -1,8 +1,10 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "catalogue/FileErrors.h"
+#include "exchange/WindowProgram.h"
 #include "support/Records.h"
 
 using namespace reelcase;
@@ -58,6 +60,9 @@ class CommandLineTest : public QObject {
     void importLeavesADamagedCatalogueAlone();
     void badArgumentsAndMissingFiles();
     void dashDashTakesANameThatLooksLikeAnOption();
+    void commandsLoadNoWindowLibraries();
+    void windowProgramGetsTheArgumentsAndTheProcess();
+    void windowProgramTakesTheUsersProgramPath();
 };
 
 void CommandLineTest::initTestCase() {
@@ -261,6 +266,77 @@ void CommandLineTest::dashDashTakesANameThatLooksLikeAnOption() {
             dir_.path());
     QCOMPARE(exported.status, 0);
     QVERIFY(readBytes(path("out.csv")).startsWith("Name,Genre"));
+}
+
+// A command must not pay for loading the window system, printing or the media libraries.
+void CommandLineTest::commandsLoadNoWindowLibraries() {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(REELCASE_BINARY)});
+    QVERIFY(ldd.waitForFinished(30000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
+    for (const char* heavy : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libcups",
+                              "libavformat", "libjpeg"}) {
+        QVERIFY2(!libraries.contains(heavy), heavy);
+    }
+}
+
+// Without a command the program becomes the window program found beside it (in the build
+// folder; installed, in the package's folder for internal programs): same process, same
+// arguments, its exit status, and the program's own path to register with the desktop.
+void CommandLineTest::windowProgramGetsTheArgumentsAndTheProcess() {
+    const QString folder = path("programs");
+    QVERIFY(QDir().mkpath(folder));
+    const QString program = folder + QStringLiteral("/reelcase");
+    QVERIFY(QFile::copy(QStringLiteral(REELCASE_BINARY), program));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    const Run missing = [&] {
+        QProcess process;
+        process.start(program, {QStringLiteral("movies.rcb")});
+        process.waitForFinished(30000);
+        return Run{process.exitCode(), process.readAllStandardOutput(),
+                   process.readAllStandardError()};
+    }();
+    QCOMPARE(missing.status, 2);
+    // Named where the package puts it.
+    QVERIFY2(missing.err.startsWith("reelcase: " + folder.toUtf8() + "/") &&
+                 missing.err.endsWith("/reelcase-window: No such file or directory\n"),
+             missing.err.constData());
+
+    writeBytes(folder + QStringLiteral("/reelcase-window"),
+               "#!/bin/sh\n"
+               "echo \"pid $$\"\n"
+               "for a in \"$@\"; do echo \"[$a]\"; done\n"
+               "echo \"user program $REELCASE_USER_PROGRAM\"\n"
+               "exit 7\n");
+    QVERIFY(QFile::setPermissions(folder + QStringLiteral("/reelcase-window"),
+                                  QFile::ReadOwner | QFile::ExeOwner));
+    QProcess process;
+    process.start(program, {QStringLiteral("--"), QStringLiteral("-my movies.rcb")});
+    QVERIFY(process.waitForStarted(30000));
+    const qint64 pid = process.processId();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 7);
+    QCOMPARE(process.readAllStandardOutput(), "pid " + QByteArray::number(pid) +
+                                                  "\n[--]\n[-my movies.rcb]\nuser program " +
+                                                  program.toUtf8() + "\n");
+}
+
+// The path a file association names is the program users start, and the note that tells it
+// does not reach what the window starts.
+void CommandLineTest::windowProgramTakesTheUsersProgramPath() {
+    const std::vector<std::string> candidates = windowProgramCandidates("/opt/rc/bin/reelcase");
+    QCOMPARE(candidates.size(), std::size_t{2});
+    QVERIFY(candidates[0].starts_with("/opt/rc/bin/"));
+    QVERIFY(candidates[0].ends_with("/reelcase/reelcase-window"));
+    QCOMPARE(candidates[1], std::string("/opt/rc/bin/reelcase-window"));
+
+    qputenv("REELCASE_USER_PROGRAM", "/opt/rc/bin/reelcase");
+    QCOMPARE(takeUserProgramPath(), QStringLiteral("/opt/rc/bin/reelcase"));
+    QVERIFY(!qEnvironmentVariableIsSet("REELCASE_USER_PROGRAM"));
+    QCOMPARE(takeUserProgramPath(), QString());
+    qputenv("REELCASE_USER_PROGRAM", "relative/reelcase");  // not a path to name
+    QCOMPARE(takeUserProgramPath(), QString());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

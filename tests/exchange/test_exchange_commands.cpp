@@ -1,7 +1,15 @@
+#include <cerrno>
+#include <thread>
+
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "exchange/ByteTable.h"
+#include "exchange/Collection.h"
+#include "exchange/CollectionImport.h"
+#include "exchange/ListExports.h"
 #include "main_window/MainWindowLogic.h"
+#include "seams/BackgroundWork.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
@@ -13,8 +21,9 @@ using namespace reelcase::test;
 namespace {
 
 struct Fixture {
+    explicit Fixture(BackgroundWork* work = nullptr) : doubles(catalogue, nullptr, work) {}
     Catalogue catalogue;
-    TestSeams doubles{catalogue};
+    TestSeams doubles;
     FakeUserDialogs& dialogs = doubles.dialogs;
     FailingFileSystem& fileSystem = doubles.fileSystem;
     MainWindowLogic logic{catalogue, doubles.seams()};
@@ -26,6 +35,46 @@ struct Fixture {
         logic.state.RefreshMovieList();
     }
 };
+
+// Runs the work on a thread of its own, as the window does, and cancels it when its
+// progress first passes cancelAt (never when negative; before it starts when 0).
+class ThreadWork : public BackgroundWork {
+  public:
+    int cancelAt = -1;
+    bool cancelledWhileRunning = false;
+    QStringList labels;
+    bool run(const QString& label, const std::function<void(WorkProgress&)>& work) override {
+        labels.append(label);
+        WorkProgress progress;
+        if (cancelAt == 0) {
+            progress.cancel();
+        }
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            work(progress);
+            done = true;
+        });
+        while (!done) {
+            if (cancelAt > 0 && progress.done() > cancelAt && !progress.cancelled()) {
+                progress.cancel();
+                cancelledWhileRunning = !done;
+            }
+            std::this_thread::yield();
+        }
+        worker.join();
+        return !progress.cancelled();
+    }
+};
+
+// Enough rows that reading them reports progress many times.
+std::string manyRows(int count) {
+    std::string rows = "Name,Genre,Format,Rating,Length,Quality,Size,Personal Info\n";
+    for (int i = 0; i < count; ++i) {
+        rows += "Movie " + std::to_string(i) + ",Comedy,DVD,Nice,90,3,700,\"a, \"\"b\"\"\"\n";
+    }
+    rows += "broken,\"not closed\n";
+    return rows;
+}
 
 const QString kExported =
     QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!");
@@ -43,6 +92,8 @@ class ExchangeCommandsTest : public QObject {
     void emptyListExportsNothing();
     void importMergesAndReports();
     void importOfAnUnreadableFileChangesNothing();
+    void workOffTheWindowThreadGivesTheSynchronousResult();
+    void cancelledWorkChangesNothing();
 };
 
 void ExchangeCommandsTest::exportsWriteTheFilteredList() {
@@ -137,6 +188,79 @@ void ExchangeCommandsTest::importOfAnUnreadableFileChangesNothing() {
                           "type 2)."}));
     QCOMPARE(f.catalogue.movieCount(), 1);
     QVERIFY(!f.catalogue.unsavedChanges());
+}
+
+// The import and the exports run their long parts through the background work; what comes
+// out equals what the same steps give run directly.
+void ExchangeCommandsTest::workOffTheWindowThreadGivesTheSynchronousResult() {
+    writeBytes(path("many.csv"), manyRows(20000));
+    Catalogue direct;
+    MovieList directList;
+    appendMovie(direct, {"Movie 7"});
+    directList.add("Movie 7");
+    const ImportReport expected =
+        importCollection(readCollectionFile(path("many.csv")), direct, directList);
+
+    ThreadWork work;
+    Fixture f(&work);
+    f.list({{"Movie 7"}});
+    f.dialogs.fileAnswers.push_back(path("many.csv"));
+    f.logic.exchange.MenuImportClick();
+    QCOMPARE(work.labels, QStringList{"Importing \"many.csv\"..."});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{"Import of \"many.csv\"\n\n" + expected.text(10).trimmed()});
+    QCOMPARE(f.catalogue.movieCount(), direct.movieCount());
+    QCOMPARE(std::memcmp(&f.catalogue.slot(1), &direct.slot(1),
+                         RecordSize * static_cast<std::size_t>(direct.movieCount())),
+             0);
+    QCOMPARE(f.logic.undo.undoCaption(), QStringLiteral("&Undo Import \"many.csv\""));
+
+    const ByteTable table;
+    f.dialogs.fileAnswers.push_back(path("many-out.csv"));
+    f.logic.exchange.MenuExportCsvClick();
+    QCOMPARE(readBytes(path("many-out.csv")),
+             QByteArray::fromStdString(listCsvBytes(direct, directList, table)));
+    f.dialogs.fileAnswers.push_back(path("many-out.html"));
+    f.logic.exchange.MenuExportWebPageClick();
+    QCOMPARE(readBytes(path("many-out.html")),
+             QByteArray::fromStdString(listHtmlBytes(direct, directList, table)));
+    QCOMPARE(work.labels.size(), 3);
+    QCOMPARE(f.dialogs.texts().back(), kExported.arg("many-out.html"));
+}
+
+// Cancelled half way, an import adds nothing and leaves no step to undo; an export writes
+// nothing. The readers stop early rather than read to the end.
+void ExchangeCommandsTest::cancelledWorkChangesNothing() {
+    writeBytes(path("many.csv"), manyRows(20000));
+    ThreadWork work;
+    work.cancelAt = WorkProgress::Whole / 4;
+    Fixture f(&work);
+    f.list({{"Alpha"}});
+    f.dialogs.fileAnswers.push_back(path("many.csv"));
+    f.logic.exchange.MenuImportClick();
+    QVERIFY(work.cancelledWhileRunning);
+    QCOMPARE(f.catalogue.movieCount(), 1);
+    QCOMPARE(f.logic.state.list().size(), 1);
+    QVERIFY(!f.catalogue.unsavedChanges());
+    QCOMPARE(f.logic.undo.undoCaption(), QStringLiteral("&Undo"));
+    QCOMPARE(f.dialogs.texts(), QStringList());
+
+    writeBytes(path("old.csv"), "old contents");
+    work.cancelAt = 0;
+    f.dialogs.fileAnswers.push_back(path("old.csv"));
+    f.logic.exchange.MenuExportCsvClick();
+    QCOMPARE(readBytes(path("old.csv")), QByteArray("old contents"));
+    QCOMPARE(f.dialogs.texts(), QStringList());
+    QCOMPARE(f.dialogs.unexpected, 0);
+
+    WorkProgress cancelled;
+    cancelled.cancel();
+    const std::string rows = manyRows(20000);
+    QCOMPARE(readCollectionFile(path("many.csv"), &cancelled).error, ECANCELED);
+    QVERIFY(readCsv(rows, &cancelled).entries.empty());
+    QVERIFY(readCsv(rows).entries.size() == 20000);
+    const Collection whole = readCsv(rows);
+    QVERIFY(mapCollection(whole, &cancelled).records.empty());
 }
 
 QTEST_GUILESS_MAIN(ExchangeCommandsTest)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/MainWindowLogic.h"
+#include "seams/BackgroundWork.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDesktopShell.h"
 #include "support/FakeMovieDialog.h"
@@ -14,17 +15,25 @@ namespace reelcase::test {
 // the real one until a test tells it to fail, the settings store starts empty.
 struct TestSeams {
     // settings: a store of the test's own instead of the empty one.
-    explicit TestSeams(const Catalogue& catalogue, RegistryBackend* ownStore = nullptr)
+    // ownStore, ownWork: the test's own settings store or background work instead of the
+    // empty store and the work done at once.
+    explicit TestSeams(const Catalogue& catalogue, RegistryBackend* ownStore = nullptr,
+                       BackgroundWork* ownWork = nullptr)
         : movieDialog(catalogue, dialogs),
-          settingsInUse(ownStore != nullptr ? *ownStore : settings) {}
+          settingsInUse(ownStore != nullptr ? *ownStore : settings),
+          workInUse(ownWork != nullptr ? *ownWork : work) {}
     FakeUserDialogs dialogs;
     FailingFileSystem fileSystem;
     MemoryRegistryBackend settings;
     FakeMovieDialog movieDialog;
     FakePrintDevice printer;
     FakeDesktopShell desktop;
+    ImmediateWork work;
     RegistryBackend& settingsInUse;
-    Seams seams() { return {dialogs, fileSystem, settingsInUse, movieDialog, printer, desktop}; }
+    BackgroundWork& workInUse;
+    Seams seams() {
+        return {dialogs, fileSystem, settingsInUse, movieDialog, printer, desktop, workInUse};
+    }
 };
 
 }  // namespace reelcase::test

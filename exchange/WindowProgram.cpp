@@ -1,0 +1,73 @@
+#include "exchange/WindowProgram.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#ifndef REELCASE_WINDOW_FROM_BINDIR
+#define REELCASE_WINDOW_FROM_BINDIR "../libexec/reelcase/reelcase-window"
+#endif
+
+namespace reelcase {
+
+namespace {
+
+constexpr const char* kWindowProgramName = "reelcase-window";
+// Tells the window program which program the user started.
+constexpr const char* kUserProgramVariable = "REELCASE_USER_PROGRAM";
+
+// The running program's own file, links resolved; argv[0] may be a bare name found on PATH.
+std::string ownPath() {
+    std::string path(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= path.size()) {
+        return {};
+    }
+    path.resize(static_cast<std::size_t>(n));
+    return path;
+}
+
+}  // namespace
+
+std::vector<std::string> windowProgramCandidates(std::string_view programPath) {
+    const std::size_t slash = programPath.rfind('/');
+    const std::string folder(slash == std::string_view::npos ? std::string_view("./")
+                                                             : programPath.substr(0, slash + 1));
+    return {folder + REELCASE_WINDOW_FROM_BINDIR, folder + kWindowProgramName};
+}
+
+int startWindowProgram(char* const argv[], std::FILE* err) {
+    const std::string self = ownPath();
+    if (self.empty()) {
+        std::fprintf(err, "reelcase: /proc/self/exe: %s\n", std::strerror(errno));
+        return 2;
+    }
+    ::setenv(kUserProgramVariable, self.c_str(), 1);
+    const std::vector<std::string> candidates = windowProgramCandidates(self);
+    std::string tried;
+    int error = ENOENT;
+    for (const std::string& candidate : candidates) {
+        ::execv(candidate.c_str(), argv);
+        // A program that is there but cannot run is the one to report.
+        if (tried.empty() || errno != ENOENT) {
+            tried = candidate;
+            error = errno;
+        }
+        if (errno != ENOENT) {
+            break;
+        }
+    }
+    std::fprintf(err, "reelcase: %s: %s\n", tried.c_str(), std::strerror(error));
+    return 2;
+}
+
+QString takeUserProgramPath() {
+    const char* given = std::getenv(kUserProgramVariable);
+    QString path = given != nullptr && given[0] == '/' ? QString::fromLocal8Bit(given) : QString();
+    ::unsetenv(kUserProgramVariable);
+    return path;
+}
+
+}  // namespace reelcase
