@@ -1,6 +1,8 @@
 // Comma-separated text from spreadsheets and other programs.
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
 
@@ -176,12 +178,8 @@ QChar separatorOf(const QString& text) {
 }
 
 bool blankRecord(const QStringList& fields) {
-    for (const QString& f : fields) {
-        if (!QStringView(f).trimmed().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(fields,
+                               [](const QString& f) { return QStringView(f).trimmed().isEmpty(); });
 }
 
 }  // namespace
