@@ -38,7 +38,7 @@ struct CatalogueStep {
 // the last save stays meaningful when old steps are dropped.
 class CatalogueHistory {
   public:
-    static constexpr std::size_t DefaultMemoryBound = 50u * 1024u * 1024u;
+    static constexpr std::size_t DefaultMemoryBound = std::size_t{50} * 1024 * 1024;
 
     explicit CatalogueHistory(std::size_t memoryBound = DefaultMemoryBound)
         : memoryBound_(memoryBound) {}

@@ -33,12 +33,10 @@ void RadioGroup::makeCheckedTheTabStop() {
     // A button takes the stop when it gets the focus (arrow keys); a checked item the
     // program chooses must take it too.
     const QList<QAbstractButton*> all = buttons_->buttons();
-    QAbstractButton* stop = buttons_->checkedButton();
-    if (stop == nullptr && !all.isEmpty()) {
-        stop = all.constFirst();
-    }
+    const QAbstractButton* checked = buttons_->checkedButton();
     for (QAbstractButton* button : all) {
-        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        const bool stop = checked != nullptr ? button == checked : button == all.constFirst();
+        button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 

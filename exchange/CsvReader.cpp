@@ -223,12 +223,7 @@ QChar separatorOf(const QString& text) {
 }
 
 bool blankRecord(const std::vector<QStringView>& fields) {
-    for (const QStringView f : fields) {
-        if (!f.trimmed().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(fields, [](QStringView f) { return f.trimmed().isEmpty(); });
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ std::vector<Rgb> colourRamp(const std::array<Rgb, 5>& samples, int height) {
         const int k = at >= 4.0 ? 3 : static_cast<int>(at);
         const double t = at - k;
         const Rgb& a = samples[static_cast<std::size_t>(k)];
-        const Rgb& b = samples[static_cast<std::size_t>(k + 1)];
+        const Rgb& b = samples[static_cast<std::size_t>(k) + 1];
         rows.push_back({mix(a.red, b.red, t), mix(a.green, b.green, t), mix(a.blue, b.blue, t)});
     }
     return rows;

@@ -28,7 +28,7 @@ bool ToolbarNavigation::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const qsizetype last = buttons_.size() - 1;
-    qsizetype next = at;
+    qsizetype next = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Left:
         case Qt::Key_Up:

@@ -91,7 +91,7 @@ class AboutWindowTest : public QObject {
         Qt::WindowFlags flags;
         QSize client;
         bool fixed = false;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             shown = modal;
             flags = modal->windowFlags();
             client = modal->size();

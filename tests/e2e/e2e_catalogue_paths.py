@@ -131,6 +131,8 @@ def relative_path_is_saved_where_it_lies(program, make, work):
         main_window_shown()
         key("alt+f", "x")
         check(wait_for(lambda: app.poll() is not None), "Exit ends the program")
+        # In the sanitized build a leak or a crash on the way out shows as a non-zero code.
+        check(app.poll() == 0, "the program ends cleanly (code %s)" % app.poll())
     finally:
         if app.poll() is None:
             app.kill()

@@ -332,6 +332,8 @@ def close_box_asks_like_exit(run, shots):
         ask(p)
         answer(question(exit_question), "Yes")
         assert p.ended(), "%s: Yes did not end the program" % close
+        # In the sanitized build a leak or a crash on the way out shows as a non-zero code.
+        assert p.process.returncode == 0, "%s: ended with code %s" % (close, p.process.returncode)
         assert p.movies_on_disk() == 10
 
         # Unsaved changes: the save question with its three answers.

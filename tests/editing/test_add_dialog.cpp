@@ -145,7 +145,7 @@ class AddDialogTest : public QObject {
     void tabbingIntoARadioGroupLandsOnItsCheckedItem() {
         Dialog d;
         QStringList landed;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             activate(modal);
             auto* size = d.control<QLineEdit>("edtMovieSize");
             d.control<RadioGroup>("radioParts")->setItemIndex(2);
@@ -171,7 +171,7 @@ class AddDialogTest : public QObject {
     void tabWalksTheDialogInItsDesignedOrder() {
         Dialog d;
         QStringList stops;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             activate(modal);
             for (int i = 0; i < 12; ++i) {
                 stops << focusName();
@@ -219,7 +219,7 @@ class AddDialogTest : public QObject {
     void nameAndNoteTakeOnlyWhatCanBeStored() {
         Dialog d;
         QString shownName, shownNote;
-        whenModalOpens([&](QWidget*) {
+        const ModalDriver driver = whenModalOpens([&](QWidget*) {
             auto* name = d.control<QLineEdit>("edtAddMov");
             type(name, QString::fromUtf8("\u03a9 Café €"));
             QApplication::clipboard()->setText(QString::fromUtf8("1Ω 😀x"));
@@ -255,7 +255,7 @@ class AddDialogTest : public QObject {
         FakeUserDialogs dialogs;
         TfrmAdd frmAdd(catalogue, dialogs, &owner);
         QPoint centre;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             centre = modal->frameGeometry().center();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
@@ -269,7 +269,7 @@ class AddDialogTest : public QObject {
         Dialog d;
         QString caption;
         QString shownGenre;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             caption = modal->windowTitle();
             shownGenre = d.checkedIn("radioGenre");
             QTest::keyClicks(d.control<QLineEdit>("edtAddMov"), QStringLiteral("Heat"));
@@ -301,7 +301,7 @@ class AddDialogTest : public QObject {
         appendMovie(d.catalogue,
                     {"Old Name", "Horror", "RM", "Perfect Movie", "a\r\nb", 95, 2, 350});
         QString caption, name, selected, format, rating, quality, note;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             caption = modal->windowTitle();
             name = d.control<QLineEdit>("edtAddMov")->selectedText();
             format = d.checkedIn("radioFormat");
@@ -339,7 +339,7 @@ class AddDialogTest : public QObject {
         d.frmAdd.setFileAnalysis(&device, &frmWait);
         d.dialogs.fileAnswers.push_back(clip);
         QString name, length, size, format, quality;
-        whenModalOpens([&](QWidget*) {
+        const ModalDriver driver = whenModalOpens([&](QWidget*) {
             d.control<QPushButton>("btnFileAnalyse")->click();
             name = d.control<QLineEdit>("edtAddMov")->text();
             length = d.control<QLineEdit>("edtAddMovieLength")->text();
@@ -361,7 +361,7 @@ class AddDialogTest : public QObject {
     void refusedEntryKeepsTheDialogOpen() {
         Dialog d;
         bool stillOpen = false;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             d.control<QLineEdit>("edtAddMov")->setText(QStringLiteral("X"));
             d.control<QLineEdit>("edtAddMovieLength")->setText(QStringLiteral("1.5"));
             d.control<QLineEdit>("edtMovieSize")->setText(QStringLiteral("1"));

@@ -21,6 +21,20 @@ using namespace reelcase::test;
 
 namespace {
 
+// What this process has read through read() and its kin so far, or -1 when unknown.
+qint64 bytesReadSoFar() {
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:")) {
+            return line.mid(6).trimmed().toLongLong();
+        }
+    }
+    return -1;
+}
+
 const QString kOpening = QStringLiteral("There Went Something Wrong With Opening!");
 
 // Times files from a table; a file missing from it cannot be opened.
@@ -314,12 +328,13 @@ class FileAnalysisTest : public QObject {
         QFile f(path);
         QVERIFY(f.resize(2000LL * 1000 * 1000));
         FfmpegMediaDevice device;
-        QElapsedTimer timer;
-        timer.start();
+        // Counted in bytes read rather than in time: how fast is for scripts/bench.
+        const qint64 before = bytesReadSoFar();
+        QVERIFY(before >= 0);
         QVERIFY(device.open(path));
-        const qint64 ms = timer.elapsed();
-        qInfo("opening and timing a 2 GB file took %lld ms", ms);
-        QVERIFY(ms < 1000);  // well under 0.1 s in a release build
+        const qint64 read = bytesReadSoFar() - before;
+        qInfo("opening and timing a 2 GB file read %lld bytes", read);
+        QVERIFY2(read < 64LL * 1000 * 1000, qPrintable(QString::number(read)));
 
         // A damaged one, whose tail makes the reader hunt for a start code through every
         // byte, is given up in bounded time instead of freezing the program.
@@ -331,7 +346,10 @@ class FileAnalysisTest : public QObject {
         QVERIFY(ffmpeg.waitForFinished(60000));
         QFile d(damaged);
         QVERIFY(d.resize(2000LL * 1000 * 1000));
-        timer.restart();
+        // The reader gives up after 2 s of wall clock by design, so this bound tests that it
+        // gives up, not how fast it is.
+        QElapsedTimer timer;
+        timer.start();
         device.open(damaged);
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     }

@@ -189,15 +189,16 @@ class PrintingTest : public QObject {
         logic.state.RefreshMovieList();
         QString filter;
         QString message;
-        whenModalOpens([&](QWidget* modal) {
+        ModalDriver modals;
+        modals.expect([&](QWidget* modal) {
             filter = qobject_cast<QFileDialog*>(modal)->nameFilters().join(QLatin1Char(';'));
             auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             name->setText(dir_.filePath(QStringLiteral("list")));
-            whenModalOpens([&](QWidget* box) {
-                message = qobject_cast<QMessageBox*>(box)->text();
-                box->close();
-            });
             QTest::keyClick(name, Qt::Key_Return);
+        });
+        modals.expect([&](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            box->close();
         });
         logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
         QCOMPARE(filter, QStringLiteral("Movie List (Textfile) (*.txt)"));

@@ -23,7 +23,7 @@ class FontDialogTest : public QObject {
         QString family, sample;
         int points = 0;
         int sampleRoom = -1;
-        whenModalOpens([&](QWidget* modal) {
+        const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFontDialog*>(modal);
             QVERIFY(dialog != nullptr);
             family = dialog->currentFont().family();

@@ -49,7 +49,7 @@ struct Program {
     // Opens the preferences, lets action work in them, and returns whether they were accepted
     // by the button action pressed.
     void withPreferences(const std::function<void()>& action) {
-        whenModalOpens([action](QWidget*) { action(); });
+        const ModalDriver driver = whenModalOpens([action](QWidget*) { action(); });
         frmMain.MenuPreferencesClick();
     }
     void click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton); }
