@@ -20,6 +20,7 @@
 namespace reelcase {
 
 class DesktopShell;
+class FolderAddDialog;
 
 // The selected item of each filter box; the last item of each is its all-items entry.
 struct FilterChoice {
@@ -80,6 +81,10 @@ class MainWindowLogic {
     void MenuAddNewMovieClick();
     void MenuModifyaMovieClick();
     void MenuDeleteMovieClick();
+    // Beyond the designed commands: the movies of a folder and its subfolders, measured and
+    // chosen in the folder window, added as one step.
+    void setFolderAddDialog(FolderAddDialog* dialog) { folderAddDialog_ = dialog; }
+    void MenuAddFromFolderClick();
 
     // The user picked item index in a filter box.
     void filterChanged(FilterBox box, int index);
@@ -157,6 +162,7 @@ class MainWindowLogic {
     std::vector<SearchRow> searchRows_;
     int searchRevision_ = 0;
     MovieDialog* movieDialog_ = nullptr;
+    FolderAddDialog* folderAddDialog_ = nullptr;
     RegistryBackend* settings_ = nullptr;
     PrintDevice* printDevice_ = nullptr;
     // The name chosen in the export dialog, offered again at its next use.

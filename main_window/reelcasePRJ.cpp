@@ -9,6 +9,7 @@
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
 #include "exchange/CommandLine.h"
+#include "folder_add/FolderAddWindow.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/ClassicLook.h"
@@ -53,6 +54,13 @@ int main(int argc, char* argv[]) {
     reelcase::TfrmWait frmWait(&frmMain);
     reelcase::FfmpegMediaDevice mediaDevice;
     frmAdd.setFileAnalysis(&mediaDevice, &frmWait);
+    reelcase::TfrmFolderAdd frmFolderAdd(
+        catalogue,
+        [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
+            return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
+        },
+        &frmMain);
+    logic.setFolderAddDialog(&frmFolderAdd);
     reelcase::TfrmPreferences frmPreferences(choices, settings, dialogs, catalogue,
                                              QApplication::applicationFilePath(), &frmMain);
     reelcase::XdgFileTypeRegistration fileTypes;
