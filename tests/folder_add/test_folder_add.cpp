@@ -22,6 +22,7 @@
 #include "folder_add/FolderMeasuring.h"
 #include "folder_add/FolderScan.h"
 #include "folder_add/PartGrouping.h"
+#include "main_window/MainWindowLogic.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
 
@@ -123,6 +124,21 @@ void measureInto(FolderAddTable& table, const QString& folder, SkippedCounts* sk
         *skipped = measuring.progress().skipped;
     }
 }
+
+// The folder window without a window: hands back what the test chose.
+class FakeFolderWindow : public FolderAddDialog {
+  public:
+    std::optional<std::vector<MovieForm>> answer;
+    QStringList folders;
+    std::function<void()> whileOpen;
+    std::optional<std::vector<MovieForm>> ShowFolderAdd(const QString& folder) override {
+        folders << folder;
+        if (whileOpen) {
+            whileOpen();
+        }
+        return answer;
+    }
+};
 
 }  // namespace
 
@@ -440,6 +456,57 @@ class FolderAddTest : public QObject {
         QCOMPARE(list.size(), 2);
         QVERIFY(folderAddReport(outcome).contains(
             QStringLiteral("The database is full: 2 of the checked Movies were left out!")));
+    }
+
+    void commandAddsTheChosenMoviesAsOneStep() {
+        Catalogue catalogue;
+        FakeUserDialogs dialogs;
+        MainWindowLogic logic(catalogue, dialogs);
+        FakeFolderWindow window;
+        logic.setFolderAddDialog(&window);
+        catalogue.addMovie(makeRecord({"Zulu", "Horror"}));
+        catalogue.addMovie(makeRecord({"Alpha", "Drama"}));
+        logic.RefreshMovieList();
+        logic.filterChanged(FilterBox::Genre, 4);  // Horror: only Zulu listed
+        QCOMPARE(logic.list().size(), 1);
+
+        // Cancelled in the folder dialog, then in the window: nothing changes.
+        dialogs.folderAnswers = {std::nullopt, QStringLiteral("/films")};
+        logic.MenuAddFromFolderClick();
+        logic.MenuAddFromFolderClick();
+        QCOMPARE(window.folders, QStringList{"/films"});
+        QCOMPARE(dialogs.shown.front().text, QStringLiteral("Add Movies from Folder"));
+        QCOMPARE(catalogue.movieCount(), 2);
+
+        const auto form = [](const char* name) {
+            return MovieForm{name, "", 0, 1, 2, 2, "95", "250"};
+        };
+        window.answer = std::vector<MovieForm>{form("Mike"), form("Alpha"), form("Bravo")};
+        dialogs.folderAnswers = {QStringLiteral("/films")};
+        // The window shows over the whole list, filters reset, as Add's dialog does.
+        window.whileOpen = [&] {
+            QCOMPARE(logic.list().size(), 2);
+            QCOMPARE(logic.filters(), FilterChoice{});
+        };
+        catalogue.markSaved();
+        dialogs.clear();
+        logic.MenuAddFromFolderClick();
+        QCOMPARE(catalogue.movieCount(), 4);
+        std::vector<std::string> listed;
+        for (int i = 0; i < logic.list().size(); ++i) {
+            listed.emplace_back(logic.list().at(i));
+        }
+        QCOMPARE(listed, (std::vector<std::string>{"Alpha", "Bravo", "Mike", "Zulu"}));
+        QVERIFY(catalogue.unsavedChanges());
+        QCOMPARE(dialogs.texts(),
+                 QStringList{"2 Movies were added.\n1 of the checked Movies already exist and "
+                             "were left out!"});
+        QCOMPARE(logic.undoCaption(), QStringLiteral("&Undo Add 2 Movies from Folder"));
+        logic.EditUndoClick();
+        QCOMPARE(catalogue.movieCount(), 2);
+        QCOMPARE(logic.list().size(), 2);
+        QVERIFY(!catalogue.unsavedChanges());
+        QVERIFY(logic.takeSearchFocusRequest());
     }
 
     // The same files through "Analyse File(s)" and the add dialog's OK give the same bytes.
