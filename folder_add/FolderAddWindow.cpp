@@ -30,7 +30,7 @@ TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::Device
     : QDialog(parent), catalogue_(catalogue), makeDevice_(std::move(makeDevice)) {
     setObjectName(QStringLiteral("frmFolderAdd"));
     setWindowTitle(QStringLiteral("Add Movies from Folder"));
-    resize(900, 560);
+    resize(1160, 600);
 
     lblFolder = new QLabel(this);
     lblFolder->setObjectName(QStringLiteral("lblFolder"));
@@ -67,15 +67,11 @@ TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::Device
     tblMovies->verticalHeader()->hide();
     QHeaderView* header = tblMovies->horizontalHeader();
     header->setSectionResizeMode(FolderAddModel::Name, QHeaderView::Interactive);
-    tblMovies->setColumnWidth(FolderAddModel::Check, 24);
-    tblMovies->setColumnWidth(FolderAddModel::Name, 230);
-    tblMovies->setColumnWidth(FolderAddModel::Format, 70);
-    tblMovies->setColumnWidth(FolderAddModel::Length, 80);
-    tblMovies->setColumnWidth(FolderAddModel::Size, 70);
-    tblMovies->setColumnWidth(FolderAddModel::Quality, 55);
-    tblMovies->setColumnWidth(FolderAddModel::Parts, 40);
-    tblMovies->setColumnWidth(FolderAddModel::Files, 200);
-    tblMovies->setColumnWidth(FolderAddModel::Status, 200);
+    const int widths[FolderAddModel::ColumnCount] = {24, 220, 70,  80, 65, 50,
+                                                     40, 170, 190, 80, 115};
+    for (int c = 0; c < FolderAddModel::ColumnCount; ++c) {
+        tblMovies->setColumnWidth(c, widths[c]);
+    }
 
     btnAddChecked = new QPushButton(QStringLiteral("Add checked movies"), this);
     btnAddChecked->setObjectName(QStringLiteral("btnAddChecked"));
@@ -117,6 +113,11 @@ TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::Device
             model_->rowsChanged();
         }
     });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] {
+        if (table_ && moviesShown_) {
+            showSummary();
+        }
+    });
     centreWhenShown(*this);
 }
 
@@ -129,6 +130,7 @@ std::optional<std::vector<MovieForm>> TfrmFolderAdd::ShowFolderAdd(const QString
     table_ = std::make_unique<FolderAddTable>(catalogue_);
     model_->setTable(table_.get());
     moviesShown_ = false;
+    skipped_ = {};
     comboBatchGenre->setCurrentIndex(table_->batchGenre());
     comboBatchRating->setCurrentIndex(table_->batchRating());
     lblFolder->setText(QStringLiteral("Folder: %1").arg(folder));
@@ -180,7 +182,8 @@ void TfrmFolderAdd::poll() {
             openFormatBoxes();
         }
         barFiles->setValue(progress.filesDone);
-        showSkipped(progress.skipped);
+        skipped_ = progress.skipped;
+        showSummary();
         if (progress.finished()) {
             pollTimer_->stop();
             btnAddChecked->setEnabled(true);
@@ -192,7 +195,9 @@ void TfrmFolderAdd::poll() {
         }
     }
     if (pollListener_) {
-        pollListener_();
+        // A copy: the listener may replace itself.
+        const std::function<void()> listener = pollListener_;
+        listener();
     }
 }
 
@@ -209,7 +214,12 @@ void TfrmFolderAdd::openFormatBoxes() {
     }
 }
 
-void TfrmFolderAdd::showSkipped(const SkippedCounts& skipped) {
+void TfrmFolderAdd::showSummary() {
+    const SkippedCounts& skipped = skipped_;
+    int checked = 0;
+    for (int r = 0; r < table_->size(); ++r) {
+        checked += table_->row(r).checked ? 1 : 0;
+    }
     QStringList parts;
     if (skipped.linkLoops > 0) {
         parts << counted(skipped.linkLoops, "link that loops", "links that loop");
@@ -223,9 +233,13 @@ void TfrmFolderAdd::showSkipped(const SkippedCounts& skipped) {
     if (skipped.specialFiles > 0) {
         parts << counted(skipped.specialFiles, "pipe or device", "pipes or devices");
     }
-    lblSkipped->setText(parts.isEmpty()
-                            ? QString()
-                            : QStringLiteral("Skipped: ") + parts.join(QStringLiteral(", ")));
+    QString text = QStringLiteral("%1, %2 checked.")
+                       .arg(counted(table_->size(), "movie", "movies"))
+                       .arg(checked);
+    if (!parts.isEmpty()) {
+        text += QStringLiteral(" Skipped: ") + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    }
+    lblSkipped->setText(text);
 }
 
 }  // namespace reelcase

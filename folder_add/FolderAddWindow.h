@@ -37,7 +37,8 @@ class TfrmFolderAdd : public QDialog, public FolderAddDialog {
 
   private:
     void poll();
-    void showSkipped(const SkippedCounts& skipped);
+    // Rows, checked rows and what the scan passed over.
+    void showSummary();
     void openFormatBoxes();
 
     const Catalogue& catalogue_;
@@ -46,6 +47,7 @@ class TfrmFolderAdd : public QDialog, public FolderAddDialog {
     std::unique_ptr<FolderAddTable> table_;
     std::unique_ptr<FolderMeasuring> measuring_;
     bool moviesShown_ = false;
+    SkippedCounts skipped_;
     std::function<void()> pollListener_;
 
     QLabel* lblFolder = nullptr;
