@@ -53,7 +53,12 @@ FfmpegMediaDevice::FfmpegMediaDevice() : FfmpegMediaDevice(nullptr) {}
 
 FfmpegMediaDevice::FfmpegMediaDevice(const std::atomic<bool>* stopRequest)
     : stopRequest_(stopRequest) {
-    av_log_set_level(AV_LOG_QUIET);
+    // Once for the process: devices are made on several measuring threads at a time.
+    static const bool quiet = [] {
+        av_log_set_level(AV_LOG_QUIET);
+        return true;
+    }();
+    (void)quiet;
 }
 
 int FfmpegMediaDevice::interrupted(void* device) {
