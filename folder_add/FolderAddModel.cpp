@@ -53,9 +53,12 @@ void FolderAddModel::rowsReplaced() {
 }
 
 void FolderAddModel::rowsChanged() {
-    // Any change can move another row's status (a name now used twice), so all rows repaint.
+    // Any change can move another row's status (a name now used twice), so all rows repaint;
+    // all but the names, which only the user changes: a name being typed stays as typed.
     if (rowCount() > 0) {
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        const int last = rowCount() - 1;
+        Q_EMIT dataChanged(index(0, Check), index(last, Check));
+        Q_EMIT dataChanged(index(0, Format), index(last, ColumnCount - 1));
     }
 }
 
@@ -177,6 +180,7 @@ bool FolderAddModel::setData(const QModelIndex& index, const QVariant& value, in
         if (!table_->setName(r, value.toString())) {
             return false;
         }
+        Q_EMIT dataChanged(index, index);
     } else if (index.column() == Format) {
         table_->setFormat(r, value.toInt());
     } else if (index.column() == Genre) {

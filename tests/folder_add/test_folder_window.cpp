@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -135,6 +136,47 @@ class FolderWindowTest : public QObject {
             }
         }
         QCOMPARE(dvd, 1);
+    }
+
+    // Results keep coming while the user types a name: the typing is not overwritten.
+    void nameBeingTypedSurvivesResults() {
+        QTemporaryDir dir;
+        for (int i = 0; i < 40; ++i) {
+            touch(dir.filePath(QStringLiteral("Film %1.avi").arg(i, 2, 10, QLatin1Char('0'))));
+        }
+        Catalogue catalogue;
+        TfrmFolderAdd window(catalogue, pausing(40));
+        window.setThreadCount(1);
+        auto* add = window.findChild<QPushButton*>(QStringLiteral("btnAddChecked"));
+        auto* table = window.findChild<QTableView*>(QStringLiteral("tblMovies"));
+        QLineEdit* editor = nullptr;
+        int pollsWhileTyping = 0;
+        window.setPollListener([&] {
+            const QModelIndex first = table->model()->index(0, FolderAddModel::Name);
+            if (editor == nullptr && table->model()->rowCount() > 0) {
+                table->setCurrentIndex(first);
+                table->edit(first);
+                editor = table->findChild<QLineEdit*>();
+                if (editor != nullptr) {
+                    editor->setText(QStringLiteral("Typed by hand"));
+                }
+                return;
+            }
+            if (editor == nullptr) {
+                return;
+            }
+            QCOMPARE(editor->text(), QStringLiteral("Typed by hand"));
+            ++pollsWhileTyping;
+            if (add->isEnabled()) {
+                QTest::keyClick(editor, Qt::Key_Return);
+                add->click();
+            }
+        });
+        const auto forms = window.ShowFolderAdd(dir.path());
+        QVERIFY(editor != nullptr);
+        QVERIFY(pollsWhileTyping > 3);
+        QVERIFY(forms.has_value());
+        QCOMPARE(forms->front().name, std::string("Typed by hand"));
     }
 
     void cancelStopsWithinAFifthOfASecond() {
