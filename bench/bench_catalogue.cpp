@@ -60,7 +60,7 @@ struct Program {
     FakeUserDialogs& dialogs = doubles.dialogs;
     FakeMovieDialog& movieDialog = doubles.movieDialog;
     MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings, movieDialog,
-                                      doubles.printer, doubles.desktop, doubles.work}};
+                                      doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd}};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices};
 };

@@ -15,11 +15,15 @@ namespace reelcase {
 
 namespace {
 
-constexpr std::int64_t kMillisecondsPerMinute = 60000;
+QString plus(const QString& total, std::int64_t amount) {
+    return QString::number(total.toLongLong() + amount);
+}
 
-// The file's size in bytes, read as a 64-bit count from the file opened for reading only.
-// Only a regular file has one; opening without blocking keeps a named pipe from hanging.
-std::optional<std::int64_t> fileSize(const QString& path) {
+}  // namespace
+
+// Read as a 64-bit count. Only a regular file has a size; opening without blocking keeps a
+// named pipe from hanging.
+std::optional<std::int64_t> movieFileSize(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
@@ -32,12 +36,6 @@ std::optional<std::int64_t> fileSize(const QString& path) {
     }
     return static_cast<std::int64_t>(st.st_size);
 }
-
-QString plus(const QString& total, std::int64_t amount) {
-    return QString::number(total.toLongLong() + amount);
-}
-
-}  // namespace
 
 int qualityForMegabytes(std::int64_t megabytes) {
     if (megabytes < 200) {
@@ -88,7 +86,7 @@ void analyseMovieFiles(int parts, AnalysedFields& fields, UserDialogs& dialogs, 
         }
         const QString& path = *chosen;
         bool measured = false;
-        if (const auto size = fileSize(path)) {
+        if (const auto size = movieFileSize(path)) {
             megabytes = *size / BytesPerMegabyte;
             wait.showNow();
             wait.ProgressFirstHalf();
@@ -96,7 +94,7 @@ void analyseMovieFiles(int parts, AnalysedFields& fields, UserDialogs& dialogs, 
                 wait.ProgressSecondHalf();
                 wait.hideNow();
                 device.setTimeFormatMilliseconds();
-                const std::int64_t minutes = device.length() / kMillisecondsPerMinute;
+                const std::int64_t minutes = device.length() / MillisecondsPerMinute;
                 if (fields.lengthText.isEmpty()) {
                     fields.lengthText = QString::number(minutes);
                     fields.sizeText = QString::number(*megabytes);

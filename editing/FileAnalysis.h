@@ -45,6 +45,11 @@ struct AnalysedFields {
 };
 
 inline constexpr std::int64_t BytesPerMegabyte = 1048576;
+inline constexpr std::int64_t MillisecondsPerMinute = 60000;
+
+// A movie file's size in bytes, from the file opened for reading only; nothing for what is
+// not a regular file or cannot be opened.
+std::optional<std::int64_t> movieFileSize(const QString& path);
 
 // The quality item for one file's megabytes: 200, 300, 400 and 700 are the steps.
 int qualityForMegabytes(std::int64_t megabytes);

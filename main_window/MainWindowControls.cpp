@@ -247,6 +247,8 @@ void TfrmMain::createMenus() {
     MenuAddNewMovie = item(movies, "MenuAddNewMovie", QStringLiteral("&Add new Movie"));
     MenuModifyaMovie = item(movies, "MenuModifyaMovie", QStringLiteral("&Modify Movie"));
     MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
+    MenuAddFromFolder =
+        item(movies, "MenuAddFromFolder", QStringLiteral("Add Movies from &Folder..."));
     CheckInternet1 = item(
         movies, "CheckInternet1",
         QStringLiteral("&Check ") +
@@ -321,6 +323,10 @@ void TfrmMain::connectHandlers() {
     connect(MenuExportList, &QAction::triggered, this,
             [this] { MenuExportListClick(MenuExportList); });
     connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
+    connect(MenuAddFromFolder, &QAction::triggered, this, [this] {
+        logic_.folderAdd.MenuAddFromFolderClick();
+        showState();
+    });
     connect(MenuImport, &QAction::triggered, this, [this] {
         logic_.exchange.MenuImportClick();
         showState();

@@ -6,6 +6,7 @@
 #include "export_print/ListOutputCommands.h"
 #include "files/FileCommands.h"
 #include "finding/FindingCommands.h"
+#include "folder_add/FolderAddCommand.h"
 #include "program_state/ProgramState.h"
 #include "undo/UndoCommands.h"
 
@@ -21,6 +22,7 @@ struct Seams {
     PrintDevice& printer;
     DesktopShell& desktop;
     BackgroundWork& work;
+    FolderAddDialog& folderAddDialog;
 };
 
 // What the main window shows and does, without the window: the shared state and each
@@ -36,7 +38,8 @@ class MainWindowLogic {
           output(state, seams.dialogs, seams.fileSystem, seams.printer),
           web(state, seams.desktop),
           undo(state),
-          exchange(state, seams.dialogs, seams.fileSystem, seams.work) {}
+          exchange(state, seams.dialogs, seams.fileSystem, seams.work),
+          folderAdd(state, seams.dialogs, seams.folderAddDialog) {}
     MainWindowLogic(const MainWindowLogic&) = delete;
     MainWindowLogic& operator=(const MainWindowLogic&) = delete;
 
@@ -48,6 +51,7 @@ class MainWindowLogic {
     WebCommands web;
     UndoCommands undo;
     ExchangeCommands exchange;
+    FolderAddCommand folderAdd;
 };
 
 }  // namespace reelcase

@@ -135,6 +135,7 @@ class TfrmMain : public QMainWindow {
     QAction* MenuAddNewMovie = nullptr;
     QAction* MenuModifyaMovie = nullptr;
     QAction* MenuDeleteMovie = nullptr;
+    QAction* MenuAddFromFolder = nullptr;
     QAction* CheckInternet1 = nullptr;
     QAction* MenuPrintList = nullptr;
     QAction* MenuExportList = nullptr;

@@ -8,6 +8,7 @@
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
 #include "exchange/WindowProgram.h"
+#include "folder_add/FolderAddWindow.h"
 #include "look/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReelcaseProgram.h"
@@ -25,15 +26,20 @@ namespace {
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
-// the editing commands hold it; it joins the main window as soon as that exists, and Qt
-// deletes it with the main window.
+// the editing commands hold it (and the folder window likewise); it joins the main window as soon
+// as that exists, and Qt deletes it with the main window.
 class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
         : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_)),
+          frmFolderAdd_(new reelcase::TfrmFolderAdd(
+              catalogue_,
+              [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
+                  return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
+              })),
           logic_(catalogue_, {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_, printer_,
-                              desktop_, backgroundWork_}),
+                              desktop_, backgroundWork_, *frmFolderAdd_}),
           frmMain_(logic_, choices_),
           frmWait_(&frmMain_),
           frmPreferences_(choices_, settings_, dialogs_, catalogue_, programPath, &frmMain_),
@@ -41,6 +47,7 @@ class Program {
         dialogs_.setParentWindow(&frmMain_);
         backgroundWork_.setParentWindow(&frmMain_);
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
+        frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
         frmMain_.FormCreate(firstArgument);
         frmAdd_->setFileAnalysis(&mediaDevice_, &frmWait_);
         frmPreferences_.setFileTypeRegistration(&fileTypes_);
@@ -60,7 +67,8 @@ class Program {
     reelcase::XdgFileTypeRegistration fileTypes_;
     reelcase::QtBackgroundWork backgroundWork_;
     reelcase::AppearanceChoices choices_;
-    reelcase::TfrmAdd* frmAdd_;  // owned by frmMain_ once it exists
+    reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
+    reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
     reelcase::TfrmWait frmWait_;

@@ -10,6 +10,8 @@ extern "C" {
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <algorithm>
 #include <limits>
 
@@ -39,14 +41,38 @@ std::int64_t durationMs(const AVFormatContext* context) {
 // while rather than freeze the program.
 constexpr std::int64_t kTimeBudgetMicroseconds = 2000000;
 
-int pastDeadline(void* deadline) {
-    return av_gettime_relative() > *static_cast<const std::int64_t*>(deadline) ? 1 : 0;
+QString errorText(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromLocal8Bit(text);
 }
 
 }  // namespace
 
-FfmpegMediaDevice::FfmpegMediaDevice() {
-    av_log_set_level(AV_LOG_QUIET);
+FfmpegMediaDevice::FfmpegMediaDevice() : FfmpegMediaDevice(nullptr) {}
+
+FfmpegMediaDevice::FfmpegMediaDevice(const std::atomic<bool>* stopRequest)
+    : stopRequest_(stopRequest) {
+    // Once for the process: devices are made on several measuring threads at a time.
+    static const bool quiet = [] {
+        av_log_set_level(AV_LOG_QUIET);
+        return true;
+    }();
+    (void)quiet;
+}
+
+int FfmpegMediaDevice::interrupted(void* device) {
+    const auto* self = static_cast<const FfmpegMediaDevice*>(device);
+    if (self->stopRequest_ != nullptr && self->stopRequest_->load(std::memory_order_relaxed)) {
+        return 1;
+    }
+    return av_gettime_relative() > self->deadline_ ? 1 : 0;
+}
+
+bool FfmpegMediaDevice::fail(const QString& reason) {
+    close();
+    failure_ = reason;
+    return false;
 }
 
 FfmpegMediaDevice::~FfmpegMediaDevice() {
@@ -55,22 +81,26 @@ FfmpegMediaDevice::~FfmpegMediaDevice() {
 
 bool FfmpegMediaDevice::open(const QString& path) {
     close();
+    failure_.clear();
     // Only an absolute local path: a name such as "http:x.avi" must never reach the network.
     if (!path.startsWith(QLatin1Char('/'))) {
-        return false;
+        return fail(QStringLiteral("not a local file"));
     }
     // Only a regular file: opening a named pipe or a device would block or never end.
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return false;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        return fail(qt_error_string(errno));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return fail(QStringLiteral("not a regular file"));
     }
     context_ = avformat_alloc_context();
     if (context_ == nullptr) {
-        return false;
+        return fail(errorText(AVERROR(ENOMEM)));
     }
     deadline_ = av_gettime_relative() + kTimeBudgetMicroseconds;
-    context_->interrupt_callback.callback = pastDeadline;
-    context_->interrupt_callback.opaque = &deadline_;
+    context_->interrupt_callback.callback = &FfmpegMediaDevice::interrupted;
+    context_->interrupt_callback.opaque = this;
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
     const QByteArray url = "file:" + QFile::encodeName(path);
@@ -79,17 +109,27 @@ bool FfmpegMediaDevice::open(const QString& path) {
     av_dict_free(&options);
     if (opened < 0) {
         context_ = nullptr;
-        return false;
+        return fail(opened == AVERROR_EXIT ? stoppedReason() : errorText(opened));
     }
-    const std::int64_t ms =
-        avformat_find_stream_info(context_, nullptr) < 0 ? -1 : durationMs(context_);
+    const int found = avformat_find_stream_info(context_, nullptr);
+    if (found < 0) {
+        return fail(found == AVERROR_EXIT ? stoppedReason() : errorText(found));
+    }
+    const std::int64_t ms = durationMs(context_);
     if (ms < 0) {
-        close();
-        return false;
+        return fail(QStringLiteral("no playing time in the file"));
     }
     lengthMs_ = static_cast<std::int32_t>(
         std::min<std::int64_t>(ms, std::numeric_limits<std::int32_t>::max()));
     return true;
+}
+
+QString FfmpegMediaDevice::stoppedReason() const {
+    if (stopRequest_ != nullptr && stopRequest_->load()) {
+        return QStringLiteral("measuring cancelled");
+    }
+    return QStringLiteral("gave up after %1 s reading the file")
+        .arg(kTimeBudgetMicroseconds / 1000000);
 }
 
 void FfmpegMediaDevice::close() {

@@ -93,6 +93,18 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& 
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
+    QFileDialog dialog(parent_, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -17,6 +17,7 @@ class QtUserDialogs : public UserDialogs {
     void showError(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
+    std::optional<QString> chooseFolder(const QString& title) override;
     bool chooseFont(QFont& font) override;
 
   private:

@@ -18,6 +18,8 @@ class MediaDevice {
     virtual std::int32_t length() = 0;
     virtual void stop() = 0;
     virtual void close() = 0;
+    // Why the last open failed, in the device's own words; empty when it gave none.
+    virtual QString failureReason() const { return {}; }
 };
 
 }  // namespace reelcase

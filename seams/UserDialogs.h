@@ -34,6 +34,8 @@ class UserDialogs {
     virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
     // Asks before an existing file is replaced.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
+    // A folder, chosen in a dialog with the given title; nothing when the user cancels.
+    virtual std::optional<QString> chooseFolder(const QString& title) = 0;
     // The font dialog, offering face, style and size only; starts at font and, when the user
     // accepts, leaves the choice in it and returns true.
     virtual bool chooseFont(QFont& font) = 0;

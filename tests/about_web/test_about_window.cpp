@@ -56,7 +56,7 @@ class AboutWindowTest : public QObject {
         FakeUserDialogs& dialogs = doubles.dialogs;
         QtDesktopShell desktop;
         MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, doubles.printer, desktop, doubles.work}};
+                                          doubles.movieDialog, doubles.printer, desktop, doubles.work, doubles.folderAdd}};
         AppearanceChoices choices;
         TfrmMain frmMain{logic, choices};
         TfrmAbout frmAbout{&frmMain};

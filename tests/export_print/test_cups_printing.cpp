@@ -137,7 +137,7 @@ struct PrintingProgram {
     FakeUserDialogs& dialogs = doubles.dialogs;
     QtPrintDevice printer;  // the system's default printer
     MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                      doubles.movieDialog, printer, doubles.desktop, doubles.work}};
+                                      doubles.movieDialog, printer, doubles.desktop, doubles.work, doubles.folderAdd}};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices};
 
@@ -161,7 +161,7 @@ struct PrintingProgram {
             return QtPrintDevice::Printer{std::move(pdfPrinter), QStringLiteral("file")};
         });
         MainWindowLogic toFile(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                           doubles.movieDialog, file, doubles.desktop, doubles.work});
+                                           doubles.movieDialog, file, doubles.desktop, doubles.work, doubles.folderAdd});
         toFile.state.RefreshMovieList();
         toFile.output.MenuExportListClick(ListMenuItem::MenuPrintList);
     }

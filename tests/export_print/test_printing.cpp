@@ -75,7 +75,7 @@ struct PdfProgram {
     }};
     TestSeams doubles{catalogue};
     MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                      doubles.movieDialog, device, doubles.desktop, doubles.work}};
+                                      doubles.movieDialog, device, doubles.desktop, doubles.work, doubles.folderAdd}};
 
     explicit PdfProgram(QString file) : pdf(std::move(file)) {}
     // Prints and reads the text back.
@@ -139,7 +139,7 @@ class PrintingTest : public QObject {
         TestSeams doubles{catalogue};
         QtPrintDevice none([] { return QtPrintDevice::Printer{}; });
         MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, none, doubles.desktop, doubles.work});
+                                          doubles.movieDialog, none, doubles.desktop, doubles.work, doubles.folderAdd});
         logic.state.RefreshMovieList();
         logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -151,7 +151,7 @@ class PrintingTest : public QObject {
         QtPrintDevice systemDefault;
         MainWindowLogic usingDefault(catalogue, {dialogs, realFileSystem(), doubles.settings,
                                                  doubles.movieDialog, systemDefault,
-                                                 doubles.desktop, doubles.work});
+                                                 doubles.desktop, doubles.work, doubles.folderAdd});
         usingDefault.state.RefreshMovieList();
         usingDefault.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -184,7 +184,7 @@ class PrintingTest : public QObject {
         QtUserDialogs dialogs;
         TestSeams doubles{catalogue};
         MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, doubles.printer, doubles.desktop, doubles.work});
+                                          doubles.movieDialog, doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd});
         appendMovie(catalogue, {"Alien"});
         logic.state.RefreshMovieList();
         QString filter;

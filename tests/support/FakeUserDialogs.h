@@ -23,6 +23,7 @@ class FakeUserDialogs : public UserDialogs {
         Error,
         OpenDialog,
         SaveDialog,
+        FolderDialog,
         FontDialog
     };
     struct Shown {
@@ -33,6 +34,7 @@ class FakeUserDialogs : public UserDialogs {
     std::deque<bool> confirmAnswers;
     std::deque<Answer> cancelAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
     // Each changes the offered font as the user would and says whether OK was pressed.
     std::deque<std::function<bool(QFont&)>> fontAnswers;
     std::vector<Shown> shown;
@@ -60,6 +62,10 @@ class FakeUserDialogs : public UserDialogs {
         record(Kind::SaveDialog, {});
         fileRequests.push_back(request);
         return take(fileAnswers, std::optional<QString>{});
+    }
+    std::optional<QString> chooseFolder(const QString& title) override {
+        record(Kind::FolderDialog, title);
+        return take(folderAnswers, std::optional<QString>{});
     }
 
     bool chooseFont(QFont& font) override {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <deque>
+#include <optional>
+#include <vector>
+
 #include "main_window/MainWindowLogic.h"
 #include "seams/BackgroundWork.h"
 #include "support/FailingFileSystem.h"
@@ -29,10 +33,25 @@ struct TestSeams {
     FakePrintDevice printer;
     FakeDesktopShell desktop;
     ImmediateWork work;
+    // The folder window: each use hands back the next answer (nothing: cancelled).
+    struct FakeFolderAdd : FolderAddDialog {
+        std::deque<std::optional<std::vector<MovieForm>>> answers;
+        std::vector<QString> folders;
+        std::optional<std::vector<MovieForm>> ShowFolderAdd(const QString& folder) override {
+            folders.push_back(folder);
+            if (answers.empty()) {
+                return std::nullopt;
+            }
+            auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+    } folderAdd;
     RegistryBackend& settingsInUse;
     BackgroundWork& workInUse;
     Seams seams() {
-        return {dialogs, fileSystem, settingsInUse, movieDialog, printer, desktop, workInUse};
+        return {dialogs, fileSystem, settingsInUse, movieDialog,
+                printer, desktop,    workInUse,     folderAdd};
     }
 };
 

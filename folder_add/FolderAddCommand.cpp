@@ -1,0 +1,48 @@
+// The Movie Database menu's "Add Movies from Folder...".
+#include "folder_add/FolderAddCommand.h"
+
+namespace reelcase {
+
+FolderAddCommand::FolderAddCommand(ProgramState& state, UserDialogs& dialogs,
+                                   FolderAddDialog& window)
+    : state_(state),
+      catalogue_(state.catalogue()),
+      list_(state.list()),
+      dialogs_(dialogs),
+      window_(window) {}
+
+void FolderAddCommand::MenuAddFromFolderClick() {
+    if (catalogue_.full()) {
+        dialogs_.showMessage(
+            QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
+                .arg(CatalogueCapacity));
+        state_.requestSearchFocus();
+        return;
+    }
+    const std::optional<QString> folder =
+        dialogs_.chooseFolder(QStringLiteral("Add Movies from Folder"));
+    if (!folder) {
+        state_.requestSearchFocus();
+        return;
+    }
+    // As Add does: the whole list shown, so the new names go in at their places.
+    state_.RefreshMovieList();
+    state_.stateChanged();
+    const std::optional<std::vector<MovieForm>> chosen = window_.ShowFolderAdd(*folder);
+    if (!chosen || chosen->empty()) {
+        state_.requestSearchFocus();
+        return;
+    }
+    if (!state_.fullListing()) {
+        // Something inside the window changed the list: start again from the whole catalogue.
+        state_.RefreshMovieList();
+    }
+    const FolderAddOutcome outcome = addFolderMovies(*chosen, catalogue_, list_, dialogs_);
+    state_.requestSearchFocus();
+    state_.stateChanged();
+    if (const QString report = folderAddReport(outcome); !report.isEmpty()) {
+        dialogs_.showMessage(report);
+    }
+}
+
+}  // namespace reelcase

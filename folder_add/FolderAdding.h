@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "catalogue/MovieList.h"
+#include "catalogue/untMovieRecord.h"
+#include "editing/MovieEditor.h"
+#include "seams/UserDialogs.h"
+
+namespace reelcase {
+
+// The folder window as the command sees it.
+class FolderAddDialog {
+  public:
+    virtual ~FolderAddDialog() = default;
+    // Scans and measures folder and lets the user choose; the chosen movies as the add
+    // dialog's form would hold them, or nothing when the user cancelled.
+    virtual std::optional<std::vector<MovieForm>> ShowFolderAdd(const QString& folder) = 0;
+};
+
+struct FolderAddOutcome {
+    int added = 0;
+    int alreadyPresent = 0;  // names the catalogue holds, or that came earlier in the batch
+    int leftOut = 0;         // movies the full table could not take
+    int notValid = 0;        // forms the add dialog would have refused
+};
+
+// Adds the movies as the Add command adds one: each record made by the add dialog's OK from
+// its form and the bytes of the slot it takes, refused when its name is already in use
+// (exactly), and as many as the table holds. The list takes the names in once; the whole is
+// one undo step.
+FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
+                                 MovieList& list, UserDialogs& dialogs);
+
+// What the user is told after adding, or an empty text when every movie went in.
+QString folderAddReport(const FolderAddOutcome& outcome);
+
+}  // namespace reelcase
