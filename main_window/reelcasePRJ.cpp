@@ -10,6 +10,7 @@
 #include "editing/untMovieAnalyseWait.h"
 #include "exchange/CommandLine.h"
 #include "main_window/MainWindowLogic.h"
+#include "main_window/ReadyReport.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/ClassicLook.h"
 #include "platform/FileTypeRegistration.h"
@@ -36,7 +37,9 @@ int main(int argc, char* argv[]) {
     reelcase::FileRegistryBackend settings;
     reelcase::QtDesktopShell desktop;
     reelcase::AppearanceChoices choices;
-    reelcase::MainWindowLogic logic(catalogue, dialogs);
+    // Only for the process benchmark: nothing unless the environment asks for it.
+    const auto report = reelcase::ReadyReport::fromEnvironment(dialogs);
+    reelcase::MainWindowLogic logic(catalogue, report ? report->dialogs() : dialogs);
     logic.setSettings(&settings);
     reelcase::QtPrintDevice printer;
     logic.setPrintDevice(&printer);
@@ -74,5 +77,8 @@ int main(int argc, char* argv[]) {
                      });
 
     frmMain.show();
+    if (report) {
+        report->start(frmMain);
+    }
     return QApplication::exec();
 }
