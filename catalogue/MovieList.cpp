@@ -43,7 +43,7 @@ std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) 
     for (unsigned i = 0; i < entries.size(); ++i) {
         items.push_back({bigEndianAt(entries[i].key, 0), bigEndianAt(entries[i].key, 8), i});
     }
-    std::sort(items.begin(), items.end(), [&entries](const Item& a, const Item& b) {
+    const auto before = [&entries](const Item& a, const Item& b) {
         if (a.high != b.high) {
             return a.high < b.high;
         }
@@ -56,7 +56,11 @@ std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) 
             return true;
         }
         return !(kb < ka) && a.index < b.index;
-    });
+    };
+    // A file this program saved is in list order already: one pass tells.
+    if (!std::is_sorted(items.begin(), items.end(), before)) {
+        std::sort(items.begin(), items.end(), before);
+    }
     std::vector<unsigned> order;
     order.reserve(items.size());
     for (const Item& item : items) {
@@ -96,33 +100,59 @@ int MovieList::add(std::string_view name) {
     return position;
 }
 
+std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::string_view>& names) {
+    std::vector<Entry> made;
+    made.reserve(names.size());
+    for (const auto name : names) {
+        made.push_back(makeEntry(name));
+    }
+    const std::vector<unsigned> order = sortedOrder(made);
+    std::vector<Entry> sorted;
+    sorted.reserve(made.size());
+    for (const unsigned i : order) {
+        sorted.push_back(made[i]);
+    }
+    return sorted;
+}
+
 void MovieList::addAll(const std::vector<std::string_view>& names) {
     ++revision_;
     if (names.empty()) {
         return;
     }
-    std::vector<Entry> added;
-    added.reserve(names.size());
-    for (const auto name : names) {
-        added.push_back(makeEntry(name));
-    }
-    const std::vector<unsigned> order = sortedOrder(added);
+    std::vector<Entry> added = sortedEntries(names);
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
-    // Entries already listed came first, so they stay ahead of equal newcomers.
-    std::vector<Entry> merged;
-    merged.reserve(entries_.size() + added.size());
-    auto old = entries_.begin();
-    for (const unsigned i : order) {
-        const Entry& next = added[i];
-        while (old != entries_.end() && !(next.key < old->key)) {
-            merged.push_back(*old++);
+    if (entries_.empty()) {
+        entries_ = std::move(added);
+    } else {
+        // Entries already listed came first, so they stay ahead of equal newcomers.
+        std::vector<Entry> merged;
+        merged.reserve(entries_.size() + added.size());
+        auto old = entries_.begin();
+        for (const Entry& next : added) {
+            while (old != entries_.end() && !(next.key < old->key)) {
+                merged.push_back(*old++);
+            }
+            merged.push_back(next);
         }
-        merged.push_back(next);
+        merged.insert(merged.end(), old, entries_.end());
+        entries_ = std::move(merged);
     }
-    merged.insert(merged.end(), old, entries_.end());
-    entries_ = std::move(merged);
+    selected_ = -1;
+    if (observer_ != nullptr) {
+        observer_->listReset();
+    }
+}
+
+void MovieList::replaceAll(const std::vector<std::string_view>& names) {
+    ++revision_;
+    std::vector<Entry> sorted = sortedEntries(names);
+    if (observer_ != nullptr) {
+        observer_->listAboutToReset();
+    }
+    entries_ = std::move(sorted);
     selected_ = -1;
     if (observer_ != nullptr) {
         observer_->listReset();

@@ -45,6 +45,8 @@ class MovieList {
     int add(std::string_view name);
     // Files many names as if added one by one, in the order given.
     void addAll(const std::vector<std::string_view>& names);
+    // The same into an emptied list, with one reset for the view instead of two.
+    void replaceAll(const std::vector<std::string_view>& names);
     void clear();
     void removeAt(int position);
     // Replaces an entry's text where it stands: it keeps its place until the next refill.
@@ -66,6 +68,8 @@ class MovieList {
     };
     static Entry makeEntry(std::string_view name);
     static std::vector<unsigned> sortedOrder(const std::vector<Entry>& entries);
+    // The names' entries in stable key order.
+    static std::vector<Entry> sortedEntries(const std::vector<std::string_view>& names);
 
     std::vector<Entry> entries_;
     int selected_ = -1;

@@ -20,14 +20,16 @@ class NameIndex {
     const int* find(std::string_view name) const;
     std::size_t size() const { return count_; }
 
+    // The hash of a name, taken a word at a time: names are short and hashed by the 100,000.
+    static std::uint64_t hash(std::string_view name);
+
   private:
+    // Empty while data is null; 16 bytes, so that a table for 100,000 names stays small.
     struct Cell {
         const char* data = nullptr;
         std::uint32_t length = 0;
-        bool used = false;
         int value = 0;
     };
-    static std::uint64_t hash(std::string_view name);
     std::size_t probe(std::string_view name, std::uint64_t h) const;
     void grow();
 

@@ -1,5 +1,6 @@
 #include "catalogue/untMovieRecord.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 
@@ -99,12 +100,17 @@ void Catalogue::markSaved() {
 }
 
 void Catalogue::recordBefore(int number) {
+    // Every write to a slot comes through here first, so a slot above the mark is known to
+    // be zero without comparing its bytes: an open into fresh slots costs no scan of them.
+    const bool neverWritten = number > highestWritten_;
+    highestWritten_ = std::max(highestWritten_, number);
     auto& serial = recordedInStep_[static_cast<std::size_t>(number)];
     if (!stepOpen_ || serial == stepSerial_) {
         return;
     }
     serial = stepSerial_;
-    const int before = keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
+    const int before =
+        neverWritten ? -1 : keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
     openStep_.changes.push_back({number, before});
 }
 

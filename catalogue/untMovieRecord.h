@@ -144,6 +144,7 @@ class Catalogue {
     CatalogueStep openStep_;
     std::uint32_t stepSerial_ = 0;
     std::vector<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
+    int highestWritten_ = 0;                     // slots above it still hold zero bytes only
 };
 
 // Makes the changes of one command one step, also when the command returns early.

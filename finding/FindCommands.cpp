@@ -20,7 +20,6 @@ void MainWindowLogic::filterChanged(FilterBox box, int index) {
             filters_.quality = index;
             break;
     }
-    list_.clear();
     fullListing_ = false;
     clearDetails();
     if (index < 0 || index >= allItemIndex(box)) {
@@ -34,7 +33,7 @@ void MainWindowLogic::filterChanged(FilterBox box, int index) {
             names.push_back(nameOf(r));
         }
     }
-    list_.addAll(names);
+    list_.replaceAll(names);
 }
 
 void MainWindowLogic::clearSearchRows() {

@@ -73,8 +73,7 @@ void MainWindowLogic::rebuildFullListing() {
             names.push_back(name);
         }
     }
-    list_.clear();
-    list_.addAll(names);
+    list_.replaceAll(names);
     fullListing_ = true;
 }
 
