@@ -7,17 +7,6 @@
 
 namespace reelcase {
 
-MovieList::Entry MovieList::makeEntry(std::string_view name) {
-    if (name.size() > NameRoom) {
-        name = name.substr(0, NameRoom);
-    }
-    Entry entry;
-    entry.key = collationKey(name);
-    std::memcpy(entry.name.data(), name.data(), name.size());
-    entry.length = static_cast<unsigned char>(name.size());
-    return entry;
-}
-
 namespace {
 
 std::uint64_t bigEndianAt(const CollationKey& key, std::size_t offset) {
@@ -28,30 +17,56 @@ std::uint64_t bigEndianAt(const CollationKey& key, std::size_t offset) {
     return value;
 }
 
+std::string_view shownPart(std::string_view name) {
+    return name.size() > MovieList::NameRoom ? name.substr(0, MovieList::NameRoom) : name;
+}
+
 }  // namespace
 
-// The positions of entries in stable key order. Sorting small items that carry the first 16
-// key bytes keeps the sort in cache; only ties look at the whole keys.
-std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) {
+MovieList::Entry MovieList::makeEntry(std::string_view name) {
+    name = shownPart(name);
+    const CollationKey key = collationKey(name);
+    Entry entry;
+    entry.high = bigEndianAt(key, 0);
+    entry.low = bigEndianAt(key, 8);
+    std::memcpy(entry.name.data(), name.data(), name.size());
+    entry.length = static_cast<unsigned char>(name.size());
+    return entry;
+}
+
+bool MovieList::keyLess(const Entry& a, const Entry& b) {
+    if (a.high != b.high) {
+        return a.high < b.high;
+    }
+    if (a.low != b.low) {
+        return a.low < b.low;
+    }
+    return collationKey(a.text()) < collationKey(b.text());
+}
+
+// Sorting small items that carry the first 16 key bytes keeps the sort in cache; only ties
+// look at the whole keys. The entries are then made once, in their place.
+std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::string_view>& names) {
     struct Item {
         std::uint64_t high;
         std::uint64_t low;
         unsigned index;
     };
     std::vector<Item> items;
-    items.reserve(entries.size());
-    for (unsigned i = 0; i < entries.size(); ++i) {
-        items.push_back({bigEndianAt(entries[i].key, 0), bigEndianAt(entries[i].key, 8), i});
+    items.reserve(names.size());
+    for (unsigned i = 0; i < names.size(); ++i) {
+        const CollationKey key = collationKey(shownPart(names[i]));
+        items.push_back({bigEndianAt(key, 0), bigEndianAt(key, 8), i});
     }
-    const auto before = [&entries](const Item& a, const Item& b) {
+    const auto before = [&names](const Item& a, const Item& b) {
         if (a.high != b.high) {
             return a.high < b.high;
         }
         if (a.low != b.low) {
             return a.low < b.low;
         }
-        const CollationKey& ka = entries[a.index].key;
-        const CollationKey& kb = entries[b.index].key;
+        const CollationKey ka = collationKey(shownPart(names[a.index]));
+        const CollationKey kb = collationKey(shownPart(names[b.index]));
         if (ka < kb) {
             return true;
         }
@@ -61,20 +76,23 @@ std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) 
     if (!std::is_sorted(items.begin(), items.end(), before)) {
         std::sort(items.begin(), items.end(), before);
     }
-    std::vector<unsigned> order;
-    order.reserve(items.size());
-    for (const Item& item : items) {
-        order.push_back(item.index);
+    std::vector<Entry> sorted(items.size());
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const std::string_view name = shownPart(names[items[k].index]);
+        Entry& entry = sorted[k];
+        entry.high = items[k].high;
+        entry.low = items[k].low;
+        std::memcpy(entry.name.data(), name.data(), name.size());
+        entry.length = static_cast<unsigned char>(name.size());
     }
-    return order;
+    return sorted;
 }
 
 int MovieList::positionOf(std::string_view name) const {
     const Entry wanted = makeEntry(name);
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted,
-                               [](const Entry& a, const Entry& b) { return a.key < b.key; });
-    for (; it != entries_.end() && !(wanted.key < it->key); ++it) {
-        if (std::string_view(it->name.data(), it->length) == name.substr(0, NameRoom)) {
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted, keyLess);
+    for (; it != entries_.end() && !keyLess(wanted, *it); ++it) {
+        if (it->text() == name.substr(0, NameRoom)) {
             return static_cast<int>(it - entries_.begin());
         }
     }
@@ -84,8 +102,7 @@ int MovieList::positionOf(std::string_view name) const {
 int MovieList::add(std::string_view name) {
     ++revision_;
     const Entry entry = makeEntry(name);
-    const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry,
-                                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry, keyLess);
     const auto position = static_cast<int>(it - entries_.begin());
     if (observer_ != nullptr) {
         observer_->entryAboutToInsert(position);
@@ -98,21 +115,6 @@ int MovieList::add(std::string_view name) {
         observer_->entryInserted(position);
     }
     return position;
-}
-
-std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::string_view>& names) {
-    std::vector<Entry> made;
-    made.reserve(names.size());
-    for (const auto name : names) {
-        made.push_back(makeEntry(name));
-    }
-    const std::vector<unsigned> order = sortedOrder(made);
-    std::vector<Entry> sorted;
-    sorted.reserve(made.size());
-    for (const unsigned i : order) {
-        sorted.push_back(made[i]);
-    }
-    return sorted;
 }
 
 void MovieList::addAll(const std::vector<std::string_view>& names) {
@@ -132,7 +134,7 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
         merged.reserve(entries_.size() + added.size());
         auto old = entries_.begin();
         for (const Entry& next : added) {
-            while (old != entries_.end() && !(next.key < old->key)) {
+            while (old != entries_.end() && !keyLess(next, *old)) {
                 merged.push_back(*old++);
             }
             merged.push_back(next);
