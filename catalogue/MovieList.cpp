@@ -149,12 +149,27 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
 }
 
 void MovieList::replaceAll(const std::vector<std::string_view>& names) {
+    assign(sortedEntries(names));
+}
+
+void MovieList::replaceAll(const std::vector<std::string_view>& names, Kept& kept) {
+    assign(sortedEntries(names), &kept);
+}
+
+void MovieList::restore(Kept& kept) {
+    assign(std::move(kept.entries));
+    kept.entries.clear();
+}
+
+void MovieList::assign(std::vector<Entry> entries, Kept* keep) {
     ++revision_;
-    std::vector<Entry> sorted = sortedEntries(names);
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
-    entries_ = std::move(sorted);
+    if (keep != nullptr) {
+        keep->entries = std::move(entries_);
+    }
+    entries_ = std::move(entries);
     selected_ = -1;
     if (observer_ != nullptr) {
         observer_->listReset();

@@ -46,6 +46,11 @@ class MovieList {
     void addAll(const std::vector<std::string_view>& names);
     // The same into an emptied list, with one reset for the view instead of two.
     void replaceAll(const std::vector<std::string_view>& names);
+    // The same, putting the entries listed so far aside into kept instead of dropping them.
+    struct Kept;
+    void replaceAll(const std::vector<std::string_view>& names, Kept& kept);
+    // Lists the entries put aside again, as they were; kept is left empty.
+    void restore(Kept& kept);
     void clear();
     void removeAt(int position);
     // Replaces an entry's text where it stands: it keeps its place until the next refill.
@@ -76,10 +81,17 @@ class MovieList {
     // The names' entries in stable key order.
     static std::vector<Entry> sortedEntries(const std::vector<std::string_view>& names);
 
+    // Lists entries with one reset; the entries listed so far go to keep, if given.
+    void assign(std::vector<Entry> entries, Kept* keep = nullptr);
+
     std::vector<Entry> entries_;
     int selected_ = -1;
     std::uint64_t revision_ = 0;
     MovieListObserver* observer_ = nullptr;
+};
+
+struct MovieList::Kept {
+    std::vector<MovieList::Entry> entries;
 };
 
 }  // namespace reelcase

@@ -53,6 +53,7 @@ int Catalogue::findByName(std::string_view name) const {
 int Catalogue::addMovie(const MovieRecord& record) {
     assert(!full());
     recordBefore(movieCount_ + 1);
+    ++revision_;
     slots_[static_cast<std::size_t>(movieCount_)] = record;
     ++movieCount_;
     unsavedChanges_ = true;
@@ -61,12 +62,14 @@ int Catalogue::addMovie(const MovieRecord& record) {
 
 void Catalogue::replaceMovie(int number, const MovieRecord& record) {
     recordBefore(number);
+    ++revision_;
     usedSlot(number) = record;
     unsavedChanges_ = true;
 }
 
 void Catalogue::deleteMovie(int number) {
     recordBefore(number);
+    ++revision_;
     MovieRecord& r = usedSlot(number);
     r.Name[0] = 0;
     r.Genre[0] = 0;
@@ -74,6 +77,7 @@ void Catalogue::deleteMovie(int number) {
 }
 
 void Catalogue::startNew() {
+    ++revision_;
     movieCount_ = 0;
     currentFileName_.clear();
 }
@@ -81,11 +85,13 @@ void Catalogue::startNew() {
 MovieRecord& Catalogue::freeSlot(int number) {
     assert(number > movieCount_ && number <= CatalogueCapacity);
     recordBefore(number);
+    ++revision_;
     return slots_[static_cast<std::size_t>(number - 1)];
 }
 
 void Catalogue::takeIntoUse(int lastSlot) {
     assert(lastSlot >= movieCount_ && lastSlot <= CatalogueCapacity);
+    ++revision_;
     movieCount_ = lastSlot;
 }
 
@@ -163,6 +169,7 @@ void Catalogue::endStep() {
 }
 
 void Catalogue::swapSlots(CatalogueStep& step) {
+    ++revision_;
     static const MovieRecord zero{};
     std::vector<MovieRecord> records;
     for (CatalogueStep::SlotChange& change : step.changes) {

@@ -4,6 +4,7 @@
 namespace reelcase {
 
 void MainWindowLogic::filterChanged(FilterBox box, int index) {
+    const bool wasFullListing = fullListing_;
     const FilterChoice all;
     filters_ = all;
     switch (box) {
@@ -33,7 +34,12 @@ void MainWindowLogic::filterChanged(FilterBox box, int index) {
             names.push_back(nameOf(r));
         }
     }
-    list_.replaceAll(names);
+    if (wasFullListing) {
+        list_.replaceAll(names, keptFullListing_);
+        keptRevision_ = catalogue_.revision();
+    } else {
+        list_.replaceAll(names);
+    }
 }
 
 void MainWindowLogic::clearSearchRows() {

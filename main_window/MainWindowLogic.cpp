@@ -65,6 +65,12 @@ void MainWindowLogic::RefreshMovieList() {
 }
 
 void MainWindowLogic::rebuildFullListing() {
+    fullListing_ = true;
+    if (!keptFullListing_.entries.empty() && keptRevision_ == catalogue_.revision()) {
+        list_.restore(keptFullListing_);
+        return;
+    }
+    keptFullListing_ = {};
     std::vector<std::string_view> names;
     names.reserve(static_cast<std::size_t>(catalogue_.movieCount()));
     for (int n = 1; n <= catalogue_.movieCount(); ++n) {
@@ -74,7 +80,6 @@ void MainWindowLogic::rebuildFullListing() {
         }
     }
     list_.replaceAll(names);
-    fullListing_ = true;
 }
 
 void MainWindowLogic::clearDetails() {

@@ -168,6 +168,10 @@ class MainWindowLogic {
     // deleting and opening keep that so; filters, Modify and New do not. Refreshing such a
     // list only resets the filters, the selection and the details.
     bool fullListing_ = false;
+    // The full listing put aside while a filter shows fewer, with the catalogue's revision
+    // then: clearing the filter puts it back unless the catalogue changed meanwhile.
+    MovieList::Kept keptFullListing_;
+    std::uint64_t keptRevision_ = 0;
     std::function<void()> stateListener_;
     // The catalogue file as it was last read or written here.
     QString stampedFile_;
