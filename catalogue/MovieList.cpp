@@ -9,14 +9,6 @@ namespace reelcase {
 
 namespace {
 
-std::uint64_t bigEndianAt(const CollationKey& key, std::size_t offset) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        value = (value << 8) | key.bytes[offset + i];
-    }
-    return value;
-}
-
 std::string_view shownPart(std::string_view name) {
     return name.size() > MovieList::NameRoom ? name.substr(0, MovieList::NameRoom) : name;
 }
@@ -25,10 +17,10 @@ std::string_view shownPart(std::string_view name) {
 
 MovieList::Entry MovieList::makeEntry(std::string_view name) {
     name = shownPart(name);
-    const CollationKey key = collationKey(name);
+    const CollationPrefix key = collationPrefix(name);
     Entry entry;
-    entry.high = bigEndianAt(key, 0);
-    entry.low = bigEndianAt(key, 8);
+    entry.high = key.high;
+    entry.low = key.low;
     std::memcpy(entry.name.data(), name.data(), name.size());
     entry.length = static_cast<unsigned char>(name.size());
     return entry;
@@ -55,8 +47,8 @@ std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::st
     std::vector<Item> items;
     items.reserve(names.size());
     for (unsigned i = 0; i < names.size(); ++i) {
-        const CollationKey key = collationKey(shownPart(names[i]));
-        items.push_back({bigEndianAt(key, 0), bigEndianAt(key, 8), i});
+        const CollationPrefix key = collationPrefix(shownPart(names[i]));
+        items.push_back({key.high, key.low, i});
     }
     const auto before = [&names](const Item& a, const Item& b) {
         if (a.high != b.high) {

@@ -134,6 +134,32 @@ CollationKey collationKey(std::string_view name) {
     return key;
 }
 
+CollationPrefix collationPrefix(std::string_view name) {
+    constexpr std::size_t kLongest = (CollationKeyRoom - 1) / 2;
+    constexpr std::size_t kRoom = 16;
+    if (name.size() > kLongest) {
+        name = name.substr(0, kLongest);
+    }
+    std::array<unsigned char, kRoom> bytes{};
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < name.size() && k < kRoom; ++i) {
+        bytes[k++] = kWeights.primary[static_cast<unsigned char>(name[i])];
+    }
+    if (k < kRoom) {
+        bytes[k++] = 0;
+        for (std::size_t i = 0; i < name.size() && k < kRoom; ++i) {
+            bytes[k++] = static_cast<unsigned char>(
+                kWeights.secondary[static_cast<unsigned char>(name[i])] + 1);
+        }
+    }
+    CollationPrefix prefix{0, 0};
+    for (std::size_t i = 0; i < 8; ++i) {
+        prefix.high = (prefix.high << 8) | bytes[i];
+        prefix.low = (prefix.low << 8) | bytes[8 + i];
+    }
+    return prefix;
+}
+
 bool operator<(const CollationKey& a, const CollationKey& b) {
     const std::size_t common = a.size < b.size ? a.size : b.size;
     const int order = std::memcmp(a.bytes.data(), b.bytes.data(), common);
