@@ -154,7 +154,7 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as folder:
             home = os.path.join(folder, "home")  # never the user's settings or last file
-            os.makedirs(home)
+            os.makedirs(home, mode=0o700)
             env = {k: v for k, v in os.environ.items() if not k.startswith("QT_QPA")}
             env.update(DISPLAY=display, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                        XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb")
