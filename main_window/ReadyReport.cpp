@@ -6,6 +6,7 @@
 #include <ctime>
 #include <functional>
 
+#include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -64,10 +65,13 @@ void afterPaint(QWidget* widget, std::function<void()> then) {
 }
 
 // Runs then once a list view has laid out its rows anew and drawn them. A view lays out on a
-// zero timer after a reset; a zero timer started after the reset runs after it, and the paint
-// asked for there comes after both.
+// zero timer after a reset, which may come after the first paint; asking for a row's place
+// makes a pending layout happen now, and the paint asked for after it shows its result.
 void afterLayoutAndPaint(QAbstractItemView* view, std::function<void()> then) {
     QTimer::singleShot(0, view, [view, then = std::move(then)]() mutable {
+        if (view->model() != nullptr && view->model()->rowCount() > 0) {
+            (void)view->visualRect(view->model()->index(0, 0));
+        }
         afterPaint(view->viewport(), std::move(then));
         view->viewport()->update();
     });
