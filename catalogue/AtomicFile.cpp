@@ -73,6 +73,15 @@ int writeAll(FileSystemCalls& calls, int fd, std::string_view data) {
     return 0;
 }
 
+int writeAll(FileSystemCalls& calls, int fd, const StreamedBytes& data) {
+    return data.produce(
+        [&calls, fd](std::string_view piece) { return writeAll(calls, fd, piece); });
+}
+
+StreamedBytes whole(std::string_view bytes) {
+    return {bytes.size(), [bytes](const StreamedBytes::Write& write) { return write(bytes); }};
+}
+
 int readAll(int fd, std::string& bytes) {
     bytes.clear();
     char buffer[65536];
@@ -135,7 +144,7 @@ bool takesOwnerOf(int fd, const struct stat& old) {
 }
 
 // Writes bytes over the file open as fd from its start and cuts it to their length.
-int overwrite(FileSystemCalls& calls, int fd, std::string_view bytes) {
+int overwrite(FileSystemCalls& calls, int fd, const StreamedBytes& bytes) {
     if (::lseek(fd, 0, SEEK_SET) != 0) {
         return errno;
     }
@@ -143,7 +152,7 @@ int overwrite(FileSystemCalls& calls, int fd, std::string_view bytes) {
     if (error != 0) {
         return error;
     }
-    return ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 ? 0 : errno;
+    return ::ftruncate(fd, static_cast<off_t>(bytes.size)) == 0 ? 0 : errno;
 }
 
 // Keeps bytes, the old file's, as its backup: a new file renamed over the old backup; where
@@ -163,7 +172,7 @@ int writeBackupCopy(const Target& target, std::string_view bytes, FileSystemCall
         struct stat st {};
         int error = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EACCES;
         if (error == 0) {
-            error = overwrite(calls, fd, bytes);
+            error = overwrite(calls, fd, whole(bytes));
         }
         if (error == 0 && calls.fsync(fd) != 0) {
             error = errno;
@@ -214,7 +223,7 @@ int keepBackupByLink(const Target& target, const TemporaryFile& temp, FileSystem
     return error != 0 ? error : writeBackupCopy(target, old, calls);
 }
 
-void replaceByRename(const Target& target, TemporaryFile& temp, std::string_view data,
+void replaceByRename(const Target& target, TemporaryFile& temp, const StreamedBytes& data,
                      FileSystemCalls& calls, Backup backup, SaveOutcome& outcome) {
     // A file system without permissions (a memory stick) refuses this; the save goes on.
     (void)::fchmod(temp.fd(), modeFor(target));
@@ -240,7 +249,7 @@ void replaceByRename(const Target& target, TemporaryFile& temp, std::string_view
     syncFolder(target.path);
 }
 
-void writeInPlace(const Target& target, std::string_view data, FileSystemCalls& calls,
+void writeInPlace(const Target& target, const StreamedBytes& data, FileSystemCalls& calls,
                   Backup backup, SaveOutcome& outcome) {
     const int fd = ::open(target.path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
@@ -256,8 +265,8 @@ void writeInPlace(const Target& target, std::string_view data, FileSystemCalls& 
         }
     }
     // Space reserved first: a full disk is found before a byte of the old file is overwritten.
-    if (error == 0 && data.size() > old.size() &&
-        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(data.size())) != 0 &&
+    if (error == 0 && data.size > old.size() &&
+        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(data.size)) != 0 &&
         (errno == ENOSPC || errno == EDQUOT)) {
         error = errno;
     }
@@ -268,7 +277,7 @@ void writeInPlace(const Target& target, std::string_view data, FileSystemCalls& 
         }
         if (error != 0) {
             // The old bytes fit where they stood; the file is as it was.
-            (void)overwrite(calls, fd, old);
+            (void)overwrite(calls, fd, whole(old));
             (void)::fsync(fd);
         }
     }
@@ -285,6 +294,11 @@ bool folderRefusesNewFiles(const QByteArray& target) {
 }  // namespace
 
 SaveOutcome saveOverFile(const QString& path, std::string_view data, FileSystemCalls& calls,
+                         Backup backup) {
+    return saveOverFile(path, whole(data), calls, backup);
+}
+
+SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data, FileSystemCalls& calls,
                          Backup backup) {
     SaveOutcome outcome;
     const QByteArray requested = QFile::encodeName(path);

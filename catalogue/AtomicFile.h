@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string_view>
 
 #include <QString>
@@ -16,6 +18,16 @@ struct SaveOutcome {
     QString backupPath;   // where it is kept: "<file>.bak" beside the file written
 };
 
+// Bytes handed over in pieces, so that a large file is saved without a copy of the whole in
+// memory. produce calls write with each piece in order and stops at the first piece write
+// refuses, returning write's result (an errno), or 0 when every piece was written. size is the
+// sum of the pieces' sizes.
+struct StreamedBytes {
+    using Write = std::function<int(std::string_view piece)>;
+    std::size_t size = 0;
+    std::function<int(const Write& write)> produce;
+};
+
 // Saves data over the file at path the way a careful editor does, so that whatever fails the
 // old file stands as it was:
 // - A symbolic link is followed (also a dangling one) and the link kept; a link loop, and
@@ -27,6 +39,9 @@ struct SaveOutcome {
 // With Backup::KeepPrevious the replaced version is kept as "<name>.bak" (one generation),
 // replaced atomically; a backup that cannot be made does not stop the save but is reported.
 SaveOutcome saveOverFile(const QString& path, std::string_view data,
+                         FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
+// The same with the bytes produced piece by piece; produce may be run more than once.
+SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data,
                          FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
 
 // The same, without a backup, for callers that only need to know whether it worked: 0 or

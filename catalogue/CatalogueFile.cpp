@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -169,20 +170,51 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
 }
 
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list) {
-    const SlotChains chains(catalogue);
+    const StreamedBytes stream = catalogueFileStream(catalogue, list);
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(list.size()) * RecordSize);
+    bytes.reserve(stream.size);
+    stream.produce([&bytes](std::string_view piece) {
+        bytes.append(piece);
+        return 0;
+    });
+    return bytes;
+}
+
+StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& list) {
+    // Each entry's first slot, looked up once: the size is known before a byte is written.
+    auto chains = std::make_shared<const SlotChains>(catalogue);
+    auto firsts = std::make_shared<std::vector<int>>(static_cast<std::size_t>(list.size()));
+    std::size_t records = 0;
     for (int i = 0; i < list.size(); ++i) {
-        for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
-            bytes.append(reinterpret_cast<const char*>(&catalogue.slot(n)), RecordSize);
+        const int first = chains->first(list.at(i));
+        (*firsts)[static_cast<std::size_t>(i)] = first;
+        for (int n = first; n != 0; n = chains->next(n)) {
+            ++records;
         }
     }
-    return bytes;
+    return {records * RecordSize, [&catalogue, chains, firsts](const StreamedBytes::Write& write) {
+                constexpr std::size_t kPieceRecords = 960;  // 261,120 bytes
+                std::vector<char> piece(kPieceRecords * RecordSize);
+                std::size_t filled = 0;
+                for (const int first : *firsts) {
+                    for (int n = first; n != 0; n = chains->next(n)) {
+                        std::memcpy(piece.data() + filled, &catalogue.slot(n), RecordSize);
+                        filled += RecordSize;
+                        if (filled == piece.size()) {
+                            if (const int error = write({piece.data(), filled}); error != 0) {
+                                return error;
+                            }
+                            filled = 0;
+                        }
+                    }
+                }
+                return filled == 0 ? 0 : write({piece.data(), filled});
+            }};
 }
 
 SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
                               const MovieList& list, FileSystemCalls& calls) {
-    return saveOverFile(path, catalogueFileBytes(catalogue, list), calls, Backup::KeepPrevious);
+    return saveOverFile(path, catalogueFileStream(catalogue, list), calls, Backup::KeepPrevious);
 }
 
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,

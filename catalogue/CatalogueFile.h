@@ -30,6 +30,9 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list);
 // The bytes a save writes: for each list entry in list order, every slot in use whose
 // Name equals it.
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);
+// The same bytes in pieces of about 256 kB, so that a save needs no copy of the table. The
+// catalogue and the list must stay as they are while it is in use.
+StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& list);
 
 // Writes catalogueFileBytes to path as saveOverFile does, keeping the old file as
 // "<path>.bak".

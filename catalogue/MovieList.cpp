@@ -7,70 +7,84 @@
 
 namespace reelcase {
 
+namespace {
+
+std::string_view shownPart(std::string_view name) {
+    return name.size() > NameRoom ? name.substr(0, NameRoom) : name;
+}
+
+}  // namespace
+
 MovieList::Entry MovieList::makeEntry(std::string_view name) {
-    if (name.size() > NameRoom) {
-        name = name.substr(0, NameRoom);
-    }
+    name = shownPart(name);
+    const CollationPrefix key = collationPrefix(name);
     Entry entry;
-    entry.key = collationKey(name);
+    entry.high = key.high;
+    entry.low = key.low;
     std::memcpy(entry.name.data(), name.data(), name.size());
     entry.length = static_cast<unsigned char>(name.size());
     return entry;
 }
 
-namespace {
-
-std::uint64_t bigEndianAt(const CollationKey& key, std::size_t offset) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        value = (value << 8) | key.bytes[offset + i];
+bool MovieList::keyLess(const Entry& a, const Entry& b) {
+    if (a.high != b.high) {
+        return a.high < b.high;
     }
-    return value;
+    if (a.low != b.low) {
+        return a.low < b.low;
+    }
+    return collationKey(a.text()) < collationKey(b.text());
 }
 
-}  // namespace
-
-// The positions of entries in stable key order. Sorting small items that carry the first 16
-// key bytes keeps the sort in cache; only ties look at the whole keys.
-std::vector<unsigned> MovieList::sortedOrder(const std::vector<Entry>& entries) {
+// Sorting small items that carry the first 16 key bytes keeps the sort in cache; only ties
+// look at the whole keys. The entries are then made once, in their place.
+std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::string_view>& names) {
     struct Item {
         std::uint64_t high;
         std::uint64_t low;
         unsigned index;
     };
     std::vector<Item> items;
-    items.reserve(entries.size());
-    for (unsigned i = 0; i < entries.size(); ++i) {
-        items.push_back({bigEndianAt(entries[i].key, 0), bigEndianAt(entries[i].key, 8), i});
+    items.reserve(names.size());
+    for (unsigned i = 0; i < names.size(); ++i) {
+        const CollationPrefix key = collationPrefix(shownPart(names[i]));
+        items.push_back({key.high, key.low, i});
     }
-    std::sort(items.begin(), items.end(), [&entries](const Item& a, const Item& b) {
+    const auto before = [&names](const Item& a, const Item& b) {
         if (a.high != b.high) {
             return a.high < b.high;
         }
         if (a.low != b.low) {
             return a.low < b.low;
         }
-        const CollationKey& ka = entries[a.index].key;
-        const CollationKey& kb = entries[b.index].key;
+        const CollationKey ka = collationKey(shownPart(names[a.index]));
+        const CollationKey kb = collationKey(shownPart(names[b.index]));
         if (ka < kb) {
             return true;
         }
         return !(kb < ka) && a.index < b.index;
-    });
-    std::vector<unsigned> order;
-    order.reserve(items.size());
-    for (const Item& item : items) {
-        order.push_back(item.index);
+    };
+    // A file this program saved is in list order already: one pass tells.
+    if (!std::is_sorted(items.begin(), items.end(), before)) {
+        std::sort(items.begin(), items.end(), before);
     }
-    return order;
+    std::vector<Entry> sorted(items.size());
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const std::string_view name = shownPart(names[items[k].index]);
+        Entry& entry = sorted[k];
+        entry.high = items[k].high;
+        entry.low = items[k].low;
+        std::memcpy(entry.name.data(), name.data(), name.size());
+        entry.length = static_cast<unsigned char>(name.size());
+    }
+    return sorted;
 }
 
 int MovieList::positionOf(std::string_view name) const {
     const Entry wanted = makeEntry(name);
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted,
-                               [](const Entry& a, const Entry& b) { return a.key < b.key; });
-    for (; it != entries_.end() && !(wanted.key < it->key); ++it) {
-        if (std::string_view(it->name.data(), it->length) == name.substr(0, NameRoom)) {
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted, keyLess);
+    for (; it != entries_.end() && !keyLess(wanted, *it); ++it) {
+        if (it->text() == name.substr(0, NameRoom)) {
             return static_cast<int>(it - entries_.begin());
         }
     }
@@ -80,8 +94,7 @@ int MovieList::positionOf(std::string_view name) const {
 int MovieList::add(std::string_view name) {
     ++revision_;
     const Entry entry = makeEntry(name);
-    const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry,
-                                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry, keyLess);
     const auto position = static_cast<int>(it - entries_.begin());
     if (observer_ != nullptr) {
         observer_->entryAboutToInsert(position);
@@ -101,28 +114,54 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
     if (names.empty()) {
         return;
     }
-    std::vector<Entry> added;
-    added.reserve(names.size());
-    for (const auto name : names) {
-        added.push_back(makeEntry(name));
-    }
-    const std::vector<unsigned> order = sortedOrder(added);
+    std::vector<Entry> added = sortedEntries(names);
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
-    // Entries already listed came first, so they stay ahead of equal newcomers.
-    std::vector<Entry> merged;
-    merged.reserve(entries_.size() + added.size());
-    auto old = entries_.begin();
-    for (const unsigned i : order) {
-        const Entry& next = added[i];
-        while (old != entries_.end() && !(next.key < old->key)) {
-            merged.push_back(*old++);
+    if (entries_.empty()) {
+        entries_ = std::move(added);
+    } else {
+        // Entries already listed came first, so they stay ahead of equal newcomers.
+        std::vector<Entry> merged;
+        merged.reserve(entries_.size() + added.size());
+        auto old = entries_.begin();
+        for (const Entry& next : added) {
+            while (old != entries_.end() && !keyLess(next, *old)) {
+                merged.push_back(*old++);
+            }
+            merged.push_back(next);
         }
-        merged.push_back(next);
+        merged.insert(merged.end(), old, entries_.end());
+        entries_ = std::move(merged);
     }
-    merged.insert(merged.end(), old, entries_.end());
-    entries_ = std::move(merged);
+    selected_ = -1;
+    if (observer_ != nullptr) {
+        observer_->listReset();
+    }
+}
+
+void MovieList::replaceAll(const std::vector<std::string_view>& names) {
+    assign(sortedEntries(names));
+}
+
+void MovieList::replaceAll(const std::vector<std::string_view>& names, Kept& kept) {
+    assign(sortedEntries(names), &kept);
+}
+
+void MovieList::restore(Kept& kept) {
+    assign(std::move(kept.entries));
+    kept.entries.clear();
+}
+
+void MovieList::assign(std::vector<Entry> entries, Kept* keep) {
+    ++revision_;
+    if (observer_ != nullptr) {
+        observer_->listAboutToReset();
+    }
+    if (keep != nullptr) {
+        keep->entries = std::move(entries_);
+    }
+    entries_ = std::move(entries);
     selected_ = -1;
     if (observer_ != nullptr) {
         observer_->listReset();

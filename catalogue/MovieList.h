@@ -34,8 +34,7 @@ class MovieList {
     int size() const { return static_cast<int>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
     std::string_view at(int position) const {
-        const Entry& e = entries_[static_cast<std::size_t>(position)];
-        return {e.name.data(), e.length};
+        return entries_[static_cast<std::size_t>(position)].text();
     }
 
     // The position of an entry equal to name in a list in sorted order, or -1.
@@ -44,6 +43,13 @@ class MovieList {
     int add(std::string_view name);
     // Files many names as if added one by one, in the order given.
     void addAll(const std::vector<std::string_view>& names);
+    // The same into an emptied list, with one reset for the view instead of two.
+    void replaceAll(const std::vector<std::string_view>& names);
+    // The same, putting the entries listed so far aside into kept instead of dropping them.
+    struct Kept;
+    void replaceAll(const std::vector<std::string_view>& names, Kept& kept);
+    // Lists the entries put aside again, as they were; kept is left empty.
+    void restore(Kept& kept);
     void clear();
     void removeAt(int position);
     // Replaces an entry's text where it stands: it keeps its place until the next refill.
@@ -58,18 +64,33 @@ class MovieList {
     bool hasSelection() const { return selected_ >= 0 && selected_ < size(); }
 
   private:
+    // The first 16 bytes of the name's collation key, as two numbers that compare as the
+    // bytes do, and the name: 48 bytes. The rest of the key is made again from the name when
+    // two entries' first 16 bytes are equal.
     struct Entry {
-        CollationKey key;
+        std::uint64_t high;
+        std::uint64_t low;
         std::array<char, NameRoom> name;
         unsigned char length;
+        std::string_view text() const { return {name.data(), length}; }
     };
     static Entry makeEntry(std::string_view name);
-    static std::vector<unsigned> sortedOrder(const std::vector<Entry>& entries);
+    // Whether a's key sorts before b's.
+    static bool keyLess(const Entry& a, const Entry& b);
+    // The names' entries in stable key order.
+    static std::vector<Entry> sortedEntries(const std::vector<std::string_view>& names);
+
+    // Lists entries with one reset; the entries listed so far go to keep, if given.
+    void assign(std::vector<Entry> entries, Kept* keep = nullptr);
 
     std::vector<Entry> entries_;
     int selected_ = -1;
     std::uint64_t revision_ = 0;
     MovieListObserver* observer_ = nullptr;
+};
+
+struct MovieList::Kept {
+    std::vector<MovieList::Entry> entries;
 };
 
 }  // namespace reelcase

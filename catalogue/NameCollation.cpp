@@ -113,17 +113,51 @@ CollationKey collationKey(std::string_view name) {
     CollationKey key;  // bytes past size stay zero, which the 16-byte sort prefix relies on
     key.bytes.fill(0);
     std::size_t k = 0;
+    unsigned char seen = 0;
     for (const char c : name) {
+        seen |= static_cast<unsigned char>(c);
         key.bytes[k++] = kWeights.primary[static_cast<unsigned char>(c)];
     }
     // Primary weights are never 0, so the separator makes a shorter name sort first.
     key.bytes[k++] = 0;
-    for (const char c : name) {
-        key.bytes[k++] =
-            static_cast<unsigned char>(kWeights.secondary[static_cast<unsigned char>(c)] + 1);
+    if (seen < 0x80) {
+        // Plain characters only: every secondary weight is that of no accent.
+        std::memset(key.bytes.data() + k, Plain + 1, name.size());
+        k += name.size();
+    } else {
+        for (const char c : name) {
+            key.bytes[k++] =
+                static_cast<unsigned char>(kWeights.secondary[static_cast<unsigned char>(c)] + 1);
+        }
     }
     key.size = static_cast<unsigned char>(k);
     return key;
+}
+
+CollationPrefix collationPrefix(std::string_view name) {
+    constexpr std::size_t kLongest = (CollationKeyRoom - 1) / 2;
+    constexpr std::size_t kRoom = 16;
+    if (name.size() > kLongest) {
+        name = name.substr(0, kLongest);
+    }
+    std::array<unsigned char, kRoom> bytes{};
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < name.size() && k < kRoom; ++i) {
+        bytes[k++] = kWeights.primary[static_cast<unsigned char>(name[i])];
+    }
+    if (k < kRoom) {
+        bytes[k++] = 0;
+        for (std::size_t i = 0; i < name.size() && k < kRoom; ++i) {
+            bytes[k++] = static_cast<unsigned char>(
+                kWeights.secondary[static_cast<unsigned char>(name[i])] + 1);
+        }
+    }
+    CollationPrefix prefix{0, 0};
+    for (std::size_t i = 0; i < 8; ++i) {
+        prefix.high = (prefix.high << 8) | bytes[i];
+        prefix.low = (prefix.low << 8) | bytes[8 + i];
+    }
+    return prefix;
 }
 
 bool operator<(const CollationKey& a, const CollationKey& b) {

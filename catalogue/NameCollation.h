@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace reelcase {
@@ -21,5 +22,13 @@ struct CollationKey {
 CollationKey collationKey(std::string_view name);
 
 bool operator<(const CollationKey& a, const CollationKey& b);
+
+// The first 16 bytes of collationKey(name), as two numbers that compare as the bytes do:
+// enough to order most names without making the whole key.
+struct CollationPrefix {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+CollationPrefix collationPrefix(std::string_view name);
 
 }  // namespace reelcase

@@ -1,5 +1,6 @@
 #include "catalogue/NameIndex.h"
 
+#include <bit>
 #include <cstring>
 
 namespace reelcase {
@@ -14,21 +15,33 @@ NameIndex::NameIndex(std::size_t expected) {
 }
 
 std::uint64_t NameIndex::hash(std::string_view name) {
-    std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
-    for (const char c : name) {
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ name.size();
+    const char* p = name.data();
+    std::size_t left = name.size();
+    for (; left >= 8; left -= 8, p += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, 8);
+        h = std::rotl((h ^ word) * 0x9E3779B97F4A7C15ULL, 31);
     }
-    return h ^ (h >> 29);
+    std::uint64_t tail = 0;
+    for (std::size_t i = 0; i < left; ++i) {
+        tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+    }
+    h ^= tail;
+    // Every bit of every word reaches the low bits that pick the cell.
+    h ^= h >> 30;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    h ^= h >> 27;
+    h *= 0x94D049BB133111EBULL;
+    return h ^ (h >> 31);
 }
 
 // The cell holding name, or the empty cell where it would go.
 std::size_t NameIndex::probe(std::string_view name, std::uint64_t h) const {
     std::size_t i = static_cast<std::size_t>(h) & mask_;
-    const auto tag = static_cast<std::uint32_t>(h >> 32);
-    while (cells_[i].used) {
+    while (cells_[i].data != nullptr) {
         const Cell& cell = cells_[i];
-        if (cell.tag == tag && cell.length == name.size() &&
-            std::memcmp(cell.data, name.data(), name.size()) == 0) {
+        if (cell.length == name.size() && std::memcmp(cell.data, name.data(), name.size()) == 0) {
             return i;
         }
         i = (i + 1) & mask_;
@@ -40,20 +53,20 @@ std::pair<int*, bool> NameIndex::insert(std::string_view name, int value) {
     if ((count_ + 1) * 10 > cells_.size() * 7) {
         grow();
     }
-    const std::uint64_t h = hash(name);
-    Cell& cell = cells_[probe(name, h)];
-    if (cell.used) {
+    const std::size_t i = probe(name, hash(name));
+    Cell& cell = cells_[i];
+    if (cell.data != nullptr) {
         return {&cell.value, false};
     }
-    cell = {name.data(), static_cast<std::uint32_t>(name.size()),
-            static_cast<std::uint32_t>(h >> 32), value, true};
+    cell = {name.data() != nullptr ? name.data() : "", static_cast<std::uint32_t>(name.size()),
+            value};
     ++count_;
     return {&cell.value, true};
 }
 
 const int* NameIndex::find(std::string_view name) const {
     const Cell& cell = cells_[probe(name, hash(name))];
-    return cell.used ? &cell.value : nullptr;
+    return cell.data != nullptr ? &cell.value : nullptr;
 }
 
 void NameIndex::grow() {
@@ -61,13 +74,9 @@ void NameIndex::grow() {
     cells_.assign(old.size() * 2, Cell{});
     mask_ = cells_.size() - 1;
     for (const Cell& cell : old) {
-        if (cell.used) {
-            // Names in the table are distinct: the first free cell is the place.
-            std::size_t i = static_cast<std::size_t>(hash({cell.data, cell.length})) & mask_;
-            while (cells_[i].used) {
-                i = (i + 1) & mask_;
-            }
-            cells_[i] = cell;
+        if (cell.data != nullptr) {
+            const std::string_view name(cell.data, cell.length);
+            cells_[probe(name, hash(name))] = cell;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "catalogue/untMovieRecord.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 
@@ -52,6 +53,7 @@ int Catalogue::findByName(std::string_view name) const {
 int Catalogue::addMovie(const MovieRecord& record) {
     assert(!full());
     recordBefore(movieCount_ + 1);
+    ++revision_;
     slots_[static_cast<std::size_t>(movieCount_)] = record;
     ++movieCount_;
     unsavedChanges_ = true;
@@ -60,12 +62,14 @@ int Catalogue::addMovie(const MovieRecord& record) {
 
 void Catalogue::replaceMovie(int number, const MovieRecord& record) {
     recordBefore(number);
+    ++revision_;
     usedSlot(number) = record;
     unsavedChanges_ = true;
 }
 
 void Catalogue::deleteMovie(int number) {
     recordBefore(number);
+    ++revision_;
     MovieRecord& r = usedSlot(number);
     r.Name[0] = 0;
     r.Genre[0] = 0;
@@ -73,6 +77,7 @@ void Catalogue::deleteMovie(int number) {
 }
 
 void Catalogue::startNew() {
+    ++revision_;
     movieCount_ = 0;
     currentFileName_.clear();
 }
@@ -80,11 +85,13 @@ void Catalogue::startNew() {
 MovieRecord& Catalogue::freeSlot(int number) {
     assert(number > movieCount_ && number <= CatalogueCapacity);
     recordBefore(number);
+    ++revision_;
     return slots_[static_cast<std::size_t>(number - 1)];
 }
 
 void Catalogue::takeIntoUse(int lastSlot) {
     assert(lastSlot >= movieCount_ && lastSlot <= CatalogueCapacity);
+    ++revision_;
     movieCount_ = lastSlot;
 }
 
@@ -99,12 +106,17 @@ void Catalogue::markSaved() {
 }
 
 void Catalogue::recordBefore(int number) {
+    // Every write to a slot comes through here first, so a slot above the mark is known to
+    // be zero without comparing its bytes: an open into fresh slots costs no scan of them.
+    const bool neverWritten = number > highestWritten_;
+    highestWritten_ = std::max(highestWritten_, number);
     auto& serial = recordedInStep_[static_cast<std::size_t>(number)];
     if (!stepOpen_ || serial == stepSerial_) {
         return;
     }
     serial = stepSerial_;
-    const int before = keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
+    const int before =
+        neverWritten ? -1 : keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
     openStep_.changes.push_back({number, before});
 }
 
@@ -157,6 +169,7 @@ void Catalogue::endStep() {
 }
 
 void Catalogue::swapSlots(CatalogueStep& step) {
+    ++revision_;
     static const MovieRecord zero{};
     std::vector<MovieRecord> records;
     for (CatalogueStep::SlotChange& change : step.changes) {

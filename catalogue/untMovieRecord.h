@@ -96,6 +96,9 @@ class Catalogue {
     // The catalogue file that Save writes: absolute and clean, or empty.
     const QString& currentFileName() const { return currentFileName_; }
     bool unsavedChanges() const { return unsavedChanges_; }
+    // Changes with every change to the slots in use or their count, so that what was worked
+    // out from them can be told still valid.
+    std::uint64_t revision() const { return revision_; }
 
     // The editing commands. Each marks the catalogue changed.
     // Puts record into the next free slot and returns its number; the table must not be full.
@@ -147,6 +150,8 @@ class Catalogue {
     CatalogueStep openStep_;
     std::uint32_t stepSerial_ = 0;
     std::vector<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
+    int highestWritten_ = 0;
+    std::uint64_t revision_ = 0;  // slots above it still hold zero bytes only
 };
 
 // Makes the changes of one command one step, also when the command returns early.

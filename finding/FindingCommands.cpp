@@ -9,6 +9,7 @@ FindingCommands::FindingCommands(ProgramState& state)
     : state_(state), catalogue_(state.catalogue()), list_(state.list()) {}
 
 void FindingCommands::filterChanged(FilterBox box, int index) {
+    const bool wasFullListing = state_.fullListing();
     FilterChoice filters;
     switch (box) {
         case FilterBox::Genre:
@@ -25,7 +26,6 @@ void FindingCommands::filterChanged(FilterBox box, int index) {
             break;
     }
     state_.setFilters(filters);
-    list_.clear();
     state_.listNoLongerFull();
     state_.clearDetails();
     if (index < 0 || index >= allItemIndex(box)) {
@@ -39,7 +39,7 @@ void FindingCommands::filterChanged(FilterBox box, int index) {
             names.push_back(nameOf(r));
         }
     }
-    list_.addAll(names);
+    state_.showFiltered(names, wasFullListing);
 }
 
 void FindingCommands::btnSearchClick(std::string_view text) {

@@ -13,6 +13,12 @@ MovieListModel::~MovieListModel() {
     list_.setObserver(nullptr);
 }
 
+QModelIndex MovieListModel::index(int row, int column, const QModelIndex& parent) const {
+    return row >= 0 && row < list_.size() && column == 0 && !parent.isValid()
+               ? createIndex(row, column)
+               : QModelIndex();
+}
+
 int MovieListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : list_.size();
 }

@@ -16,6 +16,10 @@ class MovieListModel : public QAbstractListModel, public MovieListObserver {
     MovieListModel(const MovieListModel&) = delete;
     MovieListModel& operator=(const MovieListModel&) = delete;
 
+    // Without the two virtual calls of the base's check: the view asks for every row's index
+    // when it lays out the list.
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

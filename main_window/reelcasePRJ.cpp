@@ -11,6 +11,7 @@
 #include "folder_add/FolderAddWindow.h"
 #include "look/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
+#include "main_window/ReadyReport.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/FfmpegMediaDevice.h"
 #include "platform/QtBackgroundWork.h"
@@ -38,8 +39,11 @@ class Program {
               [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
                   return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
               })),
-          logic_(catalogue_, {dialogs_, reelcase::realFileSystem(), settings_, *frmAdd_, printer_,
-                              desktop_, backgroundWork_, *frmFolderAdd_}),
+          // Only for the process benchmark: nothing unless the environment asks for it.
+          report_(reelcase::ReadyReport::fromEnvironment(dialogs_)),
+          logic_(catalogue_,
+                 {report_ ? report_->dialogs() : dialogs_, reelcase::realFileSystem(), settings_,
+                  *frmAdd_, printer_, desktop_, backgroundWork_, *frmFolderAdd_}),
           frmMain_(logic_, choices_),
           frmWait_(&frmMain_),
           frmPreferences_(choices_, settings_, dialogs_, catalogue_, programPath, &frmMain_),
@@ -56,6 +60,13 @@ class Program {
     }
 
     reelcase::TfrmMain& mainWindow() { return frmMain_; }
+    // Shows the main window (and, when asked, reports the moments the benchmark measures).
+    void show() {
+        frmMain_.show();
+        if (report_) {
+            report_->start(frmMain_);
+        }
+    }
 
   private:
     reelcase::Catalogue catalogue_;
@@ -69,6 +80,7 @@ class Program {
     reelcase::AppearanceChoices choices_;
     reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
     reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
+    std::unique_ptr<reelcase::ReadyReport> report_;
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
     reelcase::TfrmWait frmWait_;
@@ -108,6 +120,6 @@ int main(int argc, char* argv[]) {
                          }
                      });
 
-    frmMain.show();
+    program.show();
     return QApplication::exec();
 }

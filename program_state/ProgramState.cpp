@@ -27,6 +27,12 @@ void ProgramState::RefreshMovieList() {
 }
 
 void ProgramState::rebuildFullListing() {
+    fullListing_ = true;
+    if (!keptFullListing_.entries.empty() && keptRevision_ == catalogue_.revision()) {
+        list_.restore(keptFullListing_);
+        return;
+    }
+    keptFullListing_ = {};
     std::vector<std::string_view> names;
     names.reserve(static_cast<std::size_t>(catalogue_.movieCount()));
     for (int n = 1; n <= catalogue_.movieCount(); ++n) {
@@ -35,9 +41,17 @@ void ProgramState::rebuildFullListing() {
             names.push_back(name);
         }
     }
-    list_.clear();
-    list_.addAll(names);
-    fullListing_ = true;
+    list_.replaceAll(names);
+}
+
+void ProgramState::showFiltered(const std::vector<std::string_view>& names, bool wasFullListing) {
+    if (wasFullListing) {
+        list_.replaceAll(names, keptFullListing_);
+        keptRevision_ = catalogue_.revision();
+    } else {
+        list_.replaceAll(names);
+    }
+    fullListing_ = false;
 }
 
 void ProgramState::selectEntry(int position) {

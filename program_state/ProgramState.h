@@ -50,6 +50,9 @@ class ProgramState {
     // resets the filters, the selection and the details.
     bool fullListing() const { return fullListing_; }
     void listNoLongerFull() { fullListing_ = false; }
+    // A filter's result in the list. A full listing is put aside, and a refresh puts it back
+    // unless the catalogue changed meanwhile.
+    void showFiltered(const std::vector<std::string_view>& names, bool wasFullListing);
 
     // The user selected the list entry at position (-1: none); shows its details.
     void selectEntry(int position);
@@ -92,6 +95,10 @@ class ProgramState {
     bool searchFocusRequested_ = false;
     bool selectSearchTextRequested_ = false;
     bool fullListing_ = false;
+    // The full listing put aside while a filter shows fewer, with the catalogue's revision
+    // then.
+    MovieList::Kept keptFullListing_;
+    std::uint64_t keptRevision_ = 0;
     std::function<void()> stateListener_;
 };
 

@@ -48,6 +48,53 @@ class MovieListTest : public QObject {
         QCOMPARE(entries(one), (QStringList{"a", "A", "a b", "ab", "b", "B", "b", "C", "c"}));
     }
 
+    // Long names alike in their first 16 key bytes are ordered by their whole keys: filling
+    // at once, adding one by one and sorting by the whole key agree, equal keys in the order
+    // they came.
+    void longNamesSortByTheirWholeKeys() {
+        const std::vector<std::string> stems = {"The Long Goodbye Part ", "the long goodbye part ",
+                                                cp1252("The Long Goodbyé Part "), "Short"};
+        std::vector<std::string> names;
+        for (int i = 0; i < 60; ++i) {
+            names.push_back(stems[static_cast<std::size_t>(i * 7) % stems.size()] +
+                            std::to_string((i * 37) % 11) + (i % 5 == 0 ? "b" : ""));
+        }
+        names.push_back(std::string(40, 'x'));  // cut to the room a name has
+        names.push_back(std::string(29, 'x') + "y");
+        MovieList one;
+        for (const auto& n : names) {
+            one.add(n);
+        }
+        MovieList batch;
+        batch.addAll(std::vector<std::string_view>(names.begin(), names.end()));
+        std::vector<std::string> sorted = names;
+        for (auto& n : sorted) {
+            n = n.substr(0, NameRoom);
+        }
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+            return collationKey(a) < collationKey(b);
+        });
+        QStringList expected;
+        for (const auto& n : sorted) {
+            expected << fromCatalogueText(n);
+        }
+        QCOMPARE(entries(one), expected);
+        QCOMPARE(entries(batch), expected);
+        for (const auto& n : names) {
+            QCOMPARE(one.at(one.positionOf(n)), std::string_view(n).substr(0, NameRoom));
+            const CollationKey key = collationKey(n);
+            const CollationPrefix prefix = collationPrefix(n);
+            std::uint64_t high = 0;
+            std::uint64_t low = 0;
+            for (std::size_t i = 0; i < 8; ++i) {
+                high = (high << 8) | key.bytes[i];
+                low = (low << 8) | key.bytes[8 + i];
+            }
+            QCOMPARE(prefix.high, high);
+            QCOMPARE(prefix.low, low);
+        }
+    }
+
     void replaceKeepsPlaceAndRemoveMovesSelection() {
         MovieList list;
         list.addAll({"a", "b", "c", "d"});
