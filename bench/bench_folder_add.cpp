@@ -10,13 +10,14 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "platform/FfmpegMediaDevice.h"
 #include "folder_add/FolderAdding.h"
 #include "folder_add/FolderMeasuring.h"
 #include "folder_add/FolderScan.h"
 #include "main_window/ReelcaseProgram.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
+#include "support/TestSeams.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
@@ -125,10 +126,12 @@ class ChosenMovies : public FolderAddDialog {
 
 void Add10000MoviesTo90000(benchmark::State& state) {
     Catalogue catalogue;
-    FakeUserDialogs dialogs;
-    MainWindowLogic logic{catalogue, dialogs};
+    TestSeams doubles{catalogue};
+    FakeUserDialogs& dialogs = doubles.dialogs;
     ChosenMovies window;
-    logic.setFolderAddDialog(&window);
+    MainWindowLogic logic{catalogue,
+                          {dialogs, doubles.fileSystem, doubles.settings, doubles.movieDialog,
+                           doubles.printer, doubles.desktop, doubles.work, window}};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices};
     for (int i = 0; i < 90000; ++i) {
@@ -144,7 +147,7 @@ void Add10000MoviesTo90000(benchmark::State& state) {
     auto* list = frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"));
     for (auto _ : state) {
         dialogs.folderAnswers.push_back(QStringLiteral("/films"));
-        logic.MenuAddFromFolderClick();
+        logic.folderAdd.MenuAddFromFolderClick();
         list->repaint();
         QApplication::processEvents();
         state.PauseTiming();
