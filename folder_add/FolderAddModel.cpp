@@ -172,23 +172,19 @@ bool FolderAddModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     }
     const int r = index.row();
+    const bool edit = role == Qt::EditRole;
     if (index.column() == Check && role == Qt::CheckStateRole) {
         table_->setChecked(r, value.value<Qt::CheckState>() == Qt::Checked);
-    } else if (role != Qt::EditRole) {
-        return false;
-    } else if (index.column() == Name) {
-        if (!table_->setName(r, value.toString())) {
-            return false;
-        }
+    } else if (edit && index.column() == Name && table_->setName(r, value.toString())) {
         Q_EMIT dataChanged(index, index);
-    } else if (index.column() == Format) {
+    } else if (edit && index.column() == Format) {
         table_->setFormat(r, value.toInt());
-    } else if (index.column() == Genre) {
+    } else if (edit && index.column() == Genre) {
         table_->setGenre(r, value.toInt());
-    } else if (index.column() == Rating) {
+    } else if (edit && index.column() == Rating) {
         table_->setRating(r, value.toInt());
     } else {
-        return false;
+        return false;  // not an edit, or a name the table refused
     }
     rowsChanged();
     return true;

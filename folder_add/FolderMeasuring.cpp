@@ -81,11 +81,14 @@ void FolderMeasuring::scan(const QString& folder) {
         progress_.scanned = true;
         movies_ = std::move(movies);
     }
-    for (const auto& [where, path] : files) {
+    for (const auto& file : files) {
         if (stop_) {
             return;
         }
-        pool_.start([this, where, path] { measure(where.first, where.second, path); });
+        const int movie = file.first.first;
+        const int part = file.first.second;
+        const QString path = file.second;
+        pool_.start([this, movie, part, path] { measure(movie, part, path); });
     }
 }
 
