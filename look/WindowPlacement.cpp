@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace reelcase {
@@ -59,21 +60,14 @@ class Centring : public QObject {
             checking_ = true;
             corrections_ = 0;
             shown_.start();
+            // A busy window manager may frame the window without another event reaching it:
+            // look again on a few timers as well.
+            for (const int ms : {100, 300, 700, 1500}) {
+                QTimer::singleShot(ms, this, [this] { lookAgain(); });
+            }
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
                                  event->type() == QEvent::WindowActivate)) {
-            // The frame arrives after the window is shown, and a busy window manager may still
-            // move the window once more as it applies it: look again until the frame stands
-            // centred, a few times at most and only just after showing, never against the user.
-            const QMargins own = frameMargins(window_);
-            if (own.isNull()) {
-                return false;
-            }
-            if (offCentre(window_) && corrections_ < 3 && shown_.elapsed() < 3000) {
-                ++corrections_;
-                centreWith(window_, own);
-            } else {
-                checking_ = false;
-            }
+            lookAgain();
         } else if (event->type() == QEvent::Hide) {
             checking_ = false;
         }
@@ -81,6 +75,25 @@ class Centring : public QObject {
     }
 
   private:
+    // The frame arrives after the window is shown, and a busy window manager may still move
+    // the window once more as it applies it: look again until the frame stands centred, a few
+    // times at most and only just after showing, never against the user.
+    void lookAgain() {
+        if (!checking_ || !window_.isVisible()) {
+            return;
+        }
+        const QMargins own = frameMargins(window_);
+        if (own.isNull()) {
+            return;
+        }
+        if (offCentre(window_) && corrections_ < 4 && shown_.elapsed() < 3000) {
+            ++corrections_;
+            centreWith(window_, own);
+        } else {
+            checking_ = false;  // centred with its frame: from now on it is the user's
+        }
+    }
+
     static bool offCentre(const QWidget& window) {
         const QScreen* screen = window.screen();
         if (screen == nullptr) {
