@@ -1,10 +1,11 @@
 // The Movie Database menu's commands: add, modify and delete a movie.
-#include "catalogue/TextCodec.h"
 #include "editing/EditingCommands.h"
+#include "catalogue/TextCodec.h"
 
 namespace reelcase {
 
-EditingCommands::EditingCommands(ProgramState& state, UserDialogs& dialogs, MovieDialog& movieDialog)
+EditingCommands::EditingCommands(ProgramState& state, UserDialogs& dialogs,
+                                 MovieDialog& movieDialog)
     : state_(state),
       catalogue_(state.catalogue()),
       list_(state.list()),
@@ -21,12 +22,18 @@ QString stepText(const char* command, std::string_view name) {
 
 }  // namespace
 
+bool refusedAsFull(ProgramState& state, UserDialogs& dialogs) {
+    if (!state.catalogue().full()) {
+        return false;
+    }
+    dialogs.showMessage(QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
+                            .arg(CatalogueCapacity));
+    state.requestSearchFocus();
+    return true;
+}
+
 void EditingCommands::MenuAddNewMovieClick() {
-    if (catalogue_.full()) {
-        dialogs_.showMessage(
-            QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
-                .arg(CatalogueCapacity));
-        state_.requestSearchFocus();
+    if (refusedAsFull(state_, dialogs_)) {
         return;
     }
     state_.RefreshMovieList();
@@ -34,8 +41,7 @@ void EditingCommands::MenuAddNewMovieClick() {
     request.kind = MovieEditRequest::Kind::Add;
     request.slot = catalogue_.movieCount() + 1;
     request.record = catalogue_.slot(request.slot);
-    const std::optional<MovieRecord> added =
-        movieDialog_.ShowMovieDialog(request);
+    const std::optional<MovieRecord> added = movieDialog_.ShowMovieDialog(request);
     // A command run inside the dialog (a save at the session's end) changes no movie, but the
     // table is checked again all the same.
     if (!added || catalogue_.full()) {

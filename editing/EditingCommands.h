@@ -6,6 +6,10 @@
 
 namespace reelcase {
 
+// Every command that adds movies: at capacity, says so, asks for the search box and returns
+// true.
+bool refusedAsFull(ProgramState& state, UserDialogs& dialogs);
+
 // The Movie Database menu's commands: add, modify and delete a movie.
 class EditingCommands {
   public:

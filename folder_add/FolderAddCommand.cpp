@@ -1,6 +1,8 @@
 // The Movie Database menu's "Add Movies from Folder...".
 #include "folder_add/FolderAddCommand.h"
 
+#include "editing/EditingCommands.h"
+
 namespace reelcase {
 
 FolderAddCommand::FolderAddCommand(ProgramState& state, UserDialogs& dialogs,
@@ -12,11 +14,7 @@ FolderAddCommand::FolderAddCommand(ProgramState& state, UserDialogs& dialogs,
       window_(window) {}
 
 void FolderAddCommand::MenuAddFromFolderClick() {
-    if (catalogue_.full()) {
-        dialogs_.showMessage(
-            QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
-                .arg(CatalogueCapacity));
-        state_.requestSearchFocus();
+    if (refusedAsFull(state_, dialogs_)) {
         return;
     }
     const std::optional<QString> folder =
