@@ -38,16 +38,15 @@ struct StreamedBytes {
 //   in place (its space reserved first, the old bytes put back should writing fail).
 // With Backup::KeepPrevious the replaced version is kept as "<name>.bak" (one generation),
 // replaced atomically; a backup that cannot be made does not stop the save but is reported.
-SaveOutcome saveOverFile(const QString& path, std::string_view data,
-                         FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
+SaveOutcome saveOverFile(const QString& path, std::string_view data, FileSystemCalls& calls,
+                         Backup backup = Backup::None);
 // The same with the bytes produced piece by piece; produce may be run more than once.
-SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data,
-                         FileSystemCalls& calls = realFileSystem(), Backup backup = Backup::None);
+SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data, FileSystemCalls& calls,
+                         Backup backup = Backup::None);
 
 // The same, without a backup, for callers that only need to know whether it worked: 0 or
 // errno.
-inline int writeFileSafely(const QString& path, std::string_view data,
-                           FileSystemCalls& calls = realFileSystem()) {
+inline int writeFileSafely(const QString& path, std::string_view data, FileSystemCalls& calls) {
     return saveOverFile(path, data, calls).error;
 }
 

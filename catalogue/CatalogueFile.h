@@ -37,9 +37,9 @@ StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& l
 // Writes catalogueFileBytes to path as saveOverFile does, keeping the old file as
 // "<path>.bak".
 SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
-                              const MovieList& list, FileSystemCalls& calls = realFileSystem());
+                              const MovieList& list, FileSystemCalls& calls);
 // The same, when only the error counts: 0 or errno.
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
-                       FileSystemCalls& calls = realFileSystem());
+                       FileSystemCalls& calls);
 
 }  // namespace reelcase

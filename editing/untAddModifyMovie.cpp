@@ -10,6 +10,7 @@
 #include "catalogue/TextCodec.h"
 #include "editing/RadioGroup.h"
 #include "editing/StorableTextInput.h"
+#include "editing/untMovieAnalyseWait.h"
 #include "look/ClassicLook.h"
 #include "look/WindowPlacement.h"
 
@@ -58,10 +59,13 @@ QString shownText(std::string_view bytes) {
 
 }  // namespace
 
-TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent)
+TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, MediaDevice& device,
+                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       editor_(catalogue, dialogs),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      device_(device),
+      frmWait_(new TfrmWait(this)) {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add a new Movie!"));
     setFixedSize(368, 358);
@@ -232,12 +236,9 @@ void TfrmAdd::btnAddCanClick() {
 namespace reelcase {
 
 void TfrmAdd::btnFileAnalyseClick() {
-    if (device_ == nullptr || wait_ == nullptr) {
-        return;
-    }
     AnalysedFields fields{edtAddMov->text(), edtAddMovieLength->text(), edtMovieSize->text(),
                           radioQuality->itemIndex(), radioFormat->itemIndex()};
-    analyseMovieFiles(radioParts->itemIndex() + 1, fields, dialogs_, *device_, *wait_);
+    analyseMovieFiles(radioParts->itemIndex() + 1, fields, dialogs_, device_, *frmWait_);
     edtAddMov->setText(fields.name);
     edtAddMovieLength->setText(fields.lengthText);
     edtMovieSize->setText(fields.sizeText);

@@ -14,20 +14,19 @@ class QPushButton;
 namespace reelcase {
 
 class RadioGroup;
+class TfrmWait;
 
 // The add/modify dialog. It edits the record of the request it is shown with and hands the
 // result back; what it shows and what OK checks is MovieEditor's.
 class TfrmAdd : public QDialog, public MovieDialog {
     Q_OBJECT
   public:
-    TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, QWidget* parent = nullptr);
+    // device measures the files that "File Info" analyses; the dialog makes its own wait
+    // window for that.
+    TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, MediaDevice& device,
+            QWidget* parent = nullptr);
 
     std::optional<MovieRecord> ShowMovieDialog(const MovieEditRequest& request) override;
-    // The media device and the wait window, created after this dialog.
-    void setFileAnalysis(MediaDevice* device, WaitDisplay* wait) {
-        device_ = device;
-        wait_ = wait;
-    }
 
     // The controls' contents, in the record's text form, and back.
     MovieForm currentForm() const;
@@ -43,8 +42,8 @@ class TfrmAdd : public QDialog, public MovieDialog {
 
     MovieEditor editor_;
     UserDialogs& dialogs_;
-    MediaDevice* device_ = nullptr;
-    WaitDisplay* wait_ = nullptr;
+    MediaDevice& device_;
+    TfrmWait* frmWait_ = nullptr;
     MovieEditRequest request_;
     std::optional<MovieRecord> result_;
 

@@ -190,7 +190,7 @@ int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_vi
                    ? kDone
                    : cmd.fail(QStringLiteral("standard output: ") + causeOf(errno));
     }
-    if (const int error = writeFileSafely(*path, bytes); error != 0) {
+    if (const int error = writeFileSafely(*path, bytes, realFileSystem()); error != 0) {
         return cmd.fileFailure(*path, error);
     }
     return kDone;
@@ -267,7 +267,8 @@ int importCommand(Command& cmd, const QStringList& args) {
     const ImportReport report = takeInMapped(mapped, loaded->catalogue, loaded->list);
     if (report.added > 0 || !exists) {
         listAllNames(*loaded);
-        if (const int werror = writeCatalogueFile(*target, loaded->catalogue, loaded->list);
+        if (const int werror =
+                writeCatalogueFile(*target, loaded->catalogue, loaded->list, realFileSystem());
             werror != 0) {
             return cmd.fileFailure(*target, werror);
         }

@@ -59,10 +59,10 @@ class Centring : public QObject {
             centreWith(window_, estimatedFrame(window_));
             checking_ = true;
             corrections_ = 0;
-            shown_.start();
+            framed_.invalidate();
             // A busy window manager may frame the window without another event reaching it:
             // look again on a few timers as well.
-            for (const int ms : {100, 300, 700, 1500}) {
+            for (const int ms : {100, 300, 700, 1500, 3000, 6000}) {
                 QTimer::singleShot(ms, this, [this] { lookAgain(); });
             }
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
@@ -75,9 +75,10 @@ class Centring : public QObject {
     }
 
   private:
-    // The frame arrives after the window is shown, and a busy window manager may still move
-    // the window once more as it applies it: look again until the frame stands centred, a few
-    // times at most and only just after showing, never against the user.
+    // The frame arrives after the window is shown (seconds later on a loaded machine), and a
+    // busy window manager may still move the window once more as it applies it: look again
+    // until the frame stands centred, a few times at most and only just after the frame came,
+    // never against the user, who can move a window only once it is framed.
     void lookAgain() {
         if (!checking_ || !window_.isVisible()) {
             return;
@@ -86,7 +87,10 @@ class Centring : public QObject {
         if (own.isNull()) {
             return;
         }
-        if (offCentre(window_) && corrections_ < 4 && shown_.elapsed() < 3000) {
+        if (!framed_.isValid()) {
+            framed_.start();
+        }
+        if (offCentre(window_) && corrections_ < 4 && framed_.elapsed() < 2000) {
             ++corrections_;
             centreWith(window_, own);
         } else {
@@ -110,7 +114,7 @@ class Centring : public QObject {
     QWidget& window_;
     bool checking_ = false;
     int corrections_ = 0;
-    QElapsedTimer shown_;
+    QElapsedTimer framed_;  // since the window manager's frame was first seen
 };
 
 }  // namespace

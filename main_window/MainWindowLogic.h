@@ -8,6 +8,7 @@
 #include "finding/FindingCommands.h"
 #include "folder_add/FolderAddCommand.h"
 #include "program_state/ProgramState.h"
+#include "seams/FileTypeRegistration.h"
 #include "undo/UndoCommands.h"
 
 namespace reelcase {
@@ -23,6 +24,14 @@ struct Seams {
     DesktopShell& desktop;
     BackgroundWork& work;
     FolderAddDialog& folderAddDialog;
+};
+
+// What the windows that the main window makes and owns (preferences, about) work with.
+struct OwnedWindowSeams {
+    RegistryBackend& settings;
+    UserDialogs& dialogs;
+    FileTypeRegistration& fileTypes;
+    QString programPath;  // the program that file associations name
 };
 
 // What the main window shows and does, without the window: the shared state and each

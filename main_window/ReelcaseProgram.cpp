@@ -23,6 +23,7 @@
 #include <QTreeView>
 
 #include "about_web/WebLookups.h"
+#include "about_web/frmAboutBox.h"
 #include "catalogue/TextCodec.h"
 #include "editing/StorableTextInput.h"
 #include "look/ClassicLook.h"
@@ -34,7 +35,8 @@
 
 namespace reelcase {
 
-TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* parent)
+TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices,
+                   const OwnedWindowSeams& seams, QWidget* parent)
     : QMainWindow(parent), logic_(logic), choices_(choices) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
@@ -50,6 +52,11 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* 
     setMinimumSize(client);
     resize(client);
     centreWhenShown(*this);
+
+    frmPreferences_ =
+        new TfrmPreferences(choices_, seams.settings, seams.dialogs, logic_.state.catalogue(),
+                            seams.fileTypes, seams.programPath, this);
+    frmAbout_ = new TfrmAbout(this);
 }
 
 TfrmMain::~TfrmMain() {
@@ -63,9 +70,6 @@ void TfrmMain::FormCreate(const QString& firstArgument) {
 }
 
 void TfrmMain::MenuPreferencesClick() {
-    if (frmPreferences_ == nullptr) {
-        return;
-    }
     const QPixmap* remembered = choices_.SelectedSkin;
     if (choices_.SelectedSkin != nullptr) {
         choices_.SelectedSkin = &background_;
@@ -263,9 +267,7 @@ void TfrmMain::CheckforUpdate1Click() {
 }
 
 void TfrmMain::MenuAboutClick() {
-    if (frmAbout_ != nullptr) {
-        frmAbout_->exec();
-    }
+    frmAbout_->exec();
 }
 
 void TfrmMain::imgBackgroundMouseMove() {

@@ -30,18 +30,14 @@ class SearchResultModel;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
   public:
-    TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, QWidget* parent = nullptr);
+    TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices, const OwnedWindowSeams& seams,
+             QWidget* parent = nullptr);
     ~TfrmMain() override;
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
-    // The about window, created after this one.
-    void setAboutWindow(QDialog* frmAbout) { frmAbout_ = frmAbout; }
-
     // Runs once after creation, before the window is shown.
     void FormCreate(const QString& firstArgument);
-    // The preferences window, created after the main window.
-    void setPreferencesWindow(TfrmPreferences* window) { frmPreferences_ = window; }
     void MenuPreferencesClick();
 
     // The client area (below the menu) at the designed size.
@@ -93,8 +89,9 @@ class TfrmMain : public QMainWindow {
 
     MainWindowLogic& logic_;
     AppearanceChoices& choices_;
-    TfrmPreferences* frmPreferences_ = nullptr;
     QPixmap background_;  // the picture imgBackground shows, or none
+    // Made with this window and owned by it, as its children.
+    TfrmPreferences* frmPreferences_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     MovieListModel* listModel_ = nullptr;
     bool showingState_ = false;

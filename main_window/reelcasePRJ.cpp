@@ -2,11 +2,9 @@
 #include <QFont>
 #include <QSessionManager>
 
-#include "about_web/frmAboutBox.h"
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
 #include "editing/untAddModifyMovie.h"
-#include "editing/untMovieAnalyseWait.h"
 #include "exchange/WindowProgram.h"
 #include "folder_add/FolderAddWindow.h"
 #include "look/ClassicLook.h"
@@ -27,13 +25,14 @@ namespace {
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
-// the editing commands hold it (and the folder window likewise); it joins the main window as soon
-// as that exists, and Qt deletes it with the main window.
+// the editing commands hold it (and the folder window likewise); it joins the main window as
+// soon as that exists, before either is shown, and Qt deletes it with the main window. The
+// main window makes its other windows (preferences, about) itself.
 class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
-        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_)),
+        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
           frmFolderAdd_(new reelcase::TfrmFolderAdd(
               catalogue_,
               [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
@@ -44,19 +43,12 @@ class Program {
           logic_(catalogue_,
                  {report_ ? report_->dialogs() : dialogs_, reelcase::realFileSystem(), settings_,
                   *frmAdd_, printer_, desktop_, backgroundWork_, *frmFolderAdd_}),
-          frmMain_(logic_, choices_),
-          frmWait_(&frmMain_),
-          frmPreferences_(choices_, settings_, dialogs_, catalogue_, programPath, &frmMain_),
-          frmAbout_(&frmMain_) {
+          frmMain_(logic_, choices_, {settings_, dialogs_, fileTypes_, programPath}) {
         dialogs_.setParentWindow(&frmMain_);
         backgroundWork_.setParentWindow(&frmMain_);
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
         frmMain_.FormCreate(firstArgument);
-        frmAdd_->setFileAnalysis(&mediaDevice_, &frmWait_);
-        frmPreferences_.setFileTypeRegistration(&fileTypes_);
-        frmMain_.setPreferencesWindow(&frmPreferences_);
-        frmMain_.setAboutWindow(&frmAbout_);
     }
 
     reelcase::TfrmMain& mainWindow() { return frmMain_; }
@@ -83,9 +75,6 @@ class Program {
     std::unique_ptr<reelcase::ReadyReport> report_;
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
-    reelcase::TfrmWait frmWait_;
-    reelcase::TfrmPreferences frmPreferences_;
-    reelcase::TfrmAbout frmAbout_;
 };
 
 }  // namespace

@@ -1,9 +1,15 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include "catalogue/AtomicFile.h"
+#include "catalogue/FileSystemCalls.h"
 #include "platform/DesktopEntry.h"
 #include "seams/FileTypeRegistration.h"
 
@@ -37,12 +43,28 @@ QByteArray resource(const QString& name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    if (writeFileSafely(path, std::string_view(bytes.constData(),
-                                               static_cast<std::size_t>(bytes.size()))) != 0) {
-        qWarning("Reel-Case Database: could not write %s", qPrintable(path));
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        qWarning("Reel-Case Database: could not make the folder of %s", qPrintable(path));
+        return false;
     }
+    const int error = writeFileSafely(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        realFileSystem());
+    if (error != 0) {
+        qWarning("Reel-Case Database: could not write %s: %s", qPrintable(path),
+                 std::strerror(error));
+    }
+    return error == 0;
+}
+
+// Removes path if it is there; true when it is gone.
+bool removeFile(const QString& path) {
+    if (::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT) {
+        return true;
+    }
+    qWarning("Reel-Case Database: could not remove %s: %s", qPrintable(path), std::strerror(errno));
+    return false;
 }
 
 void runTool(const QString& tool, const QString& folder) {
@@ -68,7 +90,7 @@ void runTool(const QString& tool, const QString& folder) {
     }
 }
 
-void updateDefault(bool set) {
+bool updateDefault(bool set) {
     QString text;
     QFile file(mimeappsList());
     if (file.open(QIODevice::ReadOnly)) {
@@ -76,45 +98,57 @@ void updateDefault(bool set) {
         if (file.error() != QFileDevice::NoError) {
             qWarning("Reel-Case Database: could not read %s; it is left as it is",
                      qPrintable(mimeappsList()));
-            return;
+            return false;
         }
         file.close();
     } else if (QFile::exists(mimeappsList())) {
         // Rewritten from nothing, the user's other defaults would be lost.
         qWarning("Reel-Case Database: could not read %s; it is left as it is",
                  qPrintable(mimeappsList()));
-        return;
+        return false;
     } else if (!set) {
-        return;
+        return true;
     }
     const QString changed = withCatalogueDefault(text, set);
-    if (changed != text) {
-        writeFile(mimeappsList(), changed.toUtf8());
-    }
+    return changed == text || writeFile(mimeappsList(), changed.toUtf8());
 }
 
 }  // namespace
 
-void XdgFileTypeRegistration::registerCatalogueType(const QString& programPath) {
-    writeFile(mimePackage(), resource(QStringLiteral("reel-case-catalogue.xml")));
+// Each stops at the first file that could not be written or removed, as a failed settings
+// write stops the preferences' remaining writes.
+bool XdgFileTypeRegistration::registerCatalogueType(const QString& programPath) {
+    if (!writeFile(mimePackage(), resource(QStringLiteral("reel-case-catalogue.xml")))) {
+        return false;
+    }
     runTool(QStringLiteral("update-mime-database"), dataHome() + QStringLiteral("/mime"));
     QByteArray entry = resource(QStringLiteral("reel-case.desktop.in"));
     entry.replace("@REELCASE_EXEC@ %f", desktopExecLine(programPath).toUtf8());
-    writeFile(desktopEntry(), entry);
+    if (!writeFile(desktopEntry(), entry)) {
+        return false;
+    }
     runTool(QStringLiteral("update-desktop-database"),
             dataHome() + QStringLiteral("/applications"));
-    updateDefault(true);
+    return updateDefault(true);
 }
 
-void XdgFileTypeRegistration::unregisterCatalogueType() {
-    if (QFile::remove(mimePackage())) {
+bool XdgFileTypeRegistration::unregisterCatalogueType() {
+    const bool hadPackage = QFile::exists(mimePackage());
+    if (!removeFile(mimePackage())) {
+        return false;
+    }
+    if (hadPackage) {
         runTool(QStringLiteral("update-mime-database"), dataHome() + QStringLiteral("/mime"));
     }
-    if (QFile::remove(desktopEntry())) {
+    const bool hadEntry = QFile::exists(desktopEntry());
+    if (!removeFile(desktopEntry())) {
+        return false;
+    }
+    if (hadEntry) {
         runTool(QStringLiteral("update-desktop-database"),
                 dataHome() + QStringLiteral("/applications"));
     }
-    updateDefault(false);
+    return updateDefault(false);
 }
 
 }  // namespace reelcase

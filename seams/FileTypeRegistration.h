@@ -5,11 +5,12 @@
 namespace reelcase {
 
 // Makes the desktop open catalogue files with this program, for the user, or undoes that.
+// Both return false when a file could not be written or removed; the cause goes to the log.
 class FileTypeRegistration {
   public:
     virtual ~FileTypeRegistration() = default;
-    virtual void registerCatalogueType(const QString& programPath) = 0;
-    virtual void unregisterCatalogueType() = 0;
+    [[nodiscard]] virtual bool registerCatalogueType(const QString& programPath) = 0;
+    [[nodiscard]] virtual bool unregisterCatalogueType() = 0;
 };
 
 // The freedesktop.org way: a MIME package and a desktop entry in $XDG_DATA_HOME, their
@@ -17,8 +18,8 @@ class FileTypeRegistration {
 // cache tool is a warning on the standard error, not a failure.
 class XdgFileTypeRegistration : public FileTypeRegistration {
   public:
-    void registerCatalogueType(const QString& programPath) override;
-    void unregisterCatalogueType() override;
+    bool registerCatalogueType(const QString& programPath) override;
+    bool unregisterCatalogueType() override;
 };
 
 }  // namespace reelcase

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -44,14 +46,20 @@ bool FileRegistryBackend::load(Root root, KeyTree& tree) {
 
 bool FileRegistryBackend::save(Root root, const KeyTree& tree) {
     if (!QDir().mkpath(folder_)) {
+        qWarning("Reel-Case Database: could not make the settings folder %s", qPrintable(folder_));
         return false;
     }
     const QByteArray text = tree.serialise(root == Root::LocalMachine
                                                ? QStringLiteral("Reel-Case Database settings")
                                                : QStringLiteral("Reel-Case Database file types"));
-    return writeFileSafely(
-               fileOf(root),
-               std::string_view(text.constData(), static_cast<std::size_t>(text.size()))) == 0;
+    const int error = writeFileSafely(
+        fileOf(root), std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+        realFileSystem());
+    if (error != 0) {
+        qWarning("Reel-Case Database: could not write %s: %s", qPrintable(fileOf(root)),
+                 std::strerror(error));
+    }
+    return error == 0;
 }
 
 }  // namespace reelcase

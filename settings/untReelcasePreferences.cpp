@@ -12,8 +12,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "look/Pictures.h"
 #include "look/ClassicLook.h"
+#include "look/Pictures.h"
 #include "look/WindowPlacement.h"
 #include "settings/StoredSettings.h"
 
@@ -61,13 +61,15 @@ QFont designFont() {
 
 TfrmPreferences::TfrmPreferences(AppearanceChoices& choices, RegistryBackend& settings,
                                  UserDialogs& dialogs, const Catalogue& catalogue,
-                                 QString programPath, QWidget* parent)
+                                 FileTypeRegistration& fileTypes, QString programPath,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       choices_(choices),
       settings_(settings),
       dialogs_(dialogs),
       catalogue_(catalogue),
       programPath_(std::move(programPath)),
+      fileTypes_(fileTypes),
       lastAcceptedFont_(designFont()) {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Preferences"));
@@ -252,16 +254,17 @@ void TfrmPreferences::btnOkClick() {
         OpenLastFileCheckbox->isChecked(), AssociateFilesCheckBox->isChecked()};
     const bool saved =
         saveGeneralSettings(settings_, chosen, catalogue_.currentFileName(), programPath_);
-    if (!saved) {
+    // The desktop's side of the association is written only after the settings were; taking
+    // it away needs nothing else to have worked.
+    bool associated = true;
+    if (!chosen.saveSettings || !chosen.associateFiles) {
+        associated = fileTypes_.unregisterCatalogueType();
+    } else if (saved) {
+        associated = fileTypes_.registerCatalogueType(programPath_);
+    }
+    if (!saved || !associated) {
         dialogs_.showMessage(
             QStringLiteral("There went something wrong with writing to the register"));
-    }
-    if (fileTypes_ != nullptr) {
-        if (!chosen.saveSettings || !chosen.associateFiles) {
-            fileTypes_->unregisterCatalogueType();
-        } else if (saved) {
-            fileTypes_->registerCatalogueType(programPath_);
-        }
     }
     choices_.SelectedFont = lstbxExample->font();
     accept();

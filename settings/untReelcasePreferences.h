@@ -32,10 +32,8 @@ class TfrmPreferences : public QDialog {
     Q_OBJECT
   public:
     TfrmPreferences(AppearanceChoices& choices, RegistryBackend& settings, UserDialogs& dialogs,
-                    const Catalogue& catalogue, QString programPath, QWidget* parent = nullptr);
-
-    // Registers catalogue files with the desktop when the association is saved.
-    void setFileTypeRegistration(FileTypeRegistration* fileTypes) { fileTypes_ = fileTypes; }
+                    const Catalogue& catalogue, FileTypeRegistration& fileTypes,
+                    QString programPath, QWidget* parent = nullptr);
 
     // Shows the window modally; true when closed with OK.
     bool ShowPreferences();
@@ -63,7 +61,8 @@ class TfrmPreferences : public QDialog {
     UserDialogs& dialogs_;
     const Catalogue& catalogue_;
     QString programPath_;
-    FileTypeRegistration* fileTypes_ = nullptr;
+    // Registers catalogue files with the desktop when the association is saved.
+    FileTypeRegistration& fileTypes_;
     std::array<QPixmap, 10> skins_;
     QFont lastAcceptedFont_;
 

@@ -10,10 +10,10 @@
 #include <QTextBlock>
 #include <QTreeView>
 
-#include "main_window/ReelcaseProgram.h"
-#include "platform/QtDesktopShell.h"
 #include "about_web/WebLookups.h"
 #include "about_web/frmAboutBox.h"
+#include "main_window/ReelcaseProgram.h"
+#include "platform/QtDesktopShell.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/TestSeams.h"
@@ -55,14 +55,15 @@ class AboutWindowTest : public QObject {
         TestSeams doubles{catalogue};
         FakeUserDialogs& dialogs = doubles.dialogs;
         QtDesktopShell desktop;
-        MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, doubles.printer, desktop, doubles.work, doubles.folderAdd}};
+        MainWindowLogic logic{catalogue,
+                              {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
+                               doubles.printer, desktop, doubles.work, doubles.folderAdd}};
         AppearanceChoices choices;
-        TfrmMain frmMain{logic, choices};
-        TfrmAbout frmAbout{&frmMain};
+        TfrmMain frmMain{logic, choices, doubles.windowSeams()};
+        // The main window's own about window.
+        TfrmAbout& frmAbout = *frmMain.findChild<TfrmAbout*>(QStringLiteral("frmAbout"));
         Browser browser{&frmMain};
         Program() {
-            frmMain.setAboutWindow(&frmAbout);
             frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
             frmMain.show();
         }

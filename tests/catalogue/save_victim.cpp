@@ -31,13 +31,14 @@ int main(int argc, char* argv[]) {
         listB.add(nameOf(b.slot(n)));
     }
     if (QCoreApplication::arguments().value(3) == QStringLiteral("once")) {
-        return writeCatalogueFile(target, a, listA);
+        return writeCatalogueFile(target, a, listA, realFileSystem());
     }
     std::fputs("saving\n", stdout);  // the killer waits for this before it aims
     std::fflush(stdout);
     for (int round = 0;; ++round) {
         const bool first = round % 2 == 0;
-        if (writeCatalogueFile(target, first ? a : b, first ? listA : listB) != 0) {
+        if (writeCatalogueFile(target, first ? a : b, first ? listA : listB, realFileSystem()) !=
+            0) {
             return 1;
         }
     }

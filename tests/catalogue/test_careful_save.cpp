@@ -301,12 +301,12 @@ class CarefulSaveTest : public QObject {
         appendMovie(catalogue, {"Only"});
         list.add("Only");
         for (int i = 0; i < 30; ++i) {
-            QCOMPARE(writeCatalogueFile(file, catalogue, list), 0);
+            QCOMPARE(writeCatalogueFile(file, catalogue, list, realFileSystem()), 0);
         }
         QCOMPARE(victim.state(), QProcess::Running);
         victim.kill();
         victim.waitForFinished();
-        QCOMPARE(writeCatalogueFile(file, catalogue, list), 0);
+        QCOMPARE(writeCatalogueFile(file, catalogue, list, realFileSystem()), 0);
         QCOMPARE(names(), expected);
     }
 

@@ -169,7 +169,7 @@ class CatalogueFileTest : public QObject {
             recordBytes(catalogue.slot(5)) + recordBytes(catalogue.slot(1));
         QCOMPARE(bytes == expected, true);
 
-        QCOMPARE(writeCatalogueFile(path("out.rcb"), catalogue, list), 0);
+        QCOMPARE(writeCatalogueFile(path("out.rcb"), catalogue, list, realFileSystem()), 0);
         QCOMPARE(readBytes(path("out.rcb")).toStdString() == expected, true);
 
         // Reopened into an empty table: no gaps, and Twin once.
@@ -186,7 +186,7 @@ class CatalogueFileTest : public QObject {
         Catalogue catalogue;
         MovieList list;
         QCOMPARE(readCatalogueFile(data + QStringLiteral("/sample.rcb"), catalogue, list).error, 0);
-        QCOMPARE(writeCatalogueFile(path("golden.rcb"), catalogue, list), 0);
+        QCOMPARE(writeCatalogueFile(path("golden.rcb"), catalogue, list, realFileSystem()), 0);
         QCOMPARE(readBytes(path("golden.rcb")).toHex(),
                  readBytes(data + QStringLiteral("/sample_sorted.rcb")).toHex());
     }

@@ -15,11 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/FfmpegMediaDevice.h"
 #include "editing/RadioGroup.h"
 #include "editing/untAddModifyMovie.h"
 #include "editing/untMovieAnalyseWait.h"
 #include "look/ClassicLook.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/Records.h"
@@ -35,7 +35,8 @@ class AddDialogTest : public QObject {
     struct Dialog {
         Catalogue catalogue;
         FakeUserDialogs dialogs;
-        TfrmAdd frmAdd{catalogue, dialogs};
+        FfmpegMediaDevice device;
+        TfrmAdd frmAdd{catalogue, dialogs, device};
         template <typename T>
         T* control(const char* name) {
             return frmAdd.findChild<T*>(QLatin1String(name));
@@ -253,7 +254,8 @@ class AddDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         Catalogue catalogue;
         FakeUserDialogs dialogs;
-        TfrmAdd frmAdd(catalogue, dialogs, &owner);
+        FfmpegMediaDevice device;
+        TfrmAdd frmAdd(catalogue, dialogs, device, &owner);
         QPoint centre;
         const ModalDriver driver = whenModalOpens([&](QWidget* modal) {
             centre = modal->frameGeometry().center();
@@ -334,9 +336,6 @@ class AddDialogTest : public QObject {
                       "testsrc=duration=125:size=32x24:rate=5", "-c:v", "wmv2", clip});
         QVERIFY(ffmpeg.waitForFinished(120000));
         Dialog d;
-        FfmpegMediaDevice device;
-        TfrmWait frmWait;
-        d.frmAdd.setFileAnalysis(&device, &frmWait);
         d.dialogs.fileAnswers.push_back(clip);
         QString name, length, size, format, quality;
         const ModalDriver driver = whenModalOpens([&](QWidget*) {
@@ -354,7 +353,8 @@ class AddDialogTest : public QObject {
         QCOMPARE(size, QStringLiteral("0"));
         QCOMPARE(format, QStringLiteral("ASF"));
         QCOMPARE(quality, QStringLiteral("1"));
-        QVERIFY(!frmWait.isVisible());
+        // The dialog's own wait window came and went.
+        QVERIFY(!d.control<TfrmWait>("frmWait")->isVisible());
         QVERIFY(d.dialogs.texts().isEmpty());
     }
 

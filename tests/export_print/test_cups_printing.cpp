@@ -136,10 +136,11 @@ struct PrintingProgram {
     TestSeams doubles{catalogue};
     FakeUserDialogs& dialogs = doubles.dialogs;
     QtPrintDevice printer;  // the system's default printer
-    MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                      doubles.movieDialog, printer, doubles.desktop, doubles.work, doubles.folderAdd}};
+    MainWindowLogic logic{catalogue,
+                          {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
+                           printer, doubles.desktop, doubles.work, doubles.folderAdd}};
     AppearanceChoices choices;
-    TfrmMain frmMain{logic, choices};
+    TfrmMain frmMain{logic, choices, doubles.windowSeams()};
 
     explicit PrintingProgram(int movies) {
         // Names that sort in the order made, so the first and last rows are known.
@@ -160,8 +161,9 @@ struct PrintingProgram {
             pdfPrinter->setOutputFileName(pdf);
             return QtPrintDevice::Printer{std::move(pdfPrinter), QStringLiteral("file")};
         });
-        MainWindowLogic toFile(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                           doubles.movieDialog, file, doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic toFile(
+            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, file,
+                        doubles.desktop, doubles.work, doubles.folderAdd});
         toFile.state.RefreshMovieList();
         toFile.output.MenuExportListClick(ListMenuItem::MenuPrintList);
     }

@@ -74,8 +74,9 @@ struct PdfProgram {
         return QtPrintDevice::Printer{std::move(printer), QStringLiteral("PDF Writer")};
     }};
     TestSeams doubles{catalogue};
-    MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                      doubles.movieDialog, device, doubles.desktop, doubles.work, doubles.folderAdd}};
+    MainWindowLogic logic{catalogue,
+                          {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, device,
+                           doubles.desktop, doubles.work, doubles.folderAdd}};
 
     explicit PdfProgram(QString file) : pdf(std::move(file)) {}
     // Prints and reads the text back.
@@ -138,8 +139,9 @@ class PrintingTest : public QObject {
         appendMovie(catalogue, {"Alien"});
         TestSeams doubles{catalogue};
         QtPrintDevice none([] { return QtPrintDevice::Printer{}; });
-        MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, none, doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic logic(
+            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, none,
+                        doubles.desktop, doubles.work, doubles.folderAdd});
         logic.state.RefreshMovieList();
         logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -149,9 +151,9 @@ class PrintingTest : public QObject {
         }
         dialogs.clear();
         QtPrintDevice systemDefault;
-        MainWindowLogic usingDefault(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                                 doubles.movieDialog, systemDefault,
-                                                 doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic usingDefault(
+            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
+                        systemDefault, doubles.desktop, doubles.work, doubles.folderAdd});
         usingDefault.state.RefreshMovieList();
         usingDefault.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -165,7 +167,7 @@ class PrintingTest : public QObject {
         FakePrintDevice& printer = doubles.printer;
         MainWindowLogic logic(catalogue, doubles.seams());
         AppearanceChoices choices;
-        TfrmMain frmMain(logic, choices);
+        TfrmMain frmMain(logic, choices, doubles.windowSeams());
         frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));
         dialogs.fileAnswers = {dir_.filePath(QStringLiteral("menu.txt")), std::nullopt};
         frmMain.findChild<QAction*>(QStringLiteral("MenuExportList"))->trigger();
@@ -183,8 +185,9 @@ class PrintingTest : public QObject {
         Catalogue catalogue;
         QtUserDialogs dialogs;
         TestSeams doubles{catalogue};
-        MainWindowLogic logic(catalogue, {dialogs, realFileSystem(), doubles.settings,
-                                          doubles.movieDialog, doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic logic(catalogue,
+                              {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
+                               doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd});
         appendMovie(catalogue, {"Alien"});
         logic.state.RefreshMovieList();
         QString filter;

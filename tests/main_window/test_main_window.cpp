@@ -33,7 +33,7 @@ class MainWindowTest : public QObject {
         FakeUserDialogs& dialogs = doubles.dialogs;
         MainWindowLogic logic{catalogue, doubles.seams()};
         AppearanceChoices choices;
-        TfrmMain frmMain{logic, choices};
+        TfrmMain frmMain{logic, choices, doubles.windowSeams()};
         template <typename T>
         T* control(const char* name) {
             return frmMain.findChild<T*>(QLatin1String(name));

@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 
-#include "seams/FileTypeRegistration.h"
 #include "platform/DesktopEntry.h"
+#include "seams/FileTypeRegistration.h"
 
 using namespace reelcase;
 
@@ -94,7 +94,7 @@ class FileAssociationTest : public QObject {
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         XdgFileTypeRegistration registration;
-        registration.registerCatalogueType(program);
+        QVERIFY(registration.registerCatalogueType(program));
         QCOMPARE(probe(), CatalogueMimeType);
         const QString entry = data() + QStringLiteral("/applications/reel-case.desktop");
         if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
@@ -113,12 +113,25 @@ class FileAssociationTest : public QObject {
             QCOMPARE(QString::fromUtf8(noted.readAll()), catalogue);
         }
 
-        registration.unregisterCatalogueType();
+        QVERIFY(registration.unregisterCatalogueType());
         QVERIFY(probe() != CatalogueMimeType);
         QVERIFY(!QFile::exists(entry));
         QFile f(mimeapps);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("[Default Applications]\nimage/png=eog.desktop\n"));
+    }
+
+    // A data folder that cannot be made (a file stands in its way, which stops root too).
+    void registrationThatCannotWriteSaysSo() {
+        const QString blocker = sandbox_.filePath(QStringLiteral("blocker"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/data")).toUtf8());
+        XdgFileTypeRegistration registration;
+        const bool registered = registration.registerCatalogueType(QStringLiteral("/usr/bin/x"));
+        qputenv("XDG_DATA_HOME", data().toUtf8());
+        QVERIFY(!registered);
     }
 
     // Root reads every file: as root this case runs itself again as nobody.
@@ -144,8 +157,9 @@ class FileAssociationTest : public QObject {
         }
         QVERIFY(QFile::setPermissions(mimeapps, QFileDevice::Permissions{}));
         XdgFileTypeRegistration registration;
-        registration.registerCatalogueType(QStringLiteral("/usr/bin/reelcase"));
-        registration.unregisterCatalogueType();
+        // The defaults could not be read: reported as failures, and left as they are.
+        QVERIFY(!registration.registerCatalogueType(QStringLiteral("/usr/bin/reelcase")));
+        QVERIFY(!registration.unregisterCatalogueType());
         QVERIFY(QFile::setPermissions(mimeapps, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QFile f(mimeapps);
         QVERIFY(f.open(QIODevice::ReadOnly));

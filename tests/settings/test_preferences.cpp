@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "main_window/ReelcaseProgram.h"
 #include "look/ClassicLook.h"
+#include "main_window/ReelcaseProgram.h"
 #include "settings/StoredSettings.h"
 #include "settings/untReelcasePreferences.h"
 #include "support/FakeUserDialogs.h"
@@ -31,13 +31,11 @@ struct Program {
     MemoryRegistryBackend& settings = doubles.settings;
     AppearanceChoices choices;
     MainWindowLogic logic{catalogue, doubles.seams()};
-    TfrmMain frmMain{logic, choices};
-    TfrmPreferences frmPreferences{
-        choices, settings, dialogs, catalogue, QStringLiteral("/usr/bin/reelcase"), &frmMain};
-    Program() {
-        frmMain.FormCreate({});
-        frmMain.setPreferencesWindow(&frmPreferences);
-    }
+    TfrmMain frmMain{logic, choices, doubles.windowSeams()};
+    // The main window's own preferences window.
+    TfrmPreferences& frmPreferences =
+        *frmMain.findChild<TfrmPreferences*>(QStringLiteral("frmPreferences"));
+    Program() { frmMain.FormCreate({}); }
     template <typename T>
     T* pref(const char* name) {
         return frmPreferences.findChild<T*>(QLatin1String(name));
@@ -237,6 +235,34 @@ class PreferencesTest : public QObject {
             p.dialogs.texts(),
             QStringList{QStringLiteral("There went something wrong with writing to the register")});
         QVERIFY(p.background().isNull());  // the skin was applied all the same
+        // The settings were not written: the desktop is not told to open catalogues with us.
+        QVERIFY(p.doubles.fileTypes.calls.empty());
+    }
+
+    // The desktop's side of the association is written as a part of the settings: a failure
+    // there is the same failure to the user, and the window still closes as accepted.
+    void associationFollowsTheBoxesAndItsFailureIsReported() {
+        Program p;
+        const auto accept = [&p](bool associate) {
+            p.withPreferences([&] {
+                p.pref<QCheckBox>("SaveSettingsCheckBox")->setChecked(true);
+                p.pref<QCheckBox>("AssociateFilesCheckBox")->setChecked(associate);
+                p.click(p.pref<QPushButton>("btnOk"));
+            });
+        };
+        accept(true);
+        accept(false);
+        QCOMPARE(p.doubles.fileTypes.calls,
+                 (std::vector<QString>{QStringLiteral("register /usr/bin/reelcase"),
+                                       QStringLiteral("unregister")}));
+        QVERIFY(p.dialogs.texts().isEmpty());
+
+        p.doubles.fileTypes.fails = true;
+        accept(true);
+        QCOMPARE(
+            p.dialogs.texts(),
+            QStringList{QStringLiteral("There went something wrong with writing to the register")});
+        QVERIFY(!p.frmPreferences.isVisible());
     }
 };
 

@@ -47,11 +47,27 @@ struct TestSeams {
             return answer;
         }
     } folderAdd;
+    // The desktop's file types: each call is written down; fails makes them report failure.
+    struct FakeFileTypes : FileTypeRegistration {
+        std::vector<QString> calls;
+        bool fails = false;
+        bool registerCatalogueType(const QString& programPath) override {
+            calls.push_back(QStringLiteral("register ") + programPath);
+            return !fails;
+        }
+        bool unregisterCatalogueType() override {
+            calls.emplace_back(QStringLiteral("unregister"));
+            return !fails;
+        }
+    } fileTypes;
     RegistryBackend& settingsInUse;
     BackgroundWork& workInUse;
     Seams seams() {
         return {dialogs, fileSystem, settingsInUse, movieDialog,
                 printer, desktop,    workInUse,     folderAdd};
+    }
+    OwnedWindowSeams windowSeams() {
+        return {settingsInUse, dialogs, fileTypes, QStringLiteral("/usr/bin/reelcase")};
     }
 };
 
