@@ -62,7 +62,7 @@ struct Program {
     MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings, movieDialog,
                                       doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd}};
     AppearanceChoices choices;
-    TfrmMain frmMain{logic, choices};
+    TfrmMain frmMain{logic, choices, doubles.windowSeams()};
 };
 
 void OpenFullCatalogueIntoEmptyWindow(benchmark::State& state) {

@@ -133,7 +133,7 @@ void Add10000MoviesTo90000(benchmark::State& state) {
                           {dialogs, doubles.fileSystem, doubles.settings, doubles.movieDialog,
                            doubles.printer, doubles.desktop, doubles.work, window}};
     AppearanceChoices choices;
-    TfrmMain frmMain{logic, choices};
+    TfrmMain frmMain{logic, choices, doubles.windowSeams()};
     for (int i = 0; i < 90000; ++i) {
         catalogue.addMovie(makeRecord({"Movie " + std::to_string((i * 7919) % 90000)}));
     }
