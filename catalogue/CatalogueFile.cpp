@@ -131,7 +131,10 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
     for (int i = 0; i < list.size(); ++i) {
         listed.insert(list.at(i), 0);
     }
-    std::vector<std::string_view> added;
+    // Room for every record the file can add, taken at once: growing would touch fresh memory
+    // again at each step.
+    LargeVector<std::string_view> added;
+    added.reserve(std::min<std::size_t>(fileRecords, CatalogueCapacity));
     int next = catalogue.movieCount() + 1;
 
     constexpr std::size_t kChunkRecords = 256;

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "catalogue/LargeBlocks.h"
+
 namespace reelcase {
 
 struct MovieRecord;
@@ -26,8 +28,8 @@ struct CatalogueStep {
     int countAfter = 0;
     QString fileBefore;
     QString fileAfter;
-    std::vector<SlotChange> changes;
-    std::vector<MovieRecord> records;
+    LargeVector<SlotChange> changes;
+    LargeVector<MovieRecord> records;
 
     // The memory the step holds.
     std::size_t bytes() const;

@@ -38,13 +38,13 @@ bool MovieList::keyLess(const Entry& a, const Entry& b) {
 
 // Sorting small items that carry the first 16 key bytes keeps the sort in cache; only ties
 // look at the whole keys. The entries are then made once, in their place.
-std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::string_view>& names) {
+LargeVector<MovieList::Entry> MovieList::sortedEntries(std::span<const std::string_view> names) {
     struct Item {
         std::uint64_t high;
         std::uint64_t low;
         unsigned index;
     };
-    std::vector<Item> items;
+    LargeVector<Item> items;
     items.reserve(names.size());
     for (unsigned i = 0; i < names.size(); ++i) {
         const CollationPrefix key = collationPrefix(shownPart(names[i]));
@@ -68,7 +68,7 @@ std::vector<MovieList::Entry> MovieList::sortedEntries(const std::vector<std::st
     if (!std::is_sorted(items.begin(), items.end(), before)) {
         std::sort(items.begin(), items.end(), before);
     }
-    std::vector<Entry> sorted(items.size());
+    LargeVector<Entry> sorted(items.size());
     for (std::size_t k = 0; k < items.size(); ++k) {
         const std::string_view name = shownPart(names[items[k].index]);
         Entry& entry = sorted[k];
@@ -109,12 +109,12 @@ int MovieList::add(std::string_view name) {
     return position;
 }
 
-void MovieList::addAll(const std::vector<std::string_view>& names) {
+void MovieList::addAll(std::span<const std::string_view> names) {
     ++revision_;
     if (names.empty()) {
         return;
     }
-    std::vector<Entry> added = sortedEntries(names);
+    LargeVector<Entry> added = sortedEntries(names);
     if (observer_ != nullptr) {
         observer_->listAboutToReset();
     }
@@ -122,7 +122,7 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
         entries_ = std::move(added);
     } else {
         // Entries already listed came first, so they stay ahead of equal newcomers.
-        std::vector<Entry> merged;
+        LargeVector<Entry> merged;
         merged.reserve(entries_.size() + added.size());
         auto old = entries_.begin();
         for (const Entry& next : added) {
@@ -140,11 +140,11 @@ void MovieList::addAll(const std::vector<std::string_view>& names) {
     }
 }
 
-void MovieList::replaceAll(const std::vector<std::string_view>& names) {
+void MovieList::replaceAll(std::span<const std::string_view> names) {
     assign(sortedEntries(names));
 }
 
-void MovieList::replaceAll(const std::vector<std::string_view>& names, Kept& kept) {
+void MovieList::replaceAll(std::span<const std::string_view> names, Kept& kept) {
     assign(sortedEntries(names), &kept);
 }
 
@@ -153,7 +153,7 @@ void MovieList::restore(Kept& kept) {
     kept.entries.clear();
 }
 
-void MovieList::assign(std::vector<Entry> entries, Kept* keep) {
+void MovieList::assign(LargeVector<Entry> entries, Kept* keep) {
     ++revision_;
     if (observer_ != nullptr) {
         observer_->listAboutToReset();

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "catalogue/LargeBlocks.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/untMovieRecord.h"
 
@@ -42,12 +44,12 @@ class MovieList {
     // Files one name at its sorted position, after the equal ones; returns that position.
     int add(std::string_view name);
     // Files many names as if added one by one, in the order given.
-    void addAll(const std::vector<std::string_view>& names);
+    void addAll(std::span<const std::string_view> names);
     // The same into an emptied list, with one reset for the view instead of two.
-    void replaceAll(const std::vector<std::string_view>& names);
+    void replaceAll(std::span<const std::string_view> names);
     // The same, putting the entries listed so far aside into kept instead of dropping them.
     struct Kept;
-    void replaceAll(const std::vector<std::string_view>& names, Kept& kept);
+    void replaceAll(std::span<const std::string_view> names, Kept& kept);
     // Lists the entries put aside again, as they were; kept is left empty.
     void restore(Kept& kept);
     void clear();
@@ -78,19 +80,19 @@ class MovieList {
     // Whether a's key sorts before b's.
     static bool keyLess(const Entry& a, const Entry& b);
     // The names' entries in stable key order.
-    static std::vector<Entry> sortedEntries(const std::vector<std::string_view>& names);
+    static LargeVector<Entry> sortedEntries(std::span<const std::string_view> names);
 
     // Lists entries with one reset; the entries listed so far go to keep, if given.
-    void assign(std::vector<Entry> entries, Kept* keep = nullptr);
+    void assign(LargeVector<Entry> entries, Kept* keep = nullptr);
 
-    std::vector<Entry> entries_;
+    LargeVector<Entry> entries_;
     int selected_ = -1;
     std::uint64_t revision_ = 0;
     MovieListObserver* observer_ = nullptr;
 };
 
 struct MovieList::Kept {
-    std::vector<MovieList::Entry> entries;
+    LargeVector<MovieList::Entry> entries;
 };
 
 }  // namespace reelcase

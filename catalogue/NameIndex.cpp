@@ -70,7 +70,7 @@ const int* NameIndex::find(std::string_view name) const {
 }
 
 void NameIndex::grow() {
-    std::vector<Cell> old = std::move(cells_);
+    LargeVector<Cell> old = std::move(cells_);
     cells_.assign(old.size() * 2, Cell{});
     mask_ = cells_.size() - 1;
     for (const Cell& cell : old) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/LargeBlocks.h"
+
 namespace reelcase {
 
 // A flat hash table from a name (exact bytes, case counts) to a number, for the commands that
@@ -33,7 +35,7 @@ class NameIndex {
     std::size_t probe(std::string_view name, std::uint64_t h) const;
     void grow();
 
-    std::vector<Cell> cells_;
+    LargeVector<Cell> cells_;
     std::size_t mask_ = 0;
     std::size_t count_ = 0;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 #include <QDir>
 
@@ -15,7 +17,7 @@ bool allZero(const MovieRecord& r) {
     return std::memcmp(&r, &zero, sizeof r) == 0;
 }
 
-int keep(std::vector<MovieRecord>& records, const MovieRecord& r) {
+int keep(LargeVector<MovieRecord>& records, const MovieRecord& r) {
     if (allZero(r)) {
         return -1;
     }
@@ -26,9 +28,12 @@ int keep(std::vector<MovieRecord>& records, const MovieRecord& r) {
 }  // namespace
 
 Catalogue::Catalogue()
-    : slots_(std::make_unique<MovieRecord[]>(CatalogueCapacity)),
+    : table_(sizeof(MovieRecord) * static_cast<std::size_t>(CatalogueCapacity)),
+      // The records' lifetimes begin without a write: the table stays untouched until used.
+      slots_(static_cast<MovieRecord*>(table_.data())),
       recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1, 0) {
-    // make_unique value-initialises: the table starts zero-filled.
+    static_assert(std::is_trivial_v<MovieRecord>);
+    std::uninitialized_default_construct_n(slots_, CatalogueCapacity);
 }
 
 const MovieRecord& Catalogue::slot(int number) const {
@@ -138,7 +143,7 @@ void Catalogue::endStep() {
     step.countAfter = movieCount_;
     step.fileAfter = currentFileName_;
     // A slot written back to its old bytes is no change.
-    std::vector<CatalogueStep::SlotChange> changed;
+    LargeVector<CatalogueStep::SlotChange> changed;
     for (const CatalogueStep::SlotChange& change : step.changes) {
         const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
         const bool same =
@@ -171,7 +176,7 @@ void Catalogue::endStep() {
 void Catalogue::swapSlots(CatalogueStep& step) {
     ++revision_;
     static const MovieRecord zero{};
-    std::vector<MovieRecord> records;
+    LargeVector<MovieRecord> records;
     for (CatalogueStep::SlotChange& change : step.changes) {
         MovieRecord& slot = slots_[static_cast<std::size_t>(change.slot - 1)];
         const MovieRecord inTable = slot;

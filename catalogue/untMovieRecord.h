@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "catalogue/CatalogueHistory.h"
+#include "catalogue/LargeBlocks.h"
 
 namespace reelcase {
 
@@ -139,7 +140,8 @@ class Catalogue {
     // Puts the step's kept bytes into the table and keeps the table's instead.
     void swapSlots(CatalogueStep& step);
 
-    std::unique_ptr<MovieRecord[]> slots_;
+    ZeroedBlock table_;
+    MovieRecord* slots_;  // CatalogueCapacity records in table_
     int movieCount_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;

@@ -1,5 +1,9 @@
+#include <cstdint>
+#include <cstring>
+
 #include <QTest>
 
+#include "catalogue/LargeBlocks.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/TextCodec.h"
@@ -38,7 +42,7 @@ class MovieListTest : public QObject {
         }
         MovieList batch;
         batch.add("B");
-        batch.addAll({"b", "a", "C", "b", "A", "c", "ab", "a b"});
+        batch.addAll(std::vector<std::string_view>{"b", "a", "C", "b", "A", "c", "ab", "a b"});
         MovieList reference;
         reference.add("B");
         for (std::size_t i = 1; i < names.size(); ++i) {
@@ -97,7 +101,7 @@ class MovieListTest : public QObject {
 
     void replaceKeepsPlaceAndRemoveMovesSelection() {
         MovieList list;
-        list.addAll({"a", "b", "c", "d"});
+        list.addAll(std::vector<std::string_view>{"a", "b", "c", "d"});
         list.replaceAt(0, "zz");
         QCOMPARE(entries(list), (QStringList{"zz", "b", "c", "d"}));
         list.select(3);
@@ -115,6 +119,27 @@ class MovieListTest : public QObject {
         QCOMPARE(toCatalogueText(QString::fromUtf8("€é中x😀y")), std::string("\x80\xE9?x?y"));
         QCOMPARE(fromCatalogueText("\x80\xE9"), QString::fromUtf8("€é"));
         QCOMPARE(toCatalogueText(QString(QChar(0x1A))), std::string("\x1A"));
+    }
+
+    // The memory the table and the large lists live in: zero-filled without being written,
+    // on huge-page boundaries, and a vector that outgrows a small block into a large one
+    // and back keeps its contents.
+    void largeBlocksStartZeroedAndKeepContents() {
+        const Catalogue fresh;
+        const MovieRecord zero{};
+        for (const int n : {1, CatalogueCapacity / 2, CatalogueCapacity}) {
+            QVERIFY(std::memcmp(&fresh.slot(n), &zero, sizeof zero) == 0);
+        }
+        LargeVector<int> numbers;
+        for (int i = 0; i < 600000; ++i) {  // 2.4 MB: past the large-block size
+            numbers.push_back(i);
+        }
+        QCOMPARE(reinterpret_cast<std::uintptr_t>(numbers.data()) % (std::uintptr_t{2} << 20),
+                 std::uintptr_t{0});
+        numbers.resize(10);
+        numbers.shrink_to_fit();  // back into a small block
+        QCOMPARE(numbers.back(), 9);
+        QCOMPARE(numbers.front(), 0);
     }
 };
 
