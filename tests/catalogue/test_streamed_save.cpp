@@ -102,6 +102,55 @@ class StreamedSaveTest : public QObject {
         }
     }
 
+    // Slots standing in list order, one a name, are written as they lie; each near miss (a
+    // twin listed twice, a hole, two slots swapped, a list longer than the table) must take
+    // the lookup path and still stream what the literal scan finds.
+    void slotsInListOrderAndTheirNearMisses() {
+        for (const int count : {1, 960, 2500}) {
+            for (const int spoil : {0, 1, 2, 3, 4}) {
+                Catalogue catalogue;
+                MovieList list;
+                const auto name = [](int i) {
+                    std::string n = std::to_string(i);
+                    return "Movie " + std::string(6 - n.size(), '0') + n;
+                };
+                for (int i = 0; i < count; ++i) {
+                    appendMovie(catalogue, {name(i), "Drama"});
+                    list.add(name(i));
+                }
+                const int middle = (count + 1) / 2;
+                if (spoil == 1) {
+                    appendMovie(catalogue, {name(count - 1), "Horror"});
+                    list.add(name(count - 1));
+                } else if (spoil == 2) {
+                    catalogue.deleteMovie(middle);
+                } else if (spoil == 3 && count > 1) {
+                    const MovieRecord first = catalogue.slot(1);
+                    catalogue.replaceMovie(1, catalogue.slot(2));
+                    catalogue.replaceMovie(2, first);
+                } else if (spoil == 4) {
+                    list.add("Not in the table");
+                }
+                const std::string expected = scannedBytes(catalogue, list);
+                const StreamedBytes stream = catalogueFileStream(catalogue, list);
+                QCOMPARE(stream.size, expected.size());
+                std::string streamed;
+                QCOMPARE(stream.produce([&streamed](std::string_view piece) {
+                    streamed.append(piece);
+                    return 0;
+                }),
+                         0);
+                QVERIFY2(streamed == expected,
+                         qPrintable(QStringLiteral("%1 movies, spoil %2").arg(count).arg(spoil)));
+                // A refused piece ends the stream with its error.
+                int pieces = 0;
+                QCOMPARE(
+                    stream.produce([&pieces](std::string_view) { return ++pieces == 2 ? EIO : 0; }),
+                    expected.size() > 261'120 ? EIO : 0);
+            }
+        }
+    }
+
     void chainsFindEverySlotOfAName() {
         Catalogue catalogue;
         appendMovie(catalogue, {"Twin"});
