@@ -59,8 +59,7 @@ struct Program {
     TestSeams doubles{catalogue};
     FakeUserDialogs& dialogs = doubles.dialogs;
     FakeMovieDialog& movieDialog = doubles.movieDialog;
-    MainWindowLogic logic{catalogue, {dialogs, realFileSystem(), doubles.settings, movieDialog,
-                                      doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd}};
+    MainWindowLogic logic{catalogue, doubles.seams({.fileSystem = &realFileSystem()})};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices, doubles.windowSeams()};
 };
@@ -164,7 +163,8 @@ void HistoryAfter10000Steps(benchmark::State& state) {
 }
 
 void FilterByGenre(benchmark::State& state) {
-    WithFullCatalogue(state, [](Program& p) { p.logic.finding.filterChanged(FilterBox::Genre, 3); });
+    WithFullCatalogue(state,
+                      [](Program& p) { p.logic.finding.filterChanged(FilterBox::Genre, 3); });
 }
 
 void SearchByName(benchmark::State& state) {

@@ -129,9 +129,7 @@ void Add10000MoviesTo90000(benchmark::State& state) {
     TestSeams doubles{catalogue};
     FakeUserDialogs& dialogs = doubles.dialogs;
     ChosenMovies window;
-    MainWindowLogic logic{catalogue,
-                          {dialogs, doubles.fileSystem, doubles.settings, doubles.movieDialog,
-                           doubles.printer, doubles.desktop, doubles.work, window}};
+    MainWindowLogic logic{catalogue, doubles.seams({.folderAdd = &window})};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices, doubles.windowSeams()};
     for (int i = 0; i < 90000; ++i) {

@@ -55,9 +55,8 @@ class AboutWindowTest : public QObject {
         TestSeams doubles{catalogue};
         FakeUserDialogs& dialogs = doubles.dialogs;
         QtDesktopShell desktop;
-        MainWindowLogic logic{catalogue,
-                              {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
-                               doubles.printer, desktop, doubles.work, doubles.folderAdd}};
+        MainWindowLogic logic{
+            catalogue, doubles.seams({.fileSystem = &realFileSystem(), .desktop = &desktop})};
         AppearanceChoices choices;
         TfrmMain frmMain{logic, choices, doubles.windowSeams()};
         // The main window's own about window.

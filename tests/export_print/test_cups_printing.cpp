@@ -137,8 +137,7 @@ struct PrintingProgram {
     FakeUserDialogs& dialogs = doubles.dialogs;
     QtPrintDevice printer;  // the system's default printer
     MainWindowLogic logic{catalogue,
-                          {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
-                           printer, doubles.desktop, doubles.work, doubles.folderAdd}};
+                          doubles.seams({.fileSystem = &realFileSystem(), .printer = &printer})};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices, doubles.windowSeams()};
 
@@ -161,9 +160,8 @@ struct PrintingProgram {
             pdfPrinter->setOutputFileName(pdf);
             return QtPrintDevice::Printer{std::move(pdfPrinter), QStringLiteral("file")};
         });
-        MainWindowLogic toFile(
-            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, file,
-                        doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic toFile(catalogue,
+                               doubles.seams({.fileSystem = &realFileSystem(), .printer = &file}));
         toFile.state.RefreshMovieList();
         toFile.output.MenuExportListClick(ListMenuItem::MenuPrintList);
     }

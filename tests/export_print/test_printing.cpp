@@ -74,9 +74,9 @@ struct PdfProgram {
         return QtPrintDevice::Printer{std::move(printer), QStringLiteral("PDF Writer")};
     }};
     TestSeams doubles{catalogue};
-    MainWindowLogic logic{catalogue,
-                          {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, device,
-                           doubles.desktop, doubles.work, doubles.folderAdd}};
+    MainWindowLogic logic{
+        catalogue,
+        doubles.seams({.dialogs = &dialogs, .fileSystem = &realFileSystem(), .printer = &device})};
 
     explicit PdfProgram(QString file) : pdf(std::move(file)) {}
     // Prints and reads the text back.
@@ -139,9 +139,9 @@ class PrintingTest : public QObject {
         appendMovie(catalogue, {"Alien"});
         TestSeams doubles{catalogue};
         QtPrintDevice none([] { return QtPrintDevice::Printer{}; });
-        MainWindowLogic logic(
-            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog, none,
-                        doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic logic(catalogue, doubles.seams({.dialogs = &dialogs,
+                                                        .fileSystem = &realFileSystem(),
+                                                        .printer = &none}));
         logic.state.RefreshMovieList();
         logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -151,9 +151,9 @@ class PrintingTest : public QObject {
         }
         dialogs.clear();
         QtPrintDevice systemDefault;
-        MainWindowLogic usingDefault(
-            catalogue, {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
-                        systemDefault, doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic usingDefault(catalogue, doubles.seams({.dialogs = &dialogs,
+                                                               .fileSystem = &realFileSystem(),
+                                                               .printer = &systemDefault}));
         usingDefault.state.RefreshMovieList();
         usingDefault.output.MenuExportListClick(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
@@ -185,9 +185,8 @@ class PrintingTest : public QObject {
         Catalogue catalogue;
         QtUserDialogs dialogs;
         TestSeams doubles{catalogue};
-        MainWindowLogic logic(catalogue,
-                              {dialogs, realFileSystem(), doubles.settings, doubles.movieDialog,
-                               doubles.printer, doubles.desktop, doubles.work, doubles.folderAdd});
+        MainWindowLogic logic(
+            catalogue, doubles.seams({.dialogs = &dialogs, .fileSystem = &realFileSystem()}));
         appendMovie(catalogue, {"Alien"});
         logic.state.RefreshMovieList();
         QString filter;

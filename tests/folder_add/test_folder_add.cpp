@@ -464,9 +464,7 @@ class FolderAddTest : public QObject {
         TestSeams doubles{catalogue};
         FakeUserDialogs& dialogs = doubles.dialogs;
         FakeFolderWindow window;
-        MainWindowLogic logic(catalogue,
-                              {dialogs, doubles.fileSystem, doubles.settings, doubles.movieDialog,
-                               doubles.printer, doubles.desktop, doubles.work, window});
+        MainWindowLogic logic(catalogue, doubles.seams({.folderAdd = &window}));
         catalogue.addMovie(makeRecord({"Zulu", "Horror"}));
         catalogue.addMovie(makeRecord({"Alpha", "Drama"}));
         logic.state.RefreshMovieList();

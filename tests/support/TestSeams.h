@@ -66,6 +66,24 @@ struct TestSeams {
         return {dialogs, fileSystem, settingsInUse, movieDialog,
                 printer, desktop,    workInUse,     folderAdd};
     }
+    // The same with some doubles replaced: by a real seam, or by a double of the test's own.
+    struct Instead {
+        UserDialogs* dialogs = nullptr;
+        FileSystemCalls* fileSystem = nullptr;
+        PrintDevice* printer = nullptr;
+        DesktopShell* desktop = nullptr;
+        FolderAddDialog* folderAdd = nullptr;
+    };
+    Seams seams(const Instead& instead) {
+        return {instead.dialogs != nullptr ? *instead.dialogs : dialogs,
+                instead.fileSystem != nullptr ? *instead.fileSystem : fileSystem,
+                settingsInUse,
+                movieDialog,
+                instead.printer != nullptr ? *instead.printer : printer,
+                instead.desktop != nullptr ? *instead.desktop : desktop,
+                workInUse,
+                instead.folderAdd != nullptr ? *instead.folderAdd : folderAdd};
+    }
     OwnedWindowSeams windowSeams() {
         return {settingsInUse, dialogs, fileTypes, QStringLiteral("/usr/bin/reelcase")};
     }
