@@ -5,8 +5,8 @@
 namespace reelcase {
 
 std::size_t CatalogueStep::bytes() const {
-    return sizeof(CatalogueStep) + changes.capacity() * sizeof(SlotChange) +
-           records.capacity() * sizeof(MovieRecord) +
+    return sizeof(CatalogueStep) + blockBytes(changes.capacity() * sizeof(SlotChange)) +
+           blockBytes(records.capacity() * sizeof(MovieRecord)) +
            static_cast<std::size_t>(text.size() + fileBefore.size() + fileAfter.size()) * 2;
 }
 

@@ -43,6 +43,10 @@ void* allocateLargeBlock(std::size_t bytes) {
     return block;
 }
 
+std::size_t blockBytes(std::size_t bytes) {
+    return bytes >= LargeBlock ? roundedUp(bytes, HugePage) : bytes;
+}
+
 void releaseLargeBlock(void* block, std::size_t bytes) {
     if (block != nullptr) {
         ::munmap(block, roundedUp(bytes, HugePage));

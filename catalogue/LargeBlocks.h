@@ -13,6 +13,8 @@ namespace reelcase {
 inline constexpr std::size_t LargeBlock = std::size_t{1} << 20;
 void* allocateLargeBlock(std::size_t bytes);  // throws std::bad_alloc
 void releaseLargeBlock(void* block, std::size_t bytes);
+// The memory an allocation of bytes takes: a large one is rounded up to whole huge pages.
+std::size_t blockBytes(std::size_t bytes);
 
 // Takes large blocks as above, smaller ones from the usual heap.
 template <typename T>

@@ -144,6 +144,7 @@ void Catalogue::endStep() {
     step.fileAfter = currentFileName_;
     // A slot written back to its old bytes is no change.
     LargeVector<CatalogueStep::SlotChange> changed;
+    changed.reserve(step.changes.size());
     for (const CatalogueStep::SlotChange& change : step.changes) {
         const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
         const bool same =
