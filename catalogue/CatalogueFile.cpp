@@ -16,6 +16,7 @@
 
 #include "catalogue/AtomicFile.h"
 #include "catalogue/FileErrors.h"
+#include "catalogue/NameCollation.h"
 #include "catalogue/NameIndex.h"
 #include "catalogue/SlotChains.h"
 
@@ -126,11 +127,27 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
 
     // Views into the list and into slots taken in, neither of which moves while reading.
     const auto fileRecords = static_cast<std::size_t>(st.st_size) / RecordSize;
-    NameIndex listed(static_cast<std::size_t>(list.size()) +
-                     std::min<std::size_t>(fileRecords, CatalogueCapacity));
+    const int firstTaken = catalogue.movieCount() + 1;
+    // Into an empty list, while the file's names rise strictly in list order (as this program
+    // saves them), none can repeat one before it: the names are indexed only once they stop
+    // rising, which spares a catalogue of our own every lookup.
+    bool rising = list.empty();
+    CollationKey lastKey{};
+    lastKey.size = 0;
+    bool anyTaken = false;
+    NameIndex listed(rising ? 16
+                            : static_cast<std::size_t>(list.size()) +
+                                  std::min<std::size_t>(fileRecords, CatalogueCapacity));
     for (int i = 0; i < list.size(); ++i) {
         listed.insert(list.at(i), 0);
     }
+    const auto stopRising = [&](int nextSlot) {
+        rising = false;
+        listed = NameIndex(std::min<std::size_t>(fileRecords, CatalogueCapacity));
+        for (int n = firstTaken; n < nextSlot; ++n) {
+            listed.insert(nameOf(catalogue.slot(n)), n);
+        }
+    };
     // Room for every record the file can add, taken at once: growing would touch fresh memory
     // again at each step.
     LargeVector<std::string_view> added;
@@ -151,12 +168,26 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
             MovieRecord& slot = catalogue.freeSlot(next);
             std::memcpy(&slot, buffer.data() + r * RecordSize, RecordSize);
             const std::string_view name = nameOf(slot);
+            if (rising) {
+                const CollationKey key = collationKey(name);
+                if (!anyTaken || lastKey < key) {
+                    lastKey = key;
+                    anyTaken = true;
+                    added.push_back(name);
+                    ++next;
+                    continue;
+                }
+                stopRising(next);
+            }
             if (listed.insert(name, next).second) {
                 added.push_back(name);
                 ++next;
             }
         }
         if (r < whole) {
+            if (rising) {
+                stopRising(next);
+            }
             outcome.leftOut = countNotTakenIn(fd, buffer, r, whole, listed);
             break;
         }
@@ -183,28 +214,8 @@ std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list
     return bytes;
 }
 
-namespace {
-
-// A catalogue taken from a file this program saved, and not reordered since, holds one slot
-// a name in list order: one pass through both tells, and then the slots are written as they
-// lie, straight from the table, without looking names up.
-bool slotsInListOrder(const Catalogue& catalogue, const MovieList& list) {
-    if (list.size() != catalogue.movieCount()) {
-        return false;
-    }
-    for (int i = 0; i < list.size(); ++i) {
-        const std::string_view name = nameOf(catalogue.slot(i + 1));
-        // Equal names stand next to each other in the list.
-        if (name.empty() || list.at(i) != name || (i > 0 && list.at(i - 1) == name)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& list) {
+    // Slots in list order are written as they lie, straight from the table.
     if (slotsInListOrder(catalogue, list)) {
         const auto count = static_cast<std::size_t>(catalogue.movieCount());
         return {count * RecordSize, [&catalogue, count](const StreamedBytes::Write& write) {

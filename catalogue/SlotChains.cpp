@@ -32,4 +32,18 @@ std::size_t SlotChains::cellOf(std::string_view name) const {
     return i;
 }
 
+bool slotsInListOrder(const Catalogue& catalogue, const MovieList& list) {
+    if (list.size() != catalogue.movieCount()) {
+        return false;
+    }
+    for (int i = 0; i < list.size(); ++i) {
+        const std::string_view name = nameOf(catalogue.slot(i + 1));
+        // Equal names stand next to each other in the list.
+        if (name.empty() || list.at(i) != name || (i > 0 && list.at(i - 1) == name)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace reelcase

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
 
 namespace reelcase {
@@ -30,5 +31,33 @@ class SlotChains {
     std::size_t mask_ = 0;
     std::vector<int> next_;
 };
+
+// Whether the slots in use stand in list order, one a name (a catalogue as this program saves
+// it, opened and not reordered since): then entry i's only slot is i + 1. One pass tells.
+bool slotsInListOrder(const Catalogue& catalogue, const MovieList& list);
+
+// Goes through the list and, for each entry, through the slots in use that carry its name,
+// in slot order, calling visit(position, slot); stops as soon as visit returns false, and
+// then returns false. Slots in list order are visited without looking a name up.
+template <typename Visit>
+bool forEachListedSlot(const Catalogue& catalogue, const MovieList& list, Visit visit) {
+    if (slotsInListOrder(catalogue, list)) {
+        for (int i = 0; i < list.size(); ++i) {
+            if (!visit(i, i + 1)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    const SlotChains chains(catalogue);
+    for (int i = 0; i < list.size(); ++i) {
+        for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
+            if (!visit(i, n)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 }  // namespace reelcase

@@ -346,21 +346,18 @@ int listCommand(Command& cmd, const QStringList& args) {
     }
     listAllNames(*loaded);
     const Catalogue& c = loaded->catalogue;
-    const SlotChains chains(c);
     std::string text;
-    for (int i = 0; i < loaded->list.size(); ++i) {
-        for (int n = chains.first(loaded->list.at(i)); n != 0; n = chains.next(n)) {
-            const MovieRecord& m = c.slot(n);
-            if ((genre && fieldText(m.Genre) != *genre) ||
-                (rating && fieldText(m.Rating) != *rating) ||
-                (format && fieldText(m.Format) != *format) || (quality && m.Quality != *quality) ||
-                (name && !nameContains(nameOf(m), *name))) {
-                continue;
-            }
-            table.appendUtf8(nameOf(m), text);
-            text += '\n';
+    forEachListedSlot(c, loaded->list, [&](int /*position*/, int slot) {
+        const MovieRecord& m = c.slot(slot);
+        if ((genre && fieldText(m.Genre) != *genre) || (rating && fieldText(m.Rating) != *rating) ||
+            (format && fieldText(m.Format) != *format) || (quality && m.Quality != *quality) ||
+            (name && !nameContains(nameOf(m), *name))) {
+            return true;
         }
-    }
+        table.appendUtf8(nameOf(m), text);
+        text += '\n';
+        return true;
+    });
     write(cmd.out(), text);
     return std::fflush(cmd.out()) == 0
                ? kDone

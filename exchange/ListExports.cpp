@@ -14,19 +14,18 @@ namespace {
 template <typename Visit>
 bool forEachListed(const Catalogue& catalogue, const MovieList& list, WorkProgress* progress,
                    Visit visit) {
-    const SlotChains chains(catalogue);
-    for (int i = 0; i < list.size(); ++i) {
-        if (progress != nullptr && i % 256 == 0) {
-            progress->setDone(i, list.size());
+    int told = -1;
+    return forEachListedSlot(catalogue, list, [&](int position, int slot) {
+        if (progress != nullptr && position % 256 == 0 && position != told) {
+            told = position;
+            progress->setDone(position, list.size());
             if (progress->cancelled()) {
                 return false;
             }
         }
-        for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
-            visit(catalogue.slot(n));
-        }
-    }
-    return true;
+        visit(catalogue.slot(slot));
+        return true;
+    });
 }
 
 void appendNumber(int value, std::string& out) {
@@ -168,7 +167,8 @@ void appendCsvField(std::string_view utf8, std::string& out) {
 std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
                          WorkProgress* progress) {
     std::string out;
-    out.reserve(64 + static_cast<std::size_t>(list.size()) * 80);
+    // Room for most rows at once (room not written to costs nothing): growing would copy.
+    out.reserve(64 + static_cast<std::size_t>(list.size()) * 128);
     out.append(CsvHeader);
     out.append("\r\n");
     std::string field;

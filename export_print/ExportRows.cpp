@@ -96,14 +96,12 @@ bool writeListLines(const Catalogue& catalogue, const MovieList& list, ListOutpu
         return false;
     }
     output.setStyle(PrintStyle::Regular);
-    const SlotChains chains(catalogue);
-    for (int i = 0; i < list.size(); ++i) {
-        for (int n = chains.first(list.at(i)); n != 0; n = chains.next(n)) {
-            makeMovieRow(i + 1, catalogue.slot(n), line);
-            if (!output.writeLine(line)) {
-                return false;
-            }
-        }
+    const bool written = forEachListedSlot(catalogue, list, [&](int position, int slot) {
+        makeMovieRow(position + 1, catalogue.slot(slot), line);
+        return output.writeLine(line);
+    });
+    if (!written) {
+        return false;
     }
     line.clear();
     if (!output.writeLine(line)) {

@@ -1,3 +1,7 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +87,48 @@ class CatalogueFileTest : public QObject {
         QCOMPARE(readCatalogueFile(path("m.rcb"), catalogue, list).error, 0);
         QCOMPARE(catalogue.movieCount(), 5);
         QCOMPARE(list.size(), 5);
+    }
+
+    // Into an empty list, names that rise in list order are taken without an index until
+    // they stop rising: the result must be what the indexed merge gives (checked here by
+    // opening the same file beside a movie already listed, which takes the indexed way).
+    void risingNamesMergeAsTheIndexedWayDoes() {
+        std::vector<std::string> longRun;
+        for (int i = 0; i < 3000; ++i) {
+            longRun.push_back("Movie " + std::to_string(10000 + i));
+        }
+        longRun.push_back("Movie 10005");  // a repeat after several reads
+        longRun.push_back("Movie 99999");
+        const std::vector<std::vector<std::string>> files = {{"A", "B", "C"},
+                                                             {"A", "B", "A", "C"},
+                                                             {"A", "B", "b", "C", "B"},
+                                                             {"", "A", "", "B"},
+                                                             {"B", "A", "B"},
+                                                             {"Alien", "alien", "Alien"},
+                                                             longRun};
+        for (const auto& names : files) {
+            std::string bytes;
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                bytes += recordBytes(Movie{names[i], i % 2 == 0 ? "Drama" : "SF"});
+            }
+            writeBytes(path("rising.rcb"), bytes);
+            Catalogue plain;
+            MovieList plainList;
+            QCOMPARE(readCatalogueFile(path("rising.rcb"), plain, plainList).error, 0);
+            Catalogue indexed;
+            MovieList indexedList;
+            appendMovie(indexed, {"~ already listed"});
+            indexedList.add("~ already listed");
+            QCOMPARE(readCatalogueFile(path("rising.rcb"), indexed, indexedList).error, 0);
+
+            QCOMPARE(plain.movieCount(), indexed.movieCount() - 1);
+            for (int n = 1; n <= plain.movieCount(); ++n) {
+                QVERIFY(std::memcmp(&plain.slot(n), &indexed.slot(n + 1), RecordSize) == 0);
+            }
+            QStringList expected = listed(indexedList);
+            expected.removeOne(QStringLiteral("~ already listed"));
+            QCOMPARE(listed(plainList), expected);
+        }
     }
 
     void openFailuresKeepWholeRecords() {
