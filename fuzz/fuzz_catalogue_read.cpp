@@ -1,51 +1,56 @@
-// Reads any bytes as a catalogue file into a table that already holds movies.
+// Reads any bytes as a catalogue file, into a table that already holds movies and into an
+// empty one.
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
+#include <set>
+#include <string_view>
 
 #include "catalogue/CatalogueFile.h"
+#include "fuzz/FuzzSupport.h"
 
 using namespace reelcase;
+using reelcase::fuzz::require;
 
 namespace {
 
-Catalogue& table() {
-    static Catalogue catalogue;  // 27 MB: made once for the whole run
-    return catalogue;
-}
-
-void require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
+// Every record taken in is listed once, no two slots in use share a name, none is too long.
+void requireWellTaken(const Catalogue& catalogue, const MovieList& list) {
+    require(catalogue.movieCount() <= CatalogueCapacity);
+    require(list.size() == catalogue.movieCount());
+    std::set<std::string_view> names;
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
+        const std::string_view name = nameOf(catalogue.slot(n));
+        require(name.size() <= 29);
+        require(names.insert(name).second);
     }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Catalogue& catalogue = table();
-    MovieList list;
-    catalogue.startNew();
-    for (const char* name : {"Alien", "Brazil", "Casablanca"}) {
-        MovieRecord record{};
-        setFieldText(record.Name, name);
-        catalogue.addMovie(record);
-        list.add(name);
-    }
     const int fd = ::memfd_create("catalogue", 0);
     if (fd < 0) {
         return 0;
     }
     if (::write(fd, data, size) == static_cast<ssize_t>(size) && ::lseek(fd, 0, SEEK_SET) == 0) {
-        const OpenOutcome outcome = readCatalogueFd(fd, catalogue, list);
-        require(catalogue.movieCount() >= 3 && catalogue.movieCount() <= CatalogueCapacity);
-        require(list.size() == catalogue.movieCount());  // every record taken in is listed once
-        require(fieldText(catalogue.slot(1).Name) == "Alien");  // what was held stays
+        // Into a table that holds movies, where every name is looked up ...
+        Catalogue held;
+        MovieList heldList;
+        fuzz::holdMovies(held, heldList, {"Alien", "Brazil", "Casablanca"});
+        const OpenOutcome outcome = readCatalogueFd(fd, held, heldList);
+        require(held.movieCount() >= 3);
+        require(fieldText(held.slot(1).Name) == "Alien");  // what was held stays
         require(outcome.error == 0 || (size % RecordSize != 0));
-        for (int n = 1; n <= catalogue.movieCount(); ++n) {
-            require(fieldText(catalogue.slot(n).Name).size() <= 29);
+        requireWellTaken(held, heldList);
+        // ... and into an empty one, where names are looked up only once they stop rising.
+        Catalogue fresh;
+        MovieList freshList;
+        if (::lseek(fd, 0, SEEK_SET) == 0) {
+            require(readCatalogueFd(fd, fresh, freshList).error == outcome.error);
+            requireWellTaken(fresh, freshList);
         }
     }
     ::close(fd);

@@ -5,23 +5,10 @@
 
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
+#include "fuzz/FuzzSupport.h"
 
 using namespace reelcase;
-
-namespace {
-
-Catalogue& table() {
-    static Catalogue catalogue;  // 27 MB: made once for the whole run
-    return catalogue;
-}
-
-void require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
+using reelcase::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
@@ -44,15 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             collection = readTellicoArchive(bytes);
             break;
     }
-    Catalogue& catalogue = table();
+    Catalogue catalogue;
     MovieList list;
-    catalogue.startNew();
-    for (const char* name : {"Alien", "Brazil"}) {
-        MovieRecord record{};
-        setFieldText(record.Name, name);
-        catalogue.addMovie(record);
-        list.add(name);
-    }
+    fuzz::holdMovies(catalogue, list, {"Alien", "Brazil"});
     const ImportReport report = importCollection(collection, catalogue, list);
     require(catalogue.movieCount() == 2 + report.added);
     require(list.size() == catalogue.movieCount());

@@ -5,16 +5,10 @@
 #include <string>
 
 #include "export_print/ExportRows.h"
+#include "fuzz/FuzzSupport.h"
 
 using namespace reelcase;
-
-namespace {
-void require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-}  // namespace
+using reelcase::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::int32_t number = 0;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 
+#include "fuzz/FuzzSupport.h"
 #include "settings/KeyTree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -10,8 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const QByteArray once = tree.serialise(QStringLiteral("fuzz"));
     const QByteArray twice = reelcase::KeyTree::parse(once).serialise(QStringLiteral("fuzz"));
-    if (once != twice) {
-        __builtin_trap();
-    }
+    reelcase::fuzz::require(once == twice);
     return 0;
 }
