@@ -11,7 +11,8 @@ import time
 
 import pyatspi
 
-LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+from e2e_support import bus_launcher, wait_for
+
 failures = []
 
 
@@ -47,14 +48,6 @@ def texts_of_windows(role_names):
     return found
 
 
-def wait_for(predicate, seconds=20.0):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.3)
-    return None
 
 
 def key(*keys):
@@ -165,7 +158,7 @@ def overfull_catalogue_is_never_saved_over(program, make, work):
 
 def main() -> int:
     program, make = sys.argv[1], sys.argv[2]
-    launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
+    launcher = bus_launcher()
     bus = subprocess.Popen([launcher, "--launch-immediately"]) if launcher else None
     time.sleep(1)
     wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"],

@@ -10,22 +10,10 @@ import time
 
 import pyatspi
 
-LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+from e2e_support import bus_launcher, find
 
 
-def find(node, predicate, depth=0):
-    if node is None or depth > 12:
-        return None
-    try:
-        if predicate(node):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), predicate, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:  # a node that went away while walking
-        return None
-    return None
+
 
 
 def wait_for_display(seconds: float = 20) -> bool:
@@ -40,7 +28,7 @@ def wait_for_display(seconds: float = 20) -> bool:
 
 def main() -> int:
     program, catalogue, expected = sys.argv[1], sys.argv[2], sys.argv[3:]
-    launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
+    launcher = bus_launcher()
     bus = subprocess.Popen([launcher, "--launch-immediately"]) if launcher else None
     time.sleep(1)
     if not wait_for_display():

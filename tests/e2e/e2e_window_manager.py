@@ -15,8 +15,9 @@ import time
 
 import pyatspi
 
+from e2e_support import bus_launcher, find, run, wait_for
+
 SKIPPED = 77
-LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
 MAIN_TITLE = "Reel-Case Database - Version 1.21 - VANO"
 RECORD_SIZE = 272
 
@@ -25,33 +26,10 @@ class Skip(Exception):
     pass
 
 
-def sh(*args) -> str:
-    return subprocess.run(list(map(str, args)), capture_output=True, text=True).stdout
 
 
-def wait_until(predicate, seconds=15.0, step=0.1):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(step)
-    return predicate()
 
 
-def find(node, predicate, depth=0):
-    if node is None or depth > 14:
-        return None
-    try:
-        if predicate(node):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), predicate, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:  # a node that went away while walking
-        return None
-    return None
 
 
 # The process whose accessible objects are searched: the programs stopped before it may still
@@ -84,14 +62,14 @@ def click_on(node):
     """A real pointer click in the middle of the node, for commands that open a modal window:
     a Press through the accessibility bus would wait for that window to close."""
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    sh("xdotool", "mousemove", box.x + box.width // 2, box.y + box.height // 2, "click", "1")
+    run("xdotool", "mousemove", box.x + box.width // 2, box.y + box.height // 2, "click", "1")
 
 
 def choose(menu, item):
     """Opens a menu of the menu bar with the pointer and clicks one of its items."""
     title = accessible(lambda n: n.getRoleName() == "menu item" and n.name == menu)
     click_on(title)
-    entry = wait_until(lambda: accessible(
+    entry = wait_for(lambda: accessible(
         lambda n: n.getRoleName() == "menu item" and n.name == item
         and n.getState().contains(pyatspi.STATE_SHOWING)), 5)
     assert entry, "menu item %s > %s not shown" % (menu, item)
@@ -100,7 +78,7 @@ def choose(menu, item):
 
 def question(text, seconds=5.0):
     """The message box showing text, once it is there."""
-    label = wait_until(lambda: accessible(lambda n: n.name == text and n.getRoleName() == "label"),
+    label = wait_for(lambda: accessible(lambda n: n.name == text and n.getRoleName() == "label"),
                        seconds)
     if not label:
         return None
@@ -117,22 +95,22 @@ def answer(box, button):
 # --- X windows, as the window manager keeps them ---------------------------------------------
 
 def window_ids(title):
-    return sh("xdotool", "search", "--name", "^%s$" % title.replace(")", "\\)")).split()
+    return run("xdotool", "search", "--name", "^%s$" % title.replace(")", "\\)")).split()
 
 
 def managed_window(title, seconds=10.0):
     """The X window with this title that the window manager has framed and shows."""
     def framed():
         for wid in window_ids(title):
-            if "window state: Normal" in sh("xprop", "-id", wid, "WM_STATE") and \
-                    "_NET_FRAME_EXTENTS(CARDINAL)" in sh("xprop", "-id", wid, "_NET_FRAME_EXTENTS"):
+            if "window state: Normal" in run("xprop", "-id", wid, "WM_STATE") and \
+                    "_NET_FRAME_EXTENTS(CARDINAL)" in run("xprop", "-id", wid, "_NET_FRAME_EXTENTS"):
                 return wid
         return None
-    return wait_until(framed, seconds)
+    return wait_for(framed, seconds)
 
 
 def wm_state(wid):
-    text = sh("xprop", "-id", wid, "WM_STATE", "_NET_WM_STATE")
+    text = run("xprop", "-id", wid, "WM_STATE", "_NET_WM_STATE")
     if "window state: Iconic" in text:
         return "iconic"
     if "window state: Normal" in text:
@@ -142,18 +120,18 @@ def wm_state(wid):
 
 def frame_rect(wid):
     """Left, top, width and height of the window with its frame, on the screen."""
-    info = sh("xwininfo", "-id", wid)
+    info = run("xwininfo", "-id", wid)
     assert "Absolute" in info, "window %s is gone" % wid
     value = lambda key: int(info.split(key)[1].split()[0])
     x, y = value("Absolute upper-left X:"), value("Absolute upper-left Y:")
     w, h = value("Width:"), value("Height:")
-    extents = sh("xprop", "-id", wid, "_NET_FRAME_EXTENTS").split("=")[1]
+    extents = run("xprop", "-id", wid, "_NET_FRAME_EXTENTS").split("=")[1]
     left, right, top, bottom = (int(v) for v in extents.split(","))
     return x - left, y - top, w + left + right, h + top + bottom
 
 
 def screen_size():
-    w, h = sh("xdotool", "getdisplaygeometry").split()
+    w, h = run("xdotool", "getdisplaygeometry").split()
     return int(w), int(h)
 
 
@@ -180,12 +158,12 @@ def settled_centring_error(wid, seconds=5):
 def click_close_box(wid):
     """The close button at the right end of the frame's title bar."""
     x, y, w, _ = frame_rect(wid)
-    top = int(sh("xprop", "-id", wid, "_NET_FRAME_EXTENTS").split("=")[1].split(",")[2])
-    sh("xdotool", "mousemove", x + w - 11, y + top // 2, "click", "1")
+    top = int(run("xprop", "-id", wid, "_NET_FRAME_EXTENTS").split("=")[1].split(",")[2])
+    run("xdotool", "mousemove", x + w - 11, y + top // 2, "click", "1")
 
 
 def shot(folder, name):
-    sh("import", "-window", "root", os.path.join(folder, name + ".png"))
+    run("import", "-window", "root", os.path.join(folder, name + ".png"))
 
 
 # --- the program --------------------------------------------------------------------------------
@@ -205,7 +183,7 @@ class Program:
         current_process["pid"] = self.process.pid
         self.wid = managed_window(MAIN_TITLE, 30)
         assert self.wid, "the main window never appeared framed"
-        self.window = wait_until(lambda: accessible(
+        self.window = wait_for(lambda: accessible(
             lambda n: n.getRoleName() == "frame" and n.name == MAIN_TITLE), 15)
         assert self.window, "the main window never appeared on the accessibility bus"
 
@@ -213,7 +191,7 @@ class Program:
         return self.process.poll() is None
 
     def ended(self, seconds=5.0):
-        return wait_until(lambda: not self.running(), seconds)
+        return wait_for(lambda: not self.running(), seconds)
 
     def movies_on_disk(self):
         return os.path.getsize(self.catalogue) // RECORD_SIZE
@@ -233,7 +211,7 @@ class Program:
         """Deletes the selected movie: the catalogue then has unsaved changes."""
         self.select_first_movie()
         choose("Movie Database", "Delete Movie")
-        box = wait_until(lambda: accessible(lambda n: n.getRoleName() in ("dialog", "alert")
+        box = wait_for(lambda: accessible(lambda n: n.getRoleName() in ("dialog", "alert")
                                             and find(n, lambda b: b.name == "Yes")), 5)
         assert box, "deleting asked nothing"
         answer(box, "Yes")
@@ -247,7 +225,7 @@ class Program:
             self.process.kill()
         self.process.wait(timeout=10)
         # X hands the next program the same window ids: these must be gone first.
-        wait_until(lambda: not window_ids(MAIN_TITLE), 5)
+        wait_for(lambda: not window_ids(MAIN_TITLE), 5)
 
 
 # --- the cases ------------------------------------------------------------------------------
@@ -258,19 +236,19 @@ def web_commands_minimise(run, shots):
     shot(shots, "main-window")
     press(accessible(lambda n: n.getRoleName() == "menu item" and n.name.startswith("Check ")
                      and n.name != "Check for update"))
-    assert wait_until(lambda: wm_state(p.wid) == "iconic", 5), \
+    assert wait_for(lambda: wm_state(p.wid) == "iconic", 5), \
         "the lookup left the window %s" % wm_state(p.wid)
     time.sleep(0.5)  # the window manager's animation of putting it away
     shot(shots, "minimised")
-    assert wait_until(lambda: p.browser_calls(), 5), "no address reached the browser"
+    assert wait_for(lambda: p.browser_calls(), 5), "no address reached the browser"
     assert p.browser_calls()[0].endswith("/Find?Alien"), p.browser_calls()
     p.stop()
 
     p = run()
     press(accessible(lambda n: n.getRoleName() == "menu item" and n.name == "Check for update"))
-    assert wait_until(lambda: wm_state(p.wid) == "iconic", 5), \
+    assert wait_for(lambda: wm_state(p.wid) == "iconic", 5), \
         "Check for update left the window %s" % wm_state(p.wid)
-    assert wait_until(lambda: len(p.browser_calls()) == 1, 5), p.browser_calls()
+    assert wait_for(lambda: len(p.browser_calls()) == 1, 5), p.browser_calls()
     assert p.browser_calls()[0].endswith("/dvd/downloads/reel-case.html"), p.browser_calls()
     p.stop()
 
@@ -301,7 +279,7 @@ def windows_centred(run, shots):
 
 
 def add_and_preferences_centred(run, shots):
-    escape = lambda wid: sh("xdotool", "key", "--window", wid, "Escape")
+    escape = lambda wid: run("xdotool", "key", "--window", wid, "Escape")
     errors = {}
     for menu, item, title in [("Movie Database", "Add new Movie", "Add a new Movie!"),
                               ("File", "Preferences", "Preferences")]:
@@ -394,7 +372,7 @@ def start_display():
 
 
 def start_desktop(work):
-    launcher = next((p for p in LAUNCHERS if os.path.exists(p)), None)
+    launcher = bus_launcher()
     if launcher is None:
         raise Skip("no accessibility bus launcher (at-spi2-core)")
     openbox = shutil.which("openbox")
@@ -404,7 +382,7 @@ def start_desktop(work):
     wm_env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "wm-config"))
     wm_log = open(os.path.join(work, "openbox.log"), "w+")
     wm = subprocess.Popen([openbox, "--sm-disable"], env=wm_env, stdout=wm_log, stderr=wm_log)
-    if not wait_until(lambda: "window id" in sh("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
+    if not wait_for(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
         wm.kill()
         bus.terminate()
         wm_log.seek(0)
@@ -439,7 +417,7 @@ def main() -> int:
         return SKIPPED
     programs = []
 
-    def run():
+    def start_program():
         program = Program(binary, catalogue, work)
         programs.append(program)
         return program
@@ -448,7 +426,7 @@ def main() -> int:
     try:
         for name in chosen:
             try:
-                CASES[name](run, shots)
+                CASES[name](start_program, shots)
                 print("PASS: %s" % name)
             except Exception as error:  # a case that cannot go on fails, the others still run
                 failed += 1

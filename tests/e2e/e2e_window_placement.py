@@ -11,22 +11,14 @@ import sys
 import tempfile
 import time
 
+from e2e_support import run, wait_for
+
 
 SKIPPED = 77
 
 
-def run(*args: str) -> str:
-    return subprocess.run(list(args), capture_output=True, text=True).stdout
 
 
-def wait_for(predicate, seconds: float = 20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.2)
-    return None
 
 
 def window_named(pattern: str) -> str:
