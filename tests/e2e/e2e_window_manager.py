@@ -230,8 +230,8 @@ class Program:
 
 # --- the cases ------------------------------------------------------------------------------
 
-def web_commands_minimise(run, shots):
-    p = run()
+def web_commands_minimise(start, shots):
+    p = start()
     p.select_first_movie()
     shot(shots, "main-window")
     press(accessible(lambda n: n.getRoleName() == "menu item" and n.name.startswith("Check ")
@@ -244,7 +244,7 @@ def web_commands_minimise(run, shots):
     assert p.browser_calls()[0].endswith("/Find?Alien"), p.browser_calls()
     p.stop()
 
-    p = run()
+    p = start()
     press(accessible(lambda n: n.getRoleName() == "menu item" and n.name == "Check for update"))
     assert wait_for(lambda: wm_state(p.wid) == "iconic", 5), \
         "Check for update left the window %s" % wm_state(p.wid)
@@ -253,8 +253,8 @@ def web_commands_minimise(run, shots):
     p.stop()
 
 
-def dialog_centred(run, shots, menu, item, title, close):
-    p = run()
+def dialog_centred(start, shots, menu, item, title, close):
+    p = start()
     choose(menu, item)
     wid = managed_window(title)
     assert wid, "%s never appeared framed" % title
@@ -268,28 +268,28 @@ def dialog_centred(run, shots, menu, item, title, close):
     return error
 
 
-def windows_centred(run, shots):
-    p = run()
+def windows_centred(start, shots):
+    p = start()
     errors = {MAIN_TITLE: settled_centring_error(p.wid)}
     p.stop()
     errors["About Reel-Case Database"] = dialog_centred(
-        run, shots, "Help", "About", "About Reel-Case Database", click_close_box)
+        start, shots, "Help", "About", "About Reel-Case Database", click_close_box)
     off = {title: error for title, error in errors.items() if error != (0, 0)}
     assert not off, "off the screen's middle: %s" % off
 
 
-def add_and_preferences_centred(run, shots):
+def add_and_preferences_centred(start, shots):
     escape = lambda wid: run("xdotool", "key", "--window", wid, "Escape")
     errors = {}
     for menu, item, title in [("Movie Database", "Add new Movie", "Add a new Movie!"),
                               ("File", "Preferences", "Preferences")]:
-        error = dialog_centred(run, None, menu, item, title, escape)
+        error = dialog_centred(start, None, menu, item, title, escape)
         if error != (0, 0):
             errors[title] = error
     assert not errors, "off the screen's middle: %s" % errors
 
 
-def close_box_asks_like_exit(run, shots):
+def close_box_asks_like_exit(start, shots):
     exit_question = "Do You Really Want To Exit!"
     save_question = "Exiting, Do You Want To Save First!"
     for close in ("box", "menu"):
@@ -300,7 +300,7 @@ def close_box_asks_like_exit(run, shots):
                 choose("File", "Exit")
 
         # Nothing unsaved: the quit question; No keeps the window, Yes ends the program.
-        p = run()
+        p = start()
         ask(p)
         box = question(exit_question)
         assert box, "%s: no quit question" % close
@@ -316,7 +316,7 @@ def close_box_asks_like_exit(run, shots):
 
         # Unsaved changes: the save question with its three answers.
         for reply, stays, on_disk in [("Cancel", True, 10), ("No", False, 10), ("Yes", False, 9)]:
-            p = run()
+            p = start()
             p.make_a_change()
             ask(p)
             box = question(save_question)
