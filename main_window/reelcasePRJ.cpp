@@ -44,8 +44,6 @@ class Program {
                  {report_ ? report_->dialogs() : dialogs_, reelcase::realFileSystem(), settings_,
                   *frmAdd_, printer_, desktop_, backgroundWork_, *frmFolderAdd_}),
           frmMain_(logic_, choices_, {settings_, dialogs_, fileTypes_, programPath}) {
-        dialogs_.setParentWindow(&frmMain_);
-        backgroundWork_.setParentWindow(&frmMain_);
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
         frmMain_.FormCreate(firstArgument);

@@ -8,6 +8,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include "platform/WindowInUse.h"
+
 namespace reelcase {
 
 namespace {
@@ -50,7 +52,7 @@ class Finished {
 
 }  // namespace
 
-QtBackgroundWork::QtBackgroundWork(QWidget* parentWindow) : parentWindow_(parentWindow) {
+QtBackgroundWork::QtBackgroundWork() {
     pool_.setMaxThreadCount(1);
 }
 
@@ -69,7 +71,7 @@ bool QtBackgroundWork::run(const QString& label, const std::function<void(WorkPr
         return !progress.cancelled();
     }
 
-    QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, WorkProgress::Whole, parentWindow_);
+    QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, WorkProgress::Whole, windowInUse());
     dialog.setWindowTitle(QStringLiteral("Reel-Case Database"));
     dialog.setMinimumWidth(360);  // room for the title and a file name
     dialog.setWindowModality(Qt::ApplicationModal);

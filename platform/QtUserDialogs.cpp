@@ -1,4 +1,5 @@
 #include "platform/QtUserDialogs.h"
+#include "platform/WindowInUse.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
@@ -65,25 +66,25 @@ Answer ask(QWidget* parent, const QString& text, bool withCancel) {
 }  // namespace
 
 void QtUserDialogs::showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, windowInUse());
     run(box);
 }
 
 bool QtUserDialogs::confirm(const QString& text) {
-    return ask(parent_, text, false) == Answer::Yes;
+    return ask(windowInUse(), text, false) == Answer::Yes;
 }
 
 Answer QtUserDialogs::confirmWithCancel(const QString& text) {
-    return ask(parent_, text, true);
+    return ask(windowInUse(), text, true);
 }
 
 void QtUserDialogs::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, windowInUse());
     run(box);
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(windowInUse());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     prepare(dialog, request);
@@ -94,7 +95,7 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& 
 }
 
 std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
-    QFileDialog dialog(parent_, title);
+    QFileDialog dialog(windowInUse(), title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
@@ -106,7 +107,7 @@ std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(windowInUse());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     prepare(dialog, request);
@@ -138,7 +139,7 @@ QFont startingFont(const QFont& font) {
 }  // namespace
 
 bool QtUserDialogs::chooseFont(QFont& font) {
-    QFontDialog dialog(startingFont(font), parent_);
+    QFontDialog dialog(startingFont(font), windowInUse());
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Face, style and size only: no effects.
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {

@@ -2,15 +2,12 @@
 
 #include "seams/UserDialogs.h"
 
-class QWidget;
-
 namespace reelcase {
 
-// The real dialogs: Qt message boxes and file dialogs, owned by the window given.
+// The real dialogs: Qt message boxes and file dialogs, each owned by the window the user
+// works in when it opens (the main window, or the dialog a question comes from).
 class QtUserDialogs : public UserDialogs {
   public:
-    void setParentWindow(QWidget* parent) { parent_ = parent; }
-
     void showMessage(const QString& text) override;
     bool confirm(const QString& text) override;
     Answer confirmWithCancel(const QString& text) override;
@@ -19,9 +16,6 @@ class QtUserDialogs : public UserDialogs {
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title) override;
     bool chooseFont(QFont& font) override;
-
-  private:
-    QWidget* parent_ = nullptr;
 };
 
 }  // namespace reelcase

@@ -1,8 +1,8 @@
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -39,7 +39,7 @@ class BackgroundWorkTest : public QObject {
 void BackgroundWorkTest::shortWorkShowsNothing() {
     QMainWindow window;
     window.show();
-    QtBackgroundWork background(&window);
+    QtBackgroundWork background;
     Qt::HANDLE workThread = nullptr;
     const bool done = background.run(
         QStringLiteral("Short"), [&](WorkProgress&) { workThread = QThread::currentThreadId(); });
@@ -49,22 +49,23 @@ void BackgroundWorkTest::shortWorkShowsNothing() {
     QCOMPARE(shownProgressWindow(), nullptr);
 }
 
-// The user's Cancel reaches work that runs until cancelled; run returns within 0.2 s of the
-// click, and meanwhile the window's thread went on handling events.
+// The user's Cancel reaches work that runs until cancelled: it takes at most the step it is
+// in after the click, and meanwhile the window's thread went on handling events.
 void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
     QMainWindow window;
     window.show();
-    QtBackgroundWork background(&window);
+    QtBackgroundWork background;
     int ticks = 0;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
     ticker.start(10);
-    QElapsedTimer sinceClick;
+    std::atomic<long long> steps{0};
+    long long stepsAtClick = -1;
     QString label;
     QTimer clicker;
     connect(&clicker, &QTimer::timeout, this, [&] {
         QProgressDialog* dialog = shownProgressWindow();
-        if (dialog == nullptr || ticks < 20 || sinceClick.isValid()) {
+        if (dialog == nullptr || ticks < 20 || stepsAtClick >= 0) {
             return;
         }
         label = dialog->labelText();
@@ -72,11 +73,10 @@ void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
         QVERIFY(dialog->value() > 0);
         auto* cancel = dialog->findChild<QPushButton*>();
         QVERIFY(cancel != nullptr);
-        sinceClick.start();
+        stepsAtClick = steps;
         QTest::mouseClick(cancel, Qt::LeftButton);
     });
     clicker.start(15);
-    long long steps = 0;
     const bool done = background.run(QStringLiteral("Endless"), [&](WorkProgress& progress) {
         while (!progress.cancelled()) {
             ++steps;
@@ -84,10 +84,10 @@ void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
             std::this_thread::sleep_for(1ms);
         }
     });
-    const qint64 afterClick = sinceClick.isValid() ? sinceClick.elapsed() : -1;
     QVERIFY(!done);
     QCOMPARE(label, QStringLiteral("Endless"));
-    QVERIFY2(afterClick >= 0 && afterClick < 200, qPrintable(QString::number(afterClick)));
+    QVERIFY(stepsAtClick >= 0);
+    QVERIFY2(steps - stepsAtClick <= 2, qPrintable(QString::number(steps - stepsAtClick)));
     QVERIFY(ticks >= 20);
     QCOMPARE(shownProgressWindow(), nullptr);
 }
@@ -95,7 +95,7 @@ void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
 void BackgroundWorkTest::longWorkEndsOnItsOwn() {
     QMainWindow window;
     window.show();
-    QtBackgroundWork background(&window);
+    QtBackgroundWork background;
     bool seen = false;
     QTimer look;
     connect(&look, &QTimer::timeout, this, [&seen] { seen = seen || shownProgressWindow(); });
