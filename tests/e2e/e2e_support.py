@@ -42,3 +42,19 @@ def find(node, predicate, depth=0):
     except Exception:  # a node that went away while walking
         return None
     return None
+
+
+def start_window_manager(env=None, log=subprocess.DEVNULL, tries=3):
+    """Starts openbox on the display and waits until it has taken it; returns the process, or
+    None with the last attempt's process stopped. A manager that could not open the display
+    (seen on a loaded machine) is started again a few times before giving up."""
+    for _ in range(tries):
+        wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=log, stderr=log)
+        taken = wait_for(lambda: wm.poll() is not None or
+                         "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20)
+        if taken and wm.poll() is None:
+            return wm
+        wm.kill()
+        wm.wait()
+        time.sleep(1)
+    return None

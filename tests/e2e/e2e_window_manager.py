@@ -15,7 +15,7 @@ import time
 
 import pyatspi
 
-from e2e_support import bus_launcher, find, run, wait_for
+from e2e_support import bus_launcher, find, run, start_window_manager, wait_for
 
 SKIPPED = 77
 MAIN_TITLE = "Reel-Case Database - Version 1.21 - VANO"
@@ -356,7 +356,7 @@ def start_display():
         raise Skip("Xvfb is not installed (scripts/setup installs it)")
     read_end, write_end = os.pipe()
     server = subprocess.Popen([xvfb, "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                               "-noreset", "-nolisten", "tcp"], pass_fds=(write_end,),
                               stderr=subprocess.DEVNULL)
     os.close(write_end)
     ready, _, _ = select.select([read_end], [], [], 20)
@@ -381,9 +381,8 @@ def start_desktop(work):
     bus = subprocess.Popen([launcher, "--launch-immediately"])
     wm_env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "wm-config"))
     wm_log = open(os.path.join(work, "openbox.log"), "w+")
-    wm = subprocess.Popen([openbox, "--sm-disable"], env=wm_env, stdout=wm_log, stderr=wm_log)
-    if not wait_for(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
-        wm.kill()
+    wm = start_window_manager(wm_env, wm_log)
+    if wm is None:
         bus.terminate()
         wm_log.seek(0)
         raise Skip("the window manager did not take the display (%s)"

@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from e2e_support import run, wait_for
+from e2e_support import run, start_window_manager, wait_for
 
 
 SKIPPED = 77
@@ -62,12 +62,10 @@ def main() -> int:
         print("no display")
         return 1
     screen_w, screen_h = (int(v) for v in run("xdotool", "getdisplaygeometry").split())
-    manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
     # Windows mapped before the manager has taken the display are framed by it later, as
     # existing windows, not placed as new ones: start the program only once it has.
-    if not wait_for(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30):
-        manager.kill()
+    manager = start_window_manager()
+    if manager is None:
         print("SKIP: the window manager did not take the display")
         return SKIPPED
     config = tempfile.mkdtemp(prefix="reelcase-e2e-")  # never the user's own settings
