@@ -26,16 +26,15 @@ void* allocateLargeBlock(std::size_t bytes) {
     if (mapping == MAP_FAILED) {
         throw std::bad_alloc();
     }
-    const auto start = reinterpret_cast<std::uintptr_t>(mapping);
-    const std::uintptr_t aligned = roundedUp(start, HugePage);
-    if (aligned > start) {
-        ::munmap(mapping, aligned - start);
+    const auto address = reinterpret_cast<std::uintptr_t>(mapping);
+    const std::size_t head = roundedUp(address, HugePage) - address;
+    char* const block = static_cast<char*>(mapping) + head;
+    if (head > 0) {
+        ::munmap(mapping, head);
     }
-    const std::size_t tail = start + mapped - (aligned + used);
-    if (tail > 0) {
-        ::munmap(reinterpret_cast<void*>(aligned + used), tail);
+    if (const std::size_t tail = mapped - head - used; tail > 0) {
+        ::munmap(block + used, tail);
     }
-    void* block = reinterpret_cast<void*>(aligned);
 #ifdef MADV_HUGEPAGE
     // Only advice: where huge pages are off, the block works with small ones.
     (void)::madvise(block, used, MADV_HUGEPAGE);
