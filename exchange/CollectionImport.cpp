@@ -124,14 +124,15 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
 }
 
 // The one place where an import writes into the catalogue's slots and count.
-TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& catalogue,
+TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
                            MovieList& list) {
     TakeInOutcome outcome;
     NameIndex listed(static_cast<std::size_t>(list.size()) + records.size());
     for (int i = 0; i < list.size(); ++i) {
         listed.insert(list.at(i), 0);
     }
-    std::vector<std::string_view> added;
+    LargeVector<std::string_view> added;
+    added.reserve(records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
         // A name already listed is dropped before it could need a slot. The index may view
         // the record's own name: records outlives it.

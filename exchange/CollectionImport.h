@@ -1,10 +1,12 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
 
+#include "catalogue/LargeBlocks.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
 #include "exchange/Collection.h"
@@ -59,7 +61,7 @@ struct TakeInOutcome {
 // whose Name is already listed (exactly, case counts), or came earlier in records, is
 // dropped; every other name is added to the list and it is in use. No slot above
 // CatalogueCapacity is touched. Marks the catalogue changed when anything was added.
-TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& catalogue,
+TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
                            MovieList& list);
 
 // A collection read and converted into records, not yet taken in: what the work off the
@@ -67,7 +69,7 @@ TakeInOutcome takeInMovies(const std::vector<MovieRecord>& records, Catalogue& c
 struct MappedCollection {
     int error = 0;    // the source could not be read: an errno value
     QString problem;  // or what is wrong with its content
-    std::vector<MovieRecord> records;
+    LargeVector<MovieRecord> records;
     ImportReport report;
 };
 
