@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace reelcase {
@@ -46,6 +47,7 @@ class LargeBlockAllocator {
 
 template <typename T>
 using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
+using LargeString = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
 
 // One large block for the lifetime of its owner.
 class ZeroedBlock {

@@ -224,14 +224,16 @@ int exportCommand(Command& cmd, const QStringList& args) {
         return cmd.fileFailure(p.positional.front(), error);
     }
     listAllNames(*loaded);
-    std::string bytes;
+    std::string text;
+    LargeString csv;
     if (format == QLatin1String("text")) {
-        bytes = listExportBytes(loaded->catalogue, loaded->list);
+        text = listExportBytes(loaded->catalogue, loaded->list);
     } else if (format == QLatin1String("csv")) {
-        bytes = listCsvBytes(loaded->catalogue, loaded->list, ByteTable());
+        csv = listCsvBytes(loaded->catalogue, loaded->list, ByteTable());
     } else {
-        bytes = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable());
+        text = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable());
     }
+    const std::string_view bytes = format == QLatin1String("csv") ? std::string_view(csv) : text;
     const std::optional<QString> target = p.option(QStringLiteral("-o"));
     if (target && sameFile(*target, p.positional.front())) {
         return cmd.fail(*target +

@@ -65,8 +65,9 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     work.run(QStringLiteral("Exporting \"%1\"...").arg(withoutFolders(*chosen)),
              [&](WorkProgress& progress) {
                  const ByteTable table;
-                 const std::string bytes = csv ? listCsvBytes(catalogue_, list_, table, &progress)
-                                               : listHtmlBytes(catalogue_, list_, table, &progress);
+                 const LargeString bytes =
+                     csv ? listCsvBytes(catalogue_, list_, table, &progress)
+                         : LargeString(listHtmlBytes(catalogue_, list_, table, &progress));
                  if (progress.cancelled()) {
                      return;
                  }

@@ -28,7 +28,8 @@ bool forEachListed(const Catalogue& catalogue, const MovieList& list, WorkProgre
     });
 }
 
-void appendNumber(int value, std::string& out) {
+template <typename Text>
+void appendNumber(int value, Text& out) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     out.append(digits, result.ptr);
@@ -149,7 +150,7 @@ constexpr std::string_view kPageTail = R"(</tbody>
 
 }  // namespace
 
-void appendCsvField(std::string_view utf8, std::string& out) {
+void appendCsvField(std::string_view utf8, LargeString& out) {
     if (!needsQuotes(utf8)) {
         out.append(utf8);
         return;
@@ -164,9 +165,9 @@ void appendCsvField(std::string_view utf8, std::string& out) {
     out.push_back('"');
 }
 
-std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+LargeString listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
                          WorkProgress* progress) {
-    std::string out;
+    LargeString out;
     // Room for most rows at once (room not written to costs nothing): growing would copy.
     out.reserve(64 + static_cast<std::size_t>(list.size()) * 128);
     out.append(CsvHeader);
@@ -194,7 +195,7 @@ std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, cons
         appendCsvField(field, out);
         out.append("\r\n");
     });
-    return whole ? out : std::string();
+    return whole ? out : LargeString();
 }
 
 std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,

@@ -20,10 +20,10 @@ inline constexpr std::string_view CsvHeader =
     "Name,Genre,Format,Rating,Length,Quality,Size,Personal Info";
 // The exports report how far they came to progress, when given, and return nothing when it
 // is cancelled.
-std::string listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
+LargeString listCsvBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,
                          WorkProgress* progress = nullptr);
 // One field as it stands in a row.
-void appendCsvField(std::string_view utf8, std::string& out);
+void appendCsvField(std::string_view utf8, LargeString& out);
 
 // One web page that needs nothing else: the table, sortable by clicking a column heading,
 // laid out for printing too.
