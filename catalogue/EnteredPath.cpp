@@ -11,4 +11,8 @@ QString enteredPath(const QString& path) {
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
+QString fileNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
 }  // namespace reelcase

@@ -1,11 +1,13 @@
 // The main window's commands that bring movies in and take them out in other programs' forms.
 #include "exchange/ExchangeCommands.h"
 #include "catalogue/AtomicFile.h"
+#include "catalogue/EnteredPath.h"
 #include "catalogue/FileErrors.h"
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
 #include "exchange/ListExports.h"
+#include "export_print/ListOutputCommands.h"
 #include "seams/BackgroundWork.h"
 
 namespace reelcase {
@@ -13,13 +15,8 @@ namespace reelcase {
 namespace {
 
 const QString kNoMovies = QStringLiteral("Please make sure you have some Movies in your database");
-const QString kExportFailed = QStringLiteral("There went something wrong with exporting!");
 // Detail lines under each heading of the report box; the command line shows them all.
 constexpr int kReportDetails = 10;
-
-QString withoutFolders(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
 
 }  // namespace
 
@@ -62,7 +59,7 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     bool written = false;
     int error = 0;
     BackgroundWork& work = work_;
-    work.run(QStringLiteral("Exporting \"%1\"...").arg(withoutFolders(*chosen)),
+    work.run(QStringLiteral("Exporting \"%1\"...").arg(fileNameOf(*chosen)),
              [&](WorkProgress& progress) {
                  const ByteTable table;
                  const LargeString bytes =
@@ -78,13 +75,7 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     if (!written) {
         return;  // cancelled: no file written
     }
-    if (error != 0) {
-        dialogs_.showMessage(kExportFailed);
-        return;
-    }
-    dialogs_.showMessage(
-        QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!")
-            .arg(withoutFolders(*chosen)));
+    tellExportOutcome(dialogs_, error == 0, *chosen);
 }
 
 void ExchangeCommands::MenuImportClick() {
@@ -99,7 +90,7 @@ void ExchangeCommands::MenuImportClick() {
     MappedCollection mapped;
     BackgroundWork& work = work_;
     if (!work.run(
-            QStringLiteral("Importing \"%1\"...").arg(withoutFolders(*chosen)),
+            QStringLiteral("Importing \"%1\"...").arg(fileNameOf(*chosen)),
             [&](WorkProgress& progress) { mapped = readAndMapCollection(*chosen, &progress); })) {
         return;  // cancelled: nothing taken in
     }
@@ -109,19 +100,19 @@ void ExchangeCommands::MenuImportClick() {
     }
     if (!mapped.problem.isEmpty()) {
         dialogs_.showError(QStringLiteral("\"%1\" cannot be imported: %2.")
-                               .arg(withoutFolders(*chosen), mapped.problem));
+                               .arg(fileNameOf(*chosen), mapped.problem));
         return;
     }
     ImportReport report;
     {
         const CatalogueStepScope step(catalogue_,
-                                      QStringLiteral("Import \"%1\"").arg(withoutFolders(*chosen)));
+                                      QStringLiteral("Import \"%1\"").arg(fileNameOf(*chosen)));
         report = takeInMapped(mapped, catalogue_, list_);
     }
     state_.requestSearchFocus();
     state_.stateChanged();
     dialogs_.showMessage(QStringLiteral("Import of \"%1\"\n\n%2")
-                             .arg(withoutFolders(*chosen), report.text(kReportDetails).trimmed()));
+                             .arg(fileNameOf(*chosen), report.text(kReportDetails).trimmed()));
 }
 
 }  // namespace reelcase

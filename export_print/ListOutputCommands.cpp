@@ -1,8 +1,9 @@
 // The "Movie List" menu: the listed movies exported into a text file or printed.
+#include "export_print/ListOutputCommands.h"
 #include "catalogue/AtomicFile.h"
+#include "catalogue/EnteredPath.h"
 #include "export_print/ExportRows.h"
 #include "export_print/PrintLayout.h"
-#include "export_print/ListOutputCommands.h"
 
 namespace reelcase {
 
@@ -12,11 +13,17 @@ const QString kNoMovies = QStringLiteral("Please make sure you have some Movies 
 const QString kExportFailed = QStringLiteral("There went something wrong with exporting!");
 const QString kPrintFailed = QStringLiteral("There went something wrong with printing!");
 
-QString withoutFolders(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 }  // namespace
+
+void tellExportOutcome(UserDialogs& dialogs, bool written, const QString& path) {
+    if (!written) {
+        dialogs.showMessage(kExportFailed);
+        return;
+    }
+    dialogs.showMessage(
+        QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!")
+            .arg(fileNameOf(path)));
+}
 
 ListOutputCommands::ListOutputCommands(ProgramState& state, UserDialogs& dialogs,
                                        FileSystemCalls& fileSystem, PrintDevice& printDevice)
@@ -48,13 +55,9 @@ void ListOutputCommands::exportList() {
     }
     lastExportName_ = *chosen;
     // Saved over as a catalogue is, without a backup: a failed export leaves the old file.
-    if (writeFileSafely(*chosen, listExportBytes(catalogue_, list_), fileSystem_) != 0) {
-        dialogs_.showMessage(kExportFailed);
-        return;
-    }
-    dialogs_.showMessage(
-        QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!")
-            .arg(withoutFolders(*chosen)));
+    tellExportOutcome(
+        dialogs_, writeFileSafely(*chosen, listExportBytes(catalogue_, list_), fileSystem_) == 0,
+        *chosen);
 }
 
 void ListOutputCommands::printList() {

@@ -13,6 +13,9 @@ namespace reelcase {
 enum class ListMenuItem { MenuPrintList, MenuExportList };
 
 // The "Movie List" menu: the listed movies exported into a text file or printed.
+// Tells how an export to path ended: the failure message, or the success naming the file.
+void tellExportOutcome(UserDialogs& dialogs, bool written, const QString& path);
+
 class ListOutputCommands {
   public:
     ListOutputCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem,

@@ -2,28 +2,17 @@
 
 #include <QComboBox>
 
+#include "catalogue/EnteredPath.h"
 #include "catalogue/TextCodec.h"
+#include "look/ClassicLook.h"
 
 namespace reelcase {
 
 namespace {
 
-template <std::size_t N>
-QStringList itemsOf(const std::array<std::string_view, N>& vocabulary) {
-    QStringList items;
-    for (std::size_t i = 0; i + 1 < N; ++i) {
-        items << fromCatalogueText(vocabulary[i]);
-    }
-    return items;
-}
-
 QString itemText(int column, int index) {
     const QStringList items = vocabularyItems(column);
     return index >= 0 && index < items.size() ? items.at(index) : QStringLiteral("choose...");
-}
-
-QString fileNameOf(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 }  // namespace
@@ -31,11 +20,11 @@ QString fileNameOf(const QString& path) {
 QStringList vocabularyItems(int column) {
     switch (column) {
         case FolderAddModel::Format:
-            return itemsOf(FormatNames);
+            return vocabularyItems(FormatNames);
         case FolderAddModel::Genre:
-            return itemsOf(GenreNames);
+            return vocabularyItems(GenreNames);
         case FolderAddModel::Rating:
-            return itemsOf(RatingNames);
+            return vocabularyItems(RatingNames);
         default:
             return {};
     }

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "catalogue/EnteredPath.h"
 #include "catalogue/NameIndex.h"
 #include "catalogue/TextCodec.h"
 #include "editing/FileAnalysis.h"
@@ -19,10 +20,6 @@ std::string storedName(const QString& name) {
         text.resize(kNameRoom);
     }
     return text;
-}
-
-QString fileNameOf(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 }  // namespace
