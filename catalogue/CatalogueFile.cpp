@@ -9,6 +9,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -61,37 +63,38 @@ ssize_t readFully(int fd, char* buffer, std::size_t size) {
     return static_cast<ssize_t>(got);
 }
 
-// What the full table could not take in: the records from `from` in the buffer and the rest
-// of the file whose name is not listed yet, each name once, as an open with room would have
-// added them. Names met are told apart by a 64-bit hash, which keeps a huge file small.
-long long countNotTakenIn(int fd, std::vector<char>& buffer, std::size_t from, std::size_t whole,
-                          const NameIndex& listed) {
+// What the full table could not take in: of the rest of the file, each name that is not
+// listed yet, counted once, as an open with room would have added them; and whether the file
+// ends in part of a record. Names met are told apart by a 64-bit hash, which keeps a huge
+// file small.
+struct NotTakenIn {
+    long long names = 0;
+    bool brokenEnd = false;
+};
+// The names listed are looked up only if the file goes on: listed makes them into an index.
+NotTakenIn countNotTakenIn(int fd, const std::function<const NameIndex&()>& listed) {
+    constexpr std::size_t kChunkRecords = 256;
+    std::vector<MovieRecord> buffer(kChunkRecords);
     std::vector<std::size_t> met;
-    const auto note = [&](std::size_t first, std::size_t end) {
-        for (std::size_t r = first; r < end; ++r) {
-            MovieRecord record;
-            std::memcpy(&record, buffer.data() + r * RecordSize, RecordSize);
-            const std::string_view name = nameOf(record);
-            if (listed.find(name) == nullptr) {
+    NotTakenIn result;
+    while (true) {
+        const ssize_t got =
+            readFully(fd, reinterpret_cast<char*>(buffer.data()), buffer.size() * RecordSize);
+        const std::size_t whole = got > 0 ? static_cast<std::size_t>(got) / RecordSize : 0;
+        for (std::size_t r = 0; r < whole; ++r) {
+            const std::string_view name = nameOf(buffer[r]);
+            if (listed().find(name) == nullptr) {
                 met.push_back(std::hash<std::string_view>{}(name));
             }
         }
-    };
-    note(from, whole);
-    if (whole * RecordSize == buffer.size()) {
-        while (true) {
-            const ssize_t got = readFully(fd, buffer.data(), buffer.size());
-            if (got <= 0) {
-                break;
-            }
-            note(0, static_cast<std::size_t>(got) / RecordSize);
-            if (static_cast<std::size_t>(got) < buffer.size()) {
-                break;
-            }
+        if (whole < buffer.size()) {
+            result.brokenEnd = got > 0 && static_cast<std::size_t>(got) % RecordSize != 0;
+            break;
         }
     }
     std::sort(met.begin(), met.end());
-    return static_cast<long long>(std::unique(met.begin(), met.end()) - met.begin());
+    result.names = static_cast<long long>(std::unique(met.begin(), met.end()) - met.begin());
+    return result;
 }
 
 }  // namespace
@@ -105,6 +108,21 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
         return {errno, 0, std::nullopt};
     }
     return readCatalogueFd(file.fd(), catalogue, list);
+}
+
+void prepareToRead(const QString& path, Catalogue& catalogue) {
+    if (path.isEmpty()) {
+        return;
+    }
+    const ReadOnlyFile file(path);
+    struct stat st {};
+    if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return;
+    }
+    // Only advice: a file on a disk starts coming into the page cache now.
+    (void)::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_WILLNEED);
+    catalogue.expectToTakeIn(static_cast<int>(
+        std::min<off_t>(st.st_size / static_cast<off_t>(RecordSize), CatalogueCapacity)));
 }
 
 OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
@@ -125,73 +143,87 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
 
-    // Views into the list and into slots taken in, neither of which moves while reading.
+    // Names of slots taken in, which do not move while reading, are indexed by view.
     const auto fileRecords = static_cast<std::size_t>(st.st_size) / RecordSize;
+    const auto expected = std::min<std::size_t>(fileRecords, CatalogueCapacity);
     const int firstTaken = catalogue.movieCount() + 1;
     // Into an empty list, while the file's names rise strictly in list order (as this program
-    // saves them), none can repeat one before it: the names are indexed only once they stop
-    // rising, which spares a catalogue of our own every lookup.
-    bool rising = list.empty();
-    CollationKey lastKey{};
-    lastKey.size = 0;
-    bool anyTaken = false;
-    NameIndex listed(rising ? 16
-                            : static_cast<std::size_t>(list.size()) +
-                                  std::min<std::size_t>(fileRecords, CatalogueCapacity));
+    // saves them), none can repeat one before it: they are listed as they come, and indexed
+    // only once they stop rising, which spares a catalogue of our own every lookup and sort.
+    std::optional<MovieList::RisingNames> rising;
+    if (list.empty()) {
+        rising.emplace(expected);
+    }
+    NameIndex listed(rising ? 16 : static_cast<std::size_t>(list.size()) + expected);
     for (int i = 0; i < list.size(); ++i) {
         listed.insert(list.at(i), 0);
     }
     const auto stopRising = [&](int nextSlot) {
-        rising = false;
-        listed = NameIndex(std::min<std::size_t>(fileRecords, CatalogueCapacity));
+        rising.reset();
+        listed = NameIndex(expected);
         for (int n = firstTaken; n < nextSlot; ++n) {
             listed.insert(nameOf(catalogue.slot(n)), n);
         }
     };
-    // Room for every record the file can add, taken at once: growing would touch fresh memory
-    // again at each step.
-    LargeVector<std::string_view> added;
-    added.reserve(std::min<std::size_t>(fileRecords, CatalogueCapacity));
-    int next = catalogue.movieCount() + 1;
 
+    // The file is read straight into the free slots; a record whose name is listed already
+    // is overwritten by the ones after it. A read asks for no more records than the file
+    // holds (and at least one, which finds its end), so no slot past them is touched.
     constexpr std::size_t kChunkRecords = 256;
-    std::vector<char> buffer(kChunkRecords * RecordSize);
+    std::size_t unread = fileRecords;
+    int next = firstTaken;
     while (true) {
-        const ssize_t got = readFully(fd, buffer.data(), buffer.size());
+        if (next > CatalogueCapacity) {
+            const NotTakenIn rest = countNotTakenIn(fd, [&]() -> const NameIndex& {
+                if (rising) {
+                    stopRising(next);
+                }
+                return listed;
+            });
+            outcome.leftOut = rest.names;
+            if (rest.brokenEnd) {
+                outcome.error = ReadBeyondEndOfFile;
+            }
+            break;
+        }
+        const int room = CatalogueCapacity - next + 1;
+        const std::size_t wanted = std::min(
+            {kChunkRecords, static_cast<std::size_t>(room), std::max<std::size_t>(unread, 1)});
+        const std::span<MovieRecord> chunk = catalogue.freeSlots(next, static_cast<int>(wanted));
+        auto* const bytes = reinterpret_cast<char*>(chunk.data());
+        const ssize_t got = readFully(fd, bytes, chunk.size_bytes());
         if (got < 0) {
             outcome.error = errno;
+        }
+        const std::size_t whole = got > 0 ? static_cast<std::size_t>(got) / RecordSize : 0;
+        unread -= std::min(unread, whole);
+        std::size_t kept = 0;
+        for (std::size_t r = 0; r < whole; ++r) {
+            if (r != kept) {
+                chunk[kept] = chunk[r];
+            }
+            const std::string_view name = nameOf(chunk[kept]);
+            const int number = next + static_cast<int>(kept);
+            if (rising && rising->take(name)) {
+                ++kept;
+                continue;
+            }
+            if (rising) {
+                stopRising(number);
+            }
+            if (listed.insert(name, number).second) {
+                ++kept;
+            }
+        }
+        // Slots not taken into use keep no bytes of the file (a failed read may have left
+        // some anywhere in the chunk).
+        const std::size_t written = got < 0 ? chunk.size_bytes() : static_cast<std::size_t>(got);
+        std::memset(bytes + kept * RecordSize, 0, written - kept * RecordSize);
+        next += static_cast<int>(kept);
+        if (got < 0) {
             break;
         }
-        const auto whole = static_cast<std::size_t>(got) / RecordSize;
-        std::size_t r = 0;
-        for (; r < whole && next <= CatalogueCapacity; ++r) {
-            MovieRecord& slot = catalogue.freeSlot(next);
-            std::memcpy(&slot, buffer.data() + r * RecordSize, RecordSize);
-            const std::string_view name = nameOf(slot);
-            if (rising) {
-                const CollationKey key = collationKey(name);
-                if (!anyTaken || lastKey < key) {
-                    lastKey = key;
-                    anyTaken = true;
-                    added.push_back(name);
-                    ++next;
-                    continue;
-                }
-                stopRising(next);
-            }
-            if (listed.insert(name, next).second) {
-                added.push_back(name);
-                ++next;
-            }
-        }
-        if (r < whole) {
-            if (rising) {
-                stopRising(next);
-            }
-            outcome.leftOut = countNotTakenIn(fd, buffer, r, whole, listed);
-            break;
-        }
-        if (static_cast<std::size_t>(got) < buffer.size()) {
+        if (static_cast<std::size_t>(got) < chunk.size_bytes()) {
             if (static_cast<std::size_t>(got) % RecordSize != 0) {
                 outcome.error = ReadBeyondEndOfFile;
             }
@@ -199,7 +231,16 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         }
     }
     catalogue.takeIntoUse(next - 1);
-    list.addAll(added);
+    if (rising) {
+        list.addAll(std::move(*rising));
+    } else {
+        LargeVector<std::string_view> added;
+        added.reserve(static_cast<std::size_t>(next - firstTaken));
+        for (int n = firstTaken; n < next; ++n) {
+            added.push_back(nameOf(catalogue.slot(n)));
+        }
+        list.addAll(added);
+    }
     return outcome;
 }
 

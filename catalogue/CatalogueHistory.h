@@ -30,6 +30,11 @@ struct CatalogueStep {
     QString fileAfter;
     LargeVector<SlotChange> changes;
     LargeVector<MovieRecord> records;
+    // Slots freshFirst..freshLast held zero bytes before the step and are not in changes: a
+    // file taken into never-used slots is one range instead of an entry per slot, until the
+    // step is first undone.
+    int freshFirst = 0;
+    int freshLast = -1;
 
     // The memory the step holds.
     std::size_t bytes() const;

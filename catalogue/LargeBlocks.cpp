@@ -1,6 +1,7 @@
 #include "catalogue/LargeBlocks.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -44,6 +45,33 @@ void* allocateLargeBlock(std::size_t bytes) {
 
 std::size_t blockBytes(std::size_t bytes) {
     return bytes >= LargeBlock ? roundedUp(bytes, HugePage) : bytes;
+}
+
+PagesFilledAhead::PagesFilledAhead(void* from, std::size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    // From a page boundary: advice covers whole pages, and the pages before from are the
+    // owner's already.
+    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const auto address = reinterpret_cast<std::uintptr_t>(from);
+    const std::size_t head = roundedUp(address, page) - address;
+    if (bytes <= head) {
+        return;
+    }
+    char* const start = static_cast<char*>(from) + head;
+    const std::size_t length = roundedUp(bytes - head, page);
+    // A kernel without the advice (older than 5.14) refuses it: the pages are then filled as
+    // they are first written, as without this.
+    thread_ = std::thread([start, length] { (void)::madvise(start, length, MADV_POPULATE_WRITE); });
+#else
+    (void)from;
+    (void)bytes;
+#endif
+}
+
+PagesFilledAhead::~PagesFilledAhead() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
 }
 
 void releaseLargeBlock(void* block, std::size_t bytes) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace reelcase {
@@ -48,6 +49,20 @@ class LargeBlockAllocator {
 template <typename T>
 using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
 using LargeString = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
+
+// Has the kernel fill bytes of a large block from from on, on a thread of its own, so that
+// the zero-filling of their pages overlaps the caller's work. Only page tables change, never
+// a byte, so the block's owner may use it meanwhile. The destructor waits for the thread.
+class PagesFilledAhead {
+  public:
+    PagesFilledAhead(void* from, std::size_t bytes);
+    ~PagesFilledAhead();
+    PagesFilledAhead(const PagesFilledAhead&) = delete;
+    PagesFilledAhead& operator=(const PagesFilledAhead&) = delete;
+
+  private:
+    std::thread thread_;
+};
 
 // One large block for the lifetime of its owner.
 class ZeroedBlock {

@@ -1,6 +1,7 @@
 #include "catalogue/MovieList.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -138,6 +139,32 @@ void MovieList::addAll(std::span<const std::string_view> names) {
     if (observer_ != nullptr) {
         observer_->listReset();
     }
+}
+
+bool MovieList::RisingNames::take(std::string_view name) {
+    Entry entry = makeEntry(name);
+    if (!entries_.empty()) {
+        const Entry& last = entries_.back();
+        if (entry.high != last.high ? entry.high < last.high : entry.low < last.low) {
+            return false;
+        }
+        if (entry.high == last.high && entry.low == last.low &&
+            !(collationKey(last.text()) < collationKey(entry.text()))) {
+            return false;
+        }
+    }
+    entries_.push_back(entry);
+    return true;
+}
+
+void MovieList::addAll(RisingNames&& names) {
+    assert(entries_.empty());
+    ++revision_;
+    if (names.entries_.empty()) {
+        return;
+    }
+    assign(std::move(names.entries_));
+    names.entries_.clear();
 }
 
 void MovieList::replaceAll(std::span<const std::string_view> names) {

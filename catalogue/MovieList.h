@@ -45,6 +45,10 @@ class MovieList {
     int add(std::string_view name);
     // Files many names as if added one by one, in the order given.
     void addAll(std::span<const std::string_view> names);
+    // Names that come in strictly rising list order, taken while they keep rising.
+    class RisingNames;
+    // The same for such names into an empty list: nothing to sort, no key made again.
+    void addAll(RisingNames&& names);
     // The same into an emptied list, with one reset for the view instead of two.
     void replaceAll(std::span<const std::string_view> names);
     // The same, putting the entries listed so far aside into kept instead of dropping them.
@@ -89,6 +93,18 @@ class MovieList {
     int selected_ = -1;
     std::uint64_t revision_ = 0;
     MovieListObserver* observer_ = nullptr;
+};
+
+class MovieList::RisingNames {
+  public:
+    explicit RisingNames(std::size_t expected) { entries_.reserve(expected); }
+    // Takes name if it sorts strictly after every name taken so far; otherwise takes nothing.
+    // Mostly the first 16 key bytes tell, so the whole keys are made only for near twins.
+    bool take(std::string_view name);
+
+  private:
+    friend class MovieList;
+    LargeVector<Entry> entries_;
 };
 
 struct MovieList::Kept {

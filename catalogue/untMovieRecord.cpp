@@ -87,11 +87,18 @@ void Catalogue::startNew() {
     currentFileName_.clear();
 }
 
-MovieRecord& Catalogue::freeSlot(int number) {
-    assert(number > movieCount_ && number <= CatalogueCapacity);
-    recordBefore(number);
+std::span<MovieRecord> Catalogue::freeSlots(int first, int count) {
+    assert(first > movieCount_ && count >= 0 && first + count - 1 <= CatalogueCapacity);
+    recordBefore(first, first + count - 1);
     ++revision_;
-    return slots_[static_cast<std::size_t>(number - 1)];
+    return {slots_ + (first - 1), static_cast<std::size_t>(count)};
+}
+
+void Catalogue::expectToTakeIn(int count) {
+    const int first = movieCount_ + 1;
+    count = std::clamp(count, 0, CatalogueCapacity - movieCount_);
+    filledAhead_.reset();
+    filledAhead_.emplace(slots_ + (first - 1), static_cast<std::size_t>(count) * RecordSize);
 }
 
 void Catalogue::takeIntoUse(int lastSlot) {
@@ -116,13 +123,49 @@ void Catalogue::recordBefore(int number) {
     const bool neverWritten = number > highestWritten_;
     highestWritten_ = std::max(highestWritten_, number);
     auto& serial = recordedInStep_[static_cast<std::size_t>(number)];
-    if (!stepOpen_ || serial == stepSerial_) {
+    if (!stepOpen_ || serial == stepSerial_ ||
+        (number >= openStep_.freshFirst && number <= openStep_.freshLast)) {
         return;
     }
     serial = stepSerial_;
     const int before =
         neverWritten ? -1 : keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
     openStep_.changes.push_back({number, before});
+}
+
+void Catalogue::recordBefore(int first, int last) {
+    int number = first;
+    for (; number <= last && number <= highestWritten_; ++number) {
+        recordBefore(number);
+    }
+    if (number > last) {
+        return;
+    }
+    // number..last have never been written.
+    if (stepOpen_) {
+        if (openStep_.freshLast < openStep_.freshFirst) {
+            openStep_.freshFirst = number;
+            openStep_.freshLast = last;
+        } else if (openStep_.freshLast == highestWritten_ && number == highestWritten_ + 1) {
+            openStep_.freshLast = last;
+        } else {
+            for (int n = number; n <= last; ++n) {
+                recordBefore(n);
+            }
+            return;
+        }
+    }
+    highestWritten_ = last;
+}
+
+void Catalogue::spellOutFreshSlots(CatalogueStep& step) {
+    step.changes.reserve(step.changes.size() +
+                         static_cast<std::size_t>(step.freshLast - step.freshFirst + 1));
+    for (int n = step.freshFirst; n <= step.freshLast; ++n) {
+        step.changes.push_back({n, -1});
+    }
+    step.freshFirst = 0;
+    step.freshLast = -1;
 }
 
 void Catalogue::beginStep(const QString& text) {
@@ -157,8 +200,22 @@ void Catalogue::endStep() {
         }
     }
     step.changes = std::move(changed);
-    if (step.changes.empty() && step.countBefore == step.countAfter &&
-        step.fileBefore == step.fileAfter) {
+    // Fresh slots left zero at the range's ends are no change either (a file that added
+    // nothing); one left zero inside it costs a slot's entry, not a scan of the whole range.
+    while (step.freshLast >= step.freshFirst &&
+           allZero(slots_[static_cast<std::size_t>(step.freshLast - 1)])) {
+        --step.freshLast;
+    }
+    while (step.freshLast >= step.freshFirst &&
+           allZero(slots_[static_cast<std::size_t>(step.freshFirst - 1)])) {
+        ++step.freshFirst;
+    }
+    if (step.freshLast < step.freshFirst) {
+        step.freshFirst = 0;
+        step.freshLast = -1;
+    }
+    if (step.changes.empty() && step.freshLast < step.freshFirst &&
+        step.countBefore == step.countAfter && step.fileBefore == step.fileAfter) {
         return;
     }
     step.changes.shrink_to_fit();
@@ -176,6 +233,7 @@ void Catalogue::endStep() {
 
 void Catalogue::swapSlots(CatalogueStep& step) {
     ++revision_;
+    spellOutFreshSlots(step);
     static const MovieRecord zero{};
     LargeVector<MovieRecord> records;
     for (CatalogueStep::SlotChange& change : step.changes) {

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,9 +115,14 @@ class Catalogue {
     void startNew();
 
     // Taking in a file: its records are read into the free slots after those in use, which
-    // no save looks at, and then taken into use together.
-    MovieRecord& freeSlot(int number);
+    // no save looks at, and then taken into use together. freeSlots gives count slots from
+    // first on, which lie one after another.
+    std::span<MovieRecord> freeSlots(int first, int count);
+    MovieRecord& freeSlot(int number) { return freeSlots(number, 1).front(); }
     void takeIntoUse(int lastSlot);
+    // About to take in count records: the free slots they will fill are made ready on
+    // another thread meanwhile (the kernel fills their pages).
+    void expectToTakeIn(int count);
 
     // The file that a complete open read or a save wrote; path must be absolute and clean.
     void setCurrentFileName(const QString& path);
@@ -137,11 +144,16 @@ class Catalogue {
     MovieRecord& usedSlot(int number);
     // Keeps the slot's bytes before its first change within the open step.
     void recordBefore(int number);
+    // The same for slots first..last at once.
+    void recordBefore(int first, int last);
+    // Turns the step's range of fresh slots into one change per slot.
+    static void spellOutFreshSlots(CatalogueStep& step);
     // Puts the step's kept bytes into the table and keeps the table's instead.
     void swapSlots(CatalogueStep& step);
 
     ZeroedBlock table_;
-    MovieRecord* slots_;  // CatalogueCapacity records in table_
+    MovieRecord* slots_;                           // CatalogueCapacity records in table_
+    std::optional<PagesFilledAhead> filledAhead_;  // ends before table_ goes
     int movieCount_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;

@@ -31,6 +31,10 @@ FileCommands::FileCommands(ProgramState& state, UserDialogs& dialogs, FileSystem
       fileSystem_(fileSystem),
       settings_(settings) {}
 
+QString catalogueOpenedAtStart(const QString& firstArgument, RegistryBackend& settings) {
+    return enteredPath(firstArgument.isEmpty() ? lastFileToReopenQuietly(settings) : firstArgument);
+}
+
 void FileCommands::FormCreate(const QString& firstArgument) {
     state_.setFilters(FilterChoice{});
     if (!firstArgument.isEmpty()) {

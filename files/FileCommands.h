@@ -12,6 +12,10 @@
 
 namespace reelcase {
 
+// The catalogue FormCreate(firstArgument) opens, found without a word to the user, so that
+// its reading can be prepared while the windows are made.
+QString catalogueOpenedAtStart(const QString& firstArgument, RegistryBackend& settings);
+
 // The File menu's catalogue commands (New, Open, Save, Save As), the catalogue opened at
 // start, and the close query.
 class FileCommands {

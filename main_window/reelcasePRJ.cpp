@@ -2,10 +2,12 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "catalogue/CatalogueFile.h"
 #include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
 #include "editing/untAddModifyMovie.h"
 #include "exchange/WindowProgram.h"
+#include "files/FileCommands.h"
 #include "folder_add/FolderAddWindow.h"
 #include "look/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
@@ -22,6 +24,16 @@
 
 namespace {
 
+// Made with the program, before its windows: the catalogue it opens at start is read ahead,
+// and the memory its records take is filled, while the windows are made.
+struct StartFileReadAhead {
+    StartFileReadAhead(const QString& firstArgument, reelcase::RegistryBackend& settings,
+                       reelcase::Catalogue& catalogue) {
+        reelcase::prepareToRead(reelcase::catalogueOpenedAtStart(firstArgument, settings),
+                                catalogue);
+    }
+};
+
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
@@ -32,7 +44,8 @@ class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
-        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
+        : readAhead_(firstArgument, settings_, catalogue_),
+          frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
           frmFolderAdd_(new reelcase::TfrmFolderAdd(
               catalogue_,
               [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
@@ -62,6 +75,7 @@ class Program {
     reelcase::Catalogue catalogue_;
     reelcase::QtUserDialogs dialogs_;
     reelcase::FileRegistryBackend settings_;
+    StartFileReadAhead readAhead_;
     reelcase::QtDesktopShell desktop_;
     reelcase::QtPrintDevice printer_;
     reelcase::FfmpegMediaDevice mediaDevice_;

@@ -28,17 +28,34 @@ QString associationCommand(const QString& programPath) {
     return QLatin1Char('"') + programPath + QStringLiteral("\" \"%1\"");
 }
 
-QString lastFileToReopen(RegistryBackend& backend, UserDialogs& dialogs) {
+namespace {
+
+QString lastFile(RegistryBackend& backend, UserDialogs* dialogs) {
     SettingsStore store(backend);
     store.setRoot(Root::LocalMachine);
     if (!store.openKey(SettingsKey, false)) {
         return {};
     }
-    const auto value = readOrReport(store, dialogs, kLastFile);
+    std::optional<QString> value;
+    if (dialogs != nullptr) {
+        value = readOrReport(store, *dialogs, kLastFile);
+    } else if (const SettingsStore::Read read = store.readText(kLastFile); !read.wrongType) {
+        value = read.text;
+    }
     if (!value || *value == QStringLiteral(".")) {
         return {};
     }
     return *value;
+}
+
+}  // namespace
+
+QString lastFileToReopen(RegistryBackend& backend, UserDialogs& dialogs) {
+    return lastFile(backend, &dialogs);
+}
+
+QString lastFileToReopenQuietly(RegistryBackend& backend) {
+    return lastFile(backend, nullptr);
 }
 
 void rememberLastFile(RegistryBackend& backend, UserDialogs& dialogs,

@@ -21,6 +21,8 @@ struct GeneralSettings {
 
 // At start: the catalogue to reopen, or empty ("." and an empty value open nothing).
 QString lastFileToReopen(RegistryBackend& backend, UserDialogs& dialogs);
+// The same without a word to the user: a value of another type gives nothing.
+QString lastFileToReopenQuietly(RegistryBackend& backend);
 
 // At the close query, before any question: an "Open_Last_File" that is not empty (the
 // option is on) takes the current file. The key is never created here.

@@ -99,13 +99,18 @@ class CatalogueFileTest : public QObject {
         }
         longRun.push_back("Movie 10005");  // a repeat after several reads
         longRun.push_back("Movie 99999");
-        const std::vector<std::vector<std::string>> files = {{"A", "B", "C"},
-                                                             {"A", "B", "A", "C"},
-                                                             {"A", "B", "b", "C", "B"},
-                                                             {"", "A", "", "B"},
-                                                             {"B", "A", "B"},
-                                                             {"Alien", "alien", "Alien"},
-                                                             longRun};
+        const std::vector<std::vector<std::string>> files = {
+            {"A", "B", "C"},
+            {"A", "B", "A", "C"},
+            {"A", "B", "b", "C", "B"},
+            {"", "A", "", "B"},
+            {"B", "A", "B"},
+            {"Alien", "alien", "Alien"},
+            // Alike in the first 16 key bytes.
+            {"The Lord of the Rings 1", "The Lord of the Rings 2", "the lord of the rings 2",
+             "The Lord of the Rings 3"},
+            {"The Lord of the Rings 2", "The Lord of the Rings 1"},
+            longRun};
         for (const auto& names : files) {
             std::string bytes;
             for (std::size_t i = 0; i < names.size(); ++i) {
@@ -191,6 +196,25 @@ class CatalogueFileTest : public QObject {
         QCOMPARE(outcome.leftOut, 3LL);
         QCOMPARE(catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(listed(list), (QStringList{"A", "B"}));
+
+        // A file that just fits, but ends in part of a record, says so; one whose names past
+        // the room are all listed already loses nothing.
+        Catalogue exact;
+        MovieList exactList;
+        exact.takeIntoUse(CatalogueCapacity - 2);
+        writeBytes(path("broken.rcb"), bytes.substr(0, 2 * RecordSize) + "xy");
+        OpenOutcome broken = readCatalogueFile(path("broken.rcb"), exact, exactList);
+        QCOMPARE(broken.error, ReadBeyondEndOfFile);
+        QCOMPARE(broken.leftOut, 0LL);
+        QCOMPARE(listed(exactList), (QStringList{"A", "B"}));
+        Catalogue repeats;
+        MovieList repeatsList;
+        repeats.takeIntoUse(CatalogueCapacity - 2);
+        writeBytes(path("repeats.rcb"),
+                   bytes.substr(0, 2 * RecordSize) + bytes.substr(0, 2 * RecordSize));
+        broken = readCatalogueFile(path("repeats.rcb"), repeats, repeatsList);
+        QCOMPARE(broken.error, 0);
+        QCOMPARE(broken.leftOut, 0LL);
     }
 
     void saveWritesListOrderAndOnlyNamedSlots() {

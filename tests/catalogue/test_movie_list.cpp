@@ -140,6 +140,24 @@ class MovieListTest : public QObject {
         numbers.shrink_to_fit();  // back into a small block
         QCOMPARE(numbers.back(), 9);
         QCOMPARE(numbers.front(), 0);
+
+        // Pages filled ahead on another thread while the owner writes keep what was written,
+        // whichever got to a page first, and are zero elsewhere.
+        constexpr std::size_t kBytes = std::size_t{24} << 20;
+        ZeroedBlock block(kBytes);
+        auto* const bytes = static_cast<unsigned char*>(block.data());
+        {
+            const PagesFilledAhead ahead(bytes + 100, kBytes - 100);
+            for (std::size_t at = 0; at < kBytes; at += 4099) {
+                bytes[at] = static_cast<unsigned char>(at % 251 + 1);
+            }
+        }
+        for (std::size_t at = 0; at < kBytes; ++at) {
+            const unsigned char expected = at % 4099 == 0 ? at % 251 + 1 : 0;
+            if (bytes[at] != expected) {
+                QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(at)));
+            }
+        }
     }
 };
 

@@ -80,6 +80,8 @@ class CatalogueStateTest : public QObject {
         {
             const WorkingFolder here(dir_.path());
             EditingProgram p(&store);
+            // The file prepared for reading at start is the one the start opens.
+            QCOMPARE(catalogueOpenedAtStart(QStringLiteral("./data/../data/two.rcb"), store), two);
             p.logic.files.FormCreate(QStringLiteral("./data/../data/two.rcb"));
             QCOMPARE(p.catalogue.currentFileName(), two);
             p.add({typed("Three")});
@@ -98,6 +100,7 @@ class CatalogueStateTest : public QObject {
         // The next start from another folder finds the catalogue.
         const WorkingFolder elsewhere(QDir::rootPath());
         EditingProgram next(&store);
+        QCOMPARE(catalogueOpenedAtStart({}, store), path(QStringLiteral("data/copy.rcb")));
         next.logic.files.FormCreate({});
         QCOMPARE(next.dialogs.errors(), QStringList{});
         QCOMPARE(next.logic.state.list().size(), 3);

@@ -160,6 +160,8 @@ class SettingsTest : public QObject {
         QVERIFY(lastFileToReopen(foreign, dialogs).isEmpty());
         QCOMPARE(dialogs.errors(),
                  QStringList{QStringLiteral("Invalid data type for 'Open_Last_File'")});
+        QVERIFY(lastFileToReopenQuietly(foreign).isEmpty());  // and says nothing
+        QCOMPARE(dialogs.errors().size(), 1);
         QVERIFY(!asksBeforeQuitting(foreign, dialogs));
     }
 

@@ -91,6 +91,9 @@ class UndoTest : public QObject {
         p.logic.undo.EditUndoClick();  // the open: the merge and the current file it set
         QCOMPARE(p.entries(), QStringList{"Alien"});
         QVERIFY(p.catalogue.currentFileName().isEmpty());
+        for (int n = 2; n <= 4; ++n) {  // the slots it filled are as they were: never used
+            QVERIFY(recordBytes(p.catalogue.slot(n)) == std::string(RecordSize, '\0'));
+        }
         p.logic.undo.EditRedoClick();
         QCOMPARE(p.catalogue.currentFileName(), family);
         QCOMPARE(p.catalogue.movieCount(), 4);
@@ -105,6 +108,14 @@ class UndoTest : public QObject {
         // A new step drops what could be redone.
         p.add({typed("Brazil")});
         QCOMPARE(p.logic.undo.redoCaption(), QStringLiteral("&Redo"));
+
+        // Opening the current file again adds nothing: no step to undo.
+        p.logic.files.MenuSaveDatabaseClick();
+        const std::uint64_t saved = p.catalogue.history().position();
+        p.dialogs.fileAnswers.push_back(family);
+        p.logic.files.MenuOpenDatabaseClick();
+        QCOMPARE(p.catalogue.history().position(), saved);
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Brazil\""));
         QCOMPARE(p.dialogs.unexpected, 0);
     }
 
@@ -186,7 +197,8 @@ class UndoTest : public QObject {
                         p.logic.files.New1Click();
                         break;
                     default:
-                        if (!p.catalogue.currentFileName().isEmpty() && !p.logic.state.list().empty()) {
+                        if (!p.catalogue.currentFileName().isEmpty() &&
+                            !p.logic.state.list().empty()) {
                             p.logic.files.MenuSaveDatabaseClick();
                         }
                         break;
