@@ -1,8 +1,11 @@
 #include "catalogue/LargeBlocks.h"
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace reelcase {
@@ -60,8 +63,16 @@ PagesFilledAhead::PagesFilledAhead(void* from, std::size_t bytes) {
     char* const start = static_cast<char*>(from) + head;
     const std::size_t length = roundedUp(bytes - head, page);
     // A kernel without the advice (older than 5.14) refuses it: the pages are then filled as
-    // they are first written, as without this.
-    thread_ = std::thread([start, length] { (void)::madvise(start, length, MADV_POPULATE_WRITE); });
+    // they are first written, as without this. The thread runs only on an idle core, so that
+    // it never slows the work it is meant to overlap, and a huge page at a time, so that the
+    // owner's own mapping calls are not held up behind the whole range.
+    thread_ = std::thread([start, length] {
+        sched_param none{};
+        (void)::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &none);
+        for (std::size_t done = 0; done < length; done += HugePage) {
+            (void)::madvise(start + done, std::min(HugePage, length - done), MADV_POPULATE_WRITE);
+        }
+    });
 #else
     (void)from;
     (void)bytes;
