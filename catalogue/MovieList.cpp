@@ -93,9 +93,19 @@ int MovieList::positionOf(std::string_view name) const {
 }
 
 int MovieList::add(std::string_view name) {
+    return add(name, {});
+}
+
+int MovieList::add(std::string_view name, const std::function<int()>& equalBefore) {
     ++revision_;
     const Entry entry = makeEntry(name);
-    const auto it = std::upper_bound(entries_.begin(), entries_.end(), entry, keyLess);
+    auto it = std::upper_bound(entries_.begin(), entries_.end(), entry, keyLess);
+    if (equalBefore) {
+        const auto first = std::lower_bound(entries_.begin(), it, entry, keyLess);
+        if (first != it) {
+            it = first + std::clamp<std::ptrdiff_t>(equalBefore(), 0, it - first);
+        }
+    }
     const auto position = static_cast<int>(it - entries_.begin());
     if (observer_ != nullptr) {
         observer_->entryAboutToInsert(position);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,8 @@ class MovieList {
     int positionOf(std::string_view name) const;
     // Files one name at its sorted position, after the equal ones; returns that position.
     int add(std::string_view name);
+    // The same, but when equal ones are listed, after as many of them as equalBefore tells.
+    int add(std::string_view name, const std::function<int()>& equalBefore);
     // Files many names as if added one by one, in the order given.
     void addAll(std::span<const std::string_view> names);
     // Names that come in strictly rising list order, taken while they keep rising.

@@ -13,6 +13,21 @@ namespace {
 // beyond, the list is refilled.
 constexpr std::size_t kSlotsUpdatedInPlace = 256;
 
+// A refill lists names equal but for letter case in the order of their slots: how many
+// such names the slots before slot hold.
+int equalNamesBefore(const Catalogue& catalogue, int slot, std::string_view name) {
+    const CollationKey key = collationKey(name);
+    int count = 0;
+    for (int n = 1; n < slot; ++n) {
+        const std::string_view other = nameOf(catalogue.slot(n));
+        if (!other.empty()) {
+            const CollationKey otherKey = collationKey(other);
+            count += !(otherKey < key) && !(key < otherKey) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 QString UndoCommands::undoCaption() const {
@@ -83,7 +98,8 @@ void UndoCommands::showStepApplied(const CatalogueStep& step, bool undone) {
             }
         }
         if (!newName.empty()) {
-            list_.add(newName);
+            const int at = slot;  // copied: older compilers let no lambda capture a binding
+            list_.add(newName, [&] { return equalNamesBefore(catalogue_, at, newName); });
         }
     }
     state_.stateChanged();

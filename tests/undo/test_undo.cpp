@@ -174,7 +174,9 @@ class UndoTest : public QObject {
                 switch (random->bounded(7)) {
                     case 0:
                     case 1:
-                        p.add({typed("Added " + std::to_string(random->bounded(9)),
+                        // Names equal but for letter case, too.
+                        p.add({typed((random->bounded(2) == 0 ? "Added " : "added ") +
+                                         std::to_string(random->bounded(9)),
                                      std::to_string(random->bounded(300)))});
                         break;
                     case 2:
