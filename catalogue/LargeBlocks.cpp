@@ -66,13 +66,15 @@ PagesFilledAhead::PagesFilledAhead(void* from, std::size_t bytes) {
     // they are first written, as without this. The thread runs only on an idle core, so that
     // it never slows the work it is meant to overlap, and a huge page at a time, so that the
     // owner's own mapping calls are not held up behind the whole range.
-    thread_ = std::thread([start, length] {
-        sched_param none{};
-        (void)::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &none);
-        for (std::size_t done = 0; done < length; done += HugePage) {
+    thread_ = std::thread([this, start, length] {
+        for (std::size_t done = 0; done < length && !stop_.load(std::memory_order_relaxed);
+             done += HugePage) {
             (void)::madvise(start + done, std::min(HugePage, length - done), MADV_POPULATE_WRITE);
         }
     });
+    // Set from here, so that the destructor's setting comes after it.
+    sched_param none{};
+    (void)::pthread_setschedparam(thread_.native_handle(), SCHED_IDLE, &none);
 #else
     (void)from;
     (void)bytes;
@@ -81,6 +83,11 @@ PagesFilledAhead::PagesFilledAhead(void* from, std::size_t bytes) {
 
 PagesFilledAhead::~PagesFilledAhead() {
     if (thread_.joinable()) {
+        stop_.store(true, std::memory_order_relaxed);
+        // Back to a fair share of the processor: on a busy machine a thread that runs only
+        // on an idle core could keep the owner waiting here for long.
+        sched_param normal{};
+        (void)::pthread_setschedparam(thread_.native_handle(), SCHED_OTHER, &normal);
         thread_.join();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <new>
 #include <string>
@@ -52,7 +53,8 @@ using LargeString = std::basic_string<char, std::char_traits<char>, LargeBlockAl
 
 // Has the kernel fill bytes of a large block from from on, on a thread of its own, so that
 // the zero-filling of their pages overlaps the caller's work. Only page tables change, never
-// a byte, so the block's owner may use it meanwhile. The destructor waits for the thread.
+// a byte, so the block's owner may use it meanwhile. The destructor stops the filling where
+// it is and waits for the thread.
 class PagesFilledAhead {
   public:
     PagesFilledAhead(void* from, std::size_t bytes);
@@ -61,6 +63,7 @@ class PagesFilledAhead {
     PagesFilledAhead& operator=(const PagesFilledAhead&) = delete;
 
   private:
+    std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 

@@ -1,7 +1,12 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include <QTest>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "catalogue/LargeBlocks.h"
 #include "catalogue/MovieList.h"
@@ -158,6 +163,20 @@ class MovieListTest : public QObject {
                 QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(at)));
             }
         }
+
+        // Given up at once, the filling of a large block stops where it is: the owner does not
+        // wait for all of it.
+        constexpr std::size_t kLarge = std::size_t{256} << 20;
+        const ZeroedBlock large(kLarge);
+        { const PagesFilledAhead givenUp(large.data(), kLarge); }
+        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        std::vector<unsigned char> resident(kLarge / page);
+        QCOMPARE(::mincore(large.data(), kLarge, resident.data()), 0);
+        const auto filled = std::count_if(resident.begin(), resident.end(),
+                                          [](unsigned char r) { return (r & 1) != 0; });
+        QVERIFY2(
+            static_cast<std::size_t>(filled) < resident.size() / 2,
+            qPrintable(QStringLiteral("%1 of %2 pages filled").arg(filled).arg(resident.size())));
     }
 };
 
