@@ -8,16 +8,26 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace reelcase {
 
 namespace {
 
+// Asked of the window system's window: the widget's own copy of the frame is renewed only
+// when the window moves, and a window manager may frame a window without moving it.
 QMargins frameMargins(const QWidget& window) {
+    if (const QWindow* handle = window.windowHandle(); handle != nullptr) {
+        return handle->frameMargins();
+    }
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
             frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+QRect frameGeometry(const QWidget& window) {
+    return window.geometry().marginsAdded(frameMargins(window));
 }
 
 // The window's own frame once it has one, otherwise that of the window it belongs to.
@@ -104,7 +114,7 @@ class Centring : public QObject {
             return false;
         }
         // Twice the distance, so that half a pixel (an odd difference) counts as centred.
-        const QRect frame = window.frameGeometry();
+        const QRect frame = frameGeometry(window);
         const QRect area = screen->availableGeometry();
         const int dx = 2 * frame.left() + frame.width() - (2 * area.left() + area.width());
         const int dy = 2 * frame.top() + frame.height() - (2 * area.top() + area.height());
