@@ -152,16 +152,9 @@ void MovieList::addAll(std::span<const std::string_view> names) {
 }
 
 bool MovieList::RisingNames::take(std::string_view name) {
-    Entry entry = makeEntry(name);
-    if (!entries_.empty()) {
-        const Entry& last = entries_.back();
-        if (entry.high != last.high ? entry.high < last.high : entry.low < last.low) {
-            return false;
-        }
-        if (entry.high == last.high && entry.low == last.low &&
-            !(collationKey(last.text()) < collationKey(entry.text()))) {
-            return false;
-        }
+    const Entry entry = makeEntry(name);
+    if (!entries_.empty() && !keyLess(entries_.back(), entry)) {
+        return false;
     }
     entries_.push_back(entry);
     return true;

@@ -118,7 +118,6 @@ class Catalogue {
     // no save looks at, and then taken into use together. freeSlots gives count slots from
     // first on, which lie one after another.
     std::span<MovieRecord> freeSlots(int first, int count);
-    MovieRecord& freeSlot(int number) { return freeSlots(number, 1).front(); }
     void takeIntoUse(int lastSlot);
     // About to take in count records: the free slots they will fill are made ready on
     // another thread meanwhile (the kernel fills their pages).

@@ -63,7 +63,7 @@ inline QByteArray readBytes(const QString& path) {
 // Puts a movie into the next slot as an opened file would: the unsaved flag stays.
 inline int appendMovie(Catalogue& catalogue, const Movie& m) {
     const int n = catalogue.movieCount() + 1;
-    catalogue.freeSlot(n) = makeRecord(m);
+    catalogue.freeSlots(n, 1).front() = makeRecord(m);
     catalogue.takeIntoUse(n);
     return n;
 }
