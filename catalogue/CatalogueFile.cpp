@@ -16,8 +16,9 @@
 
 #include <QFile>
 
-#include "catalogue/AtomicFile.h"
-#include "catalogue/FileErrors.h"
+#include "careful_files/AtomicFile.h"
+#include "careful_files/FileErrors.h"
+#include "careful_files/SavingMark.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/NameIndex.h"
 #include "catalogue/SlotChains.h"
@@ -107,7 +108,9 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
     if (file.fd() < 0) {
         return {errno, 0, std::nullopt};
     }
-    return readCatalogueFd(file.fd(), catalogue, list);
+    OpenOutcome outcome = readCatalogueFd(file.fd(), catalogue, list);
+    outcome.interruptedSave = carriesSavingMark(path);
+    return outcome;
 }
 
 void prepareToRead(const QString& path, Catalogue& catalogue) {
@@ -303,9 +306,15 @@ StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& l
             }};
 }
 
+bool isWholeCatalogueSize(std::int64_t size) {
+    return size >= 0 && size % static_cast<std::int64_t>(RecordSize) == 0;
+}
+
 SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
-                              const MovieList& list, FileSystemCalls& calls) {
-    return saveOverFile(path, catalogueFileStream(catalogue, list), calls, Backup::KeepPrevious);
+                              const MovieList& list, FileSystemCalls& calls, SaveOptions options) {
+    options.backup = Backup::KeepPrevious;
+    options.wholeVersion = isWholeCatalogueSize;
+    return saveOverFile(path, catalogueFileStream(catalogue, list), calls, options);
 }
 
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,

@@ -5,9 +5,9 @@
 
 #include <QString>
 
-#include "catalogue/AtomicFile.h"
-#include "catalogue/FileStamp.h"
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/AtomicFile.h"
+#include "careful_files/FileStamp.h"
+#include "careful_files/FileSystemCalls.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/untMovieRecord.h"
 
@@ -17,6 +17,7 @@ struct OpenOutcome {
     int error = 0;                   // 0, an errno value or ReadBeyondEndOfFile
     long long leftOut = 0;           // records with new names the full table could not take in
     std::optional<FileStamp> stamp;  // the file as it was read
+    bool interruptedSave = false;    // it carries the mark of a save cut off: it may be torn
 };
 
 // Reads a headerless catalogue file of 272-byte records into the free slots after those in
@@ -40,10 +41,14 @@ std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list
 // catalogue and the list must stay as they are while it is in use.
 StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& list);
 
+// Whether a file of this size holds whole records only, as every catalogue file does.
+bool isWholeCatalogueSize(std::int64_t size);
+
 // Writes catalogueFileBytes to path as saveOverFile does, keeping the old file as
-// "<path>.bak".
+// "<path>.bak" where it is a whole catalogue.
 SaveOutcome saveCatalogueFile(const QString& path, const Catalogue& catalogue,
-                              const MovieList& list, FileSystemCalls& calls);
+                              const MovieList& list, FileSystemCalls& calls,
+                              SaveOptions options = {});
 // The same, when only the error counts: 0 or errno.
 int writeCatalogueFile(const QString& path, const Catalogue& catalogue, const MovieList& list,
                        FileSystemCalls& calls);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -10,9 +11,12 @@
 
 #include <QFile>
 
-#include "catalogue/AtomicFile.h"
+#include "careful_files/AtomicFile.h"
+#include "careful_files/FileErrors.h"
+#include "careful_files/ResolvedPath.h"
+#include "careful_files/SavingMark.h"
+#include "careful_files/WriteLock.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/FileErrors.h"
 #include "catalogue/SlotChains.h"
 #include "exchange/ByteTable.h"
 #include "exchange/CatalogueCheck.h"
@@ -38,7 +42,7 @@ constexpr int kFailed = 2;
 const char* const kUsage =
     "Usage: reelcase [CATALOGUE.rcb]\n"
     "       reelcase export CATALOGUE.rcb [--format text|csv|html] [-o OUT]\n"
-    "       reelcase import SOURCE -o CATALOGUE.rcb\n"
+    "       reelcase import SOURCE -o CATALOGUE.rcb [--force]\n"
     "       reelcase check CATALOGUE.rcb\n"
     "       reelcase list CATALOGUE.rcb [--genre G] [--rating R] [--format F]\n"
     "                     [--quality Q] [--name TEXT]\n"
@@ -51,7 +55,10 @@ const char* const kUsage =
     "          comma-separated text (csv) or as a web page (html), to OUT or standard output\n"
     "  import  take the movies of SOURCE (comma- or semicolon-separated text with a header\n"
     "          row, a zipped .tc video collection or a .gcs film collection) into\n"
-    "          CATALOGUE.rcb, or create it; a name already there keeps its record\n"
+    "          CATALOGUE.rcb, or create it; a name already there keeps its record.\n"
+    "          It refuses a CATALOGUE that is SOURCE itself, is not a catalogue file,\n"
+    "          was cut off while being saved, or was changed by another program while\n"
+    "          importing, unless --force is given\n"
     "  check   look through a catalogue file for damage, empty names and repeated names\n"
     "  list    the names, in list order, of the movies that pass every filter given\n"
     "\n"
@@ -63,8 +70,9 @@ std::string utf8(const QString& text) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-void write(std::FILE* stream, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+// false where the stream took less than all of it (a full disk, a closed pipe).
+bool write(std::FILE* stream, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
 // Why a file failed, for a script's reader: the system's words for an errno value.
@@ -90,6 +98,13 @@ class Command {
     int fileFailure(const QString& path, int code) {
         return fail(path + QStringLiteral(": ") + causeOf(code));
     }
+    // Writes a command's output; a cut or failed output is a failure, with its cause.
+    int output(std::string_view text, int status) {
+        if (!write(out_, text) || std::fflush(out_) != 0) {
+            return fail(QStringLiteral("standard output: ") + causeOf(errno));
+        }
+        return status;
+    }
 
     std::FILE* out() const { return out_; }
 
@@ -104,6 +119,10 @@ struct ParsedArguments {
     QList<QPair<QString, QString>> options;
     QString error;
 
+    bool flag(const QString& name) const {
+        return std::any_of(options.begin(), options.end(),
+                           [&name](const auto& given) { return given.first == name; });
+    }
     std::optional<QString> option(const QString& name) const {
         std::optional<QString> value;
         for (const auto& [n, v] : options) {
@@ -141,6 +160,9 @@ ParsedArguments parse(const QStringList& args, const QStringList& known) {
         if (!known.contains(name)) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(name);
             return parsed;
+        }
+        if (!value && name == QLatin1String("--force")) {
+            value = QString();  // a switch, with no value
         }
         if (!value) {
             if (i + 1 >= args.size()) {
@@ -185,10 +207,7 @@ void listAllNames(LoadedCatalogue& loaded) {
 
 int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_view bytes) {
     if (!path || *path == QLatin1String("-")) {
-        write(cmd.out(), bytes);
-        return std::fflush(cmd.out()) == 0
-                   ? kDone
-                   : cmd.fail(QStringLiteral("standard output: ") + causeOf(errno));
+        return cmd.output(bytes, kDone);
     }
     if (const int error = writeFileSafely(*path, bytes, realFileSystem()); error != 0) {
         return cmd.fileFailure(*path, error);
@@ -242,8 +261,25 @@ int exportCommand(Command& cmd, const QStringList& args) {
     return writeOutput(cmd, target, bytes);
 }
 
+// Whether the catalogue to import into may be taken as it is: not the source itself, not cut
+// off mid-save, not something else than a catalogue. 0, or the exit status of a refusal.
+int refusedTarget(Command& cmd, const QString& source, const QString& target, bool force) {
+    if (force) {
+        return kDone;
+    }
+    const QString again = QStringLiteral("; nothing written (--force to import all the same)");
+    if (sameFile(source, target)) {
+        return cmd.fail(target + QStringLiteral(": is the file being imported") + again);
+    }
+    if (carriesSavingMark(target)) {
+        return cmd.fail(target + QStringLiteral(": ") + interruptedSaveText(target).chopped(1) +
+                        again);
+    }
+    return kDone;
+}
+
 int importCommand(Command& cmd, const QStringList& args) {
-    const ParsedArguments p = parse(args, {QStringLiteral("-o")});
+    const ParsedArguments p = parse(args, {QStringLiteral("-o"), QStringLiteral("--force")});
     if (!p.error.isEmpty()) {
         return cmd.usageError(p.error);
     }
@@ -252,12 +288,32 @@ int importCommand(Command& cmd, const QStringList& args) {
         return cmd.usageError(QStringLiteral("import needs one source and -o CATALOGUE.rcb"));
     }
     const QString& source = p.positional.front();
+    const bool force = p.flag(QStringLiteral("--force"));
+    if (const int refused = refusedTarget(cmd, source, *target, force); refused != kDone) {
+        return refused;
+    }
+    // Held from reading the catalogue to replacing it: an import beside this one waits, then
+    // reads what this one wrote.
+    const ResolvedPath resolved = resolvePath(QFile::encodeName(*target));
+    WriteLock lock;
+    const int locked =
+        resolved.error != 0 ? resolved.error : lock.acquire(resolved.path, realFileSystem());
+    if (locked == EWOULDBLOCK) {
+        return cmd.fail(*target + QStringLiteral(": ") + lockedByAnotherText(lock.holder()) +
+                        QStringLiteral(" Nothing written."));
+    }
+    if (locked != 0) {
+        return cmd.fileFailure(*target, locked);
+    }
     auto loaded = std::make_unique<LoadedCatalogue>();
+    const OpenOutcome read = readCatalogueFile(*target, loaded->catalogue, loaded->list);
     // A catalogue that cannot be read whole is left as it is rather than written shorter.
-    const int error = load(*target, *loaded);
-    const bool exists = error != ENOENT;
-    if (error != 0 && exists) {
-        return cmd.fileFailure(*target, error);
+    if (read.error == ReadBeyondEndOfFile && !force) {
+        return cmd.fail(*target + QStringLiteral(": not a catalogue file (") + causeOf(read.error) +
+                        QStringLiteral("); nothing written (--force to replace it)"));
+    }
+    if (read.error != 0 && read.error != ReadBeyondEndOfFile) {
+        return cmd.fileFailure(*target, read.error);
     }
     const MappedCollection mapped = readAndMapCollection(source);
     if (mapped.error != 0) {
@@ -267,16 +323,26 @@ int importCommand(Command& cmd, const QStringList& args) {
         return cmd.fail(source + QStringLiteral(": ") + mapped.problem);
     }
     const ImportReport report = takeInMapped(mapped, loaded->catalogue, loaded->list);
-    if (report.added > 0 || !exists) {
+    if (report.added > 0 || lock.createdFile()) {
         listAllNames(*loaded);
-        if (const int werror =
-                writeCatalogueFile(*target, loaded->catalogue, loaded->list, realFileSystem());
-            werror != 0) {
-            return cmd.fileFailure(*target, werror);
+        SaveOptions options;
+        options.heldLock = &lock;
+        if (!force) {
+            options.expected = read.stamp;  // a writer that ignores the lock is still seen
+        }
+        const SaveOutcome saved =
+            saveCatalogueFile(*target, loaded->catalogue, loaded->list, realFileSystem(), options);
+        if (saved.error == ChangedSinceStamp) {
+            return cmd.fail(*target +
+                            QStringLiteral(": changed by another program while importing; "
+                                           "nothing written (--force to write over it)"));
+        }
+        if (saved.error != 0) {
+            return cmd.fileFailure(*target, saved.error);
         }
     }
-    write(cmd.out(), utf8(report.text()));
-    return report.hasFindings() ? kFindings : kDone;
+    lock.release();
+    return cmd.output(utf8(report.text()), report.hasFindings() ? kFindings : kDone);
 }
 
 int checkCommand(Command& cmd, const QStringList& args) {
@@ -292,6 +358,10 @@ int checkCommand(Command& cmd, const QStringList& args) {
         error != 0) {
         return cmd.fileFailure(p.positional.front(), error);
     }
+    if (carriesSavingMark(p.positional.front())) {
+        result.findings.insert(result.findings.begin(),
+                               utf8(interruptedSaveText(p.positional.front())));
+    }
     std::string text;
     for (const std::string& f : result.findings) {
         text += f;
@@ -300,8 +370,7 @@ int checkCommand(Command& cmd, const QStringList& args) {
     text += std::to_string(result.records) + (result.records == 1 ? " record, " : " records, ") +
             std::to_string(result.findings.size()) +
             (result.findings.size() == 1 ? " finding\n" : " findings\n");
-    write(cmd.out(), text);
-    return result.findings.empty() ? kDone : kFindings;
+    return cmd.output(text, result.findings.empty() ? kDone : kFindings);
 }
 
 int listCommand(Command& cmd, const QStringList& args) {
@@ -360,10 +429,7 @@ int listCommand(Command& cmd, const QStringList& args) {
         text += '\n';
         return true;
     });
-    write(cmd.out(), text);
-    return std::fflush(cmd.out()) == 0
-               ? kDone
-               : cmd.fail(QStringLiteral("standard output: ") + causeOf(errno));
+    return cmd.output(text, kDone);
 }
 
 }  // namespace
@@ -385,12 +451,10 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err)
     const QString& command = arguments.front();
     const QStringList rest = arguments.mid(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        write(out, kUsage);
-        return kDone;
+        return cmd.output(kUsage, kDone);
     }
     if (command == QLatin1String("--version")) {
-        write(out, "reelcase " REELCASE_VERSION "\n");
-        return kDone;
+        return cmd.output("reelcase " REELCASE_VERSION "\n", kDone);
     }
     if (command == QLatin1String("export")) {
         return exportCommand(cmd, rest);

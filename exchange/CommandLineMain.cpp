@@ -1,8 +1,12 @@
 // The program users start: the commands for scripts, run here with Qt Core only, or the
 // window program for everything else.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include <QStringList>
 
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/FileSystemCalls.h"
 #include "exchange/CommandLine.h"
 #include "exchange/WindowProgram.h"
 
@@ -16,5 +20,11 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    return reelcase::runCommandLine(arguments, stdout, stderr);
+    const int status = reelcase::runCommandLine(arguments, stdout, stderr);
+    // Some file systems report a failed write only when the file is closed.
+    if (std::fclose(stdout) != 0 && status != 2) {
+        std::fprintf(stderr, "reelcase: standard output: %s\n", std::strerror(errno));
+        return 2;
+    }
+    return status;
 }

@@ -1,8 +1,8 @@
 // The main window's commands that bring movies in and take them out in other programs' forms.
 #include "exchange/ExchangeCommands.h"
-#include "catalogue/AtomicFile.h"
+#include "careful_files/AtomicFile.h"
+#include "careful_files/FileErrors.h"
 #include "catalogue/EnteredPath.h"
-#include "catalogue/FileErrors.h"
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"

@@ -1,6 +1,6 @@
 // The "Movie List" menu: the listed movies exported into a text file or printed.
 #include "export_print/ListOutputCommands.h"
-#include "catalogue/AtomicFile.h"
+#include "careful_files/AtomicFile.h"
 #include "catalogue/EnteredPath.h"
 #include "export_print/ExportRows.h"
 #include "export_print/PrintLayout.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/FileSystemCalls.h"
 #include "program_state/ProgramState.h"
 #include "seams/PrintDevice.h"
 #include "seams/UserDialogs.h"

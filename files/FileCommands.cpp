@@ -3,9 +3,10 @@
 
 #include <QFileInfo>
 
+#include "careful_files/FileErrors.h"
+#include "careful_files/SavingMark.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/EnteredPath.h"
-#include "catalogue/FileErrors.h"
 #include "files/FileCommands.h"
 #include "settings/StoredSettings.h"
 
@@ -91,19 +92,33 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     if (origin != OpenOrigin::Chosen) {
         state_.RefreshMovieList();
     }
+    // A save cut off while it wrote the file in place may have torn it: its backup is whole.
+    QString readFrom = path;
+    if (carriesSavingMark(path)) {
+        const QString backup = path + QStringLiteral(".bak");
+        if (!QFileInfo::exists(backup)) {
+            dialogs_.showMessage(interruptedSaveText(path));
+        } else if (dialogs_.confirm(
+                       interruptedSaveText(path) +
+                       QStringLiteral(" Its previous version is kept in \"%1\". Open that instead?")
+                           .arg(backup))) {
+            readFrom = backup;
+        }
+    }
     OpenOutcome outcome;
     {
         // The merge and the current file it sets are one step, closed before any message.
         const CatalogueStepScope step(
             catalogue_, QStringLiteral("Open \"%1\"").arg(QFileInfo(path).fileName()));
-        outcome = readCatalogueFile(path, catalogue_, list_);
+        outcome = readCatalogueFile(readFrom, catalogue_, list_);
         if (outcome.leftOut > 0) {
             // Saving the part taken in over the file would lose the rest of it.
             catalogue_.forgetCurrentFileName();
         } else if (outcome.error == 0) {
+            // Taken from the backup, a save puts it back over the damaged file.
             catalogue_.setCurrentFileName(path);
             stampedFile_ = path;
-            stamp_ = outcome.stamp;
+            stamp_ = readFrom == path ? outcome.stamp : stampOf(path);
         } else if (origin == OpenOrigin::LastFile && outcome.error == ENOENT) {
             // A catalogue missing at start can be saved under its name: nothing there is lost.
             catalogue_.setCurrentFileName(path);
@@ -125,18 +140,25 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     }
 }
 
-bool FileCommands::mayWriteOver(const QString& path) {
-    return path != stampedFile_ || !stamp_ || !changedOnDisk(*stamp_, path) ||
-           dialogs_.confirm(
-               QStringLiteral("The catalogue file has been changed by another program since it "
-                              "was opened. Save over it anyway?"));
-}
-
 bool FileCommands::saveTo(const QString& path) {
-    if (!mayWriteOver(path)) {
+    SaveOptions options;
+    if (path == stampedFile_) {
+        options.expected = stamp_;  // checked again under the lock, just before replacing it
+    }
+    SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_, options);
+    if (saved.error == ChangedSinceStamp) {
+        if (!dialogs_.confirm(
+                QStringLiteral("The catalogue file has been changed by another program since it "
+                               "was opened. Save over it anyway?"))) {
+            return false;
+        }
+        options.expected.reset();
+        saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_, options);
+    }
+    if (saved.error == EWOULDBLOCK) {
+        dialogs_.showError(lockedByAnotherText(saved.holder));
         return false;
     }
-    const SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_);
     if (saved.error != 0) {
         // A save creates its file: missing there means the folder named in the path does not
         // exist, an invalid path rather than a missing file.
@@ -145,7 +167,7 @@ bool FileCommands::saveTo(const QString& path) {
     }
     catalogue_.markSaved();
     stampedFile_ = path;
-    stamp_ = stampOf(path);
+    stamp_ = saved.stamp;
     dialogs_.showMessage(
         QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
     if (saved.backupError != 0) {

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "catalogue/FileStamp.h"
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/FileStamp.h"
+#include "careful_files/FileSystemCalls.h"
 #include "program_state/ProgramState.h"
 #include "seams/UserDialogs.h"
 #include "settings/RegistryBackend.h"
@@ -42,10 +42,8 @@ class FileCommands {
     // file taken in whole becomes the current file.
     void openCatalogue(const QString& path, OpenOrigin origin);
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
+    // Asks first when another program changed the file since it was read or written here.
     bool saveTo(const QString& path);
-    // Whether a save may write over path: asks when another program changed the file since
-    // it was read or written here.
-    bool mayWriteOver(const QString& path);
 
     ProgramState& state_;
     Catalogue& catalogue_;

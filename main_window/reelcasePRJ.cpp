@@ -2,8 +2,8 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "careful_files/FileSystemCalls.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/FileSystemCalls.h"
 #include "catalogue/untMovieRecord.h"
 #include "editing/untAddModifyMovie.h"
 #include "exchange/WindowProgram.h"

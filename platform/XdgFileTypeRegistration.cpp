@@ -8,8 +8,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "catalogue/AtomicFile.h"
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/AtomicFile.h"
+#include "careful_files/FileSystemCalls.h"
 #include "platform/DesktopEntry.h"
 #include "seams/FileTypeRegistration.h"
 

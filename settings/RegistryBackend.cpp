@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "catalogue/AtomicFile.h"
+#include "careful_files/AtomicFile.h"
 
 namespace reelcase {
 

@@ -8,13 +8,16 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include "careful_files/FileErrors.h"
+#include "careful_files/SavingMark.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/FileErrors.h"
 #include "support/EditingProgram.h"
 
 using namespace reelcase;
@@ -390,6 +393,78 @@ class CarefulSaveTest : public QObject {
         p.dialogs.clear();
         QCOMPARE(p.save(), QStringList{savedText(7)});
         QCOMPARE(p.dialogs.unexpected, 0);
+    }
+
+    // The file is looked at again once the save holds the lock: a writer that finished while
+    // this save waited for it is not overwritten unasked either.
+    void anotherWriterJustBeforeTheLockIsNoticed() {
+        const QString file = path(QStringLiteral("raced.rcb"));
+        writeBytes(file, movies(3));
+        Edited p(file);
+        const std::string theirs = movies(3, "Comedy");
+        p.fileSystem.beforeFirstLock = [&] { writeBytes(file, theirs); };
+        p.dialogs.confirmAnswers.push_back(false);
+        QCOMPARE(p.save(), QStringList{});
+        QCOMPARE(p.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(p.dialogs.shown.at(0).text,
+                 QStringLiteral("The catalogue file has been changed by another program since it "
+                                "was opened. Save over it anyway?"));
+        QCOMPARE(readBytes(file), QByteArray::fromStdString(theirs));
+        QVERIFY(p.catalogue.unsavedChanges());
+    }
+
+    // Another copy of the program holding the file: the save waits, then gives up and says
+    // who, with nothing written and the changes still unsaved.
+    void aLockedCatalogueIsNotWritten() {
+        const QString file = path(QStringLiteral("locked.rcb"));
+        writeBytes(file, movies(3));
+        Edited p(file);
+        const int other = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+        const QStringList texts = p.save();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.front().startsWith(QStringLiteral("The file is being written by ")) &&
+                     texts.front().contains(QStringLiteral("(process %1)").arg(::getpid())),
+                 qPrintable(texts.front()));
+        QCOMPARE(readBytes(file).size(), 3 * 272);
+        QVERIFY(p.catalogue.unsavedChanges());
+        ::close(other);
+        QCOMPARE(p.save(), QStringList{savedText(4)});
+    }
+
+    // A file left marked by a save cut off in place is reported on opening, its backup
+    // offered, and never made the backup itself; nor is a file that is not whole records.
+    void anInterruptedSaveIsNoticedAndNeverBackedUp() {
+        const QString file = path(QStringLiteral("torn.rcb"));
+        const QString backup = file + QStringLiteral(".bak");
+        writeBytes(file, movies(4, "Comedy"));
+        writeBytes(backup, movies(3));
+        QVERIFY(::setxattr(QFile::encodeName(file).constData(), "user.reelcase.saving", "1", 1,
+                           0) == 0);
+        for (const bool takeBackup : {true, false}) {
+            EditingProgram p;
+            p.dialogs.confirmAnswers.push_back(takeBackup);
+            p.logic.files.FormCreate(file);
+            QCOMPARE(p.dialogs.shown.size(), std::size_t{1});
+            QVERIFY(p.dialogs.shown.at(0).text.startsWith(
+                QStringLiteral("The last save of \"%1\" was interrupted").arg(file)));
+            QCOMPARE(p.logic.state.list().size(), takeBackup ? 3 : 4);
+            QCOMPARE(p.catalogue.currentFileName(), file);
+        }
+        const QByteArray kept = readBytes(backup);
+        Edited p(backup);
+        p.catalogue.setCurrentFileName(file);
+        QCOMPARE(p.save(), QStringList{savedText(4)});
+        QCOMPARE(readBytes(backup), kept);  // the torn file did not replace it
+        QCOMPARE(readBytes(file).size(), 4 * 272);
+        QVERIFY(!carriesSavingMark(file));
+
+        const QString broken = path(QStringLiteral("broken.rcb"));
+        writeBytes(broken, movies(2) + "xyz");
+        writeBytes(broken + QStringLiteral(".bak"), movies(1));
+        p.catalogue.setCurrentFileName(broken);
+        QCOMPARE(p.save(), QStringList{savedText(4)});
+        QCOMPARE(readBytes(broken + QStringLiteral(".bak")).size(), 272);
     }
 
     void aBackupThatIsAFolderIsNamed() {

@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 #include <cerrno>
 
+#include "careful_files/FileErrors.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/FileErrors.h"
 #include "catalogue/untMovieRecord.h"
 #include "support/Records.h"
 

@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "careful_files/FileErrors.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/FileErrors.h"
 #include "catalogue/TextCodec.h"
 #include "main_window/MainWindowLogic.h"
 #include "support/EditingProgram.h"

@@ -78,7 +78,7 @@ class StreamedSaveTest : public QObject {
         }
         const SaveOutcome outcome = streamed ? saveCatalogueFile(file, catalogue, list, calls)
                                              : saveOverFile(file, scannedBytes(catalogue, list),
-                                                            calls, Backup::KeepPrevious);
+                                                            calls, {Backup::KeepPrevious});
         return {outcome.error, outcome.backupError, readBytes(file), readBytes(file + ".bak")};
     }
 

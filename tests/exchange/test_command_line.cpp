@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "catalogue/FileErrors.h"
+#include "careful_files/FileErrors.h"
 #include "exchange/WindowProgram.h"
 #include "support/Records.h"
 
@@ -195,8 +195,27 @@ void CommandLineTest::importLeavesADamagedCatalogueAlone() {
     writeBytes(target, damaged.toStdString());
     const Run r = run({QStringLiteral("import"), source, QStringLiteral("-o"), target});
     QCOMPARE(r.status, 2);
-    QCOMPARE(r.err, "reelcase: " + target.toUtf8() + ": not a whole number of 272-byte records\n");
+    QCOMPARE(r.err, "reelcase: " + target.toUtf8() +
+                        ": not a catalogue file (not a whole number of 272-byte records); nothing "
+                        "written (--force to replace it)\n");
     QCOMPARE(readBytes(target), damaged);
+    // Told to, it keeps the whole records and writes the catalogue anew; the damaged file is
+    // not made the backup.
+    const Run forced = run({QStringLiteral("import"), source, QStringLiteral("-o"), target,
+                            QStringLiteral("--force")});
+    QCOMPARE(forced.status, 0);
+    QCOMPARE(readBytes(target).size(), 2 * 272);
+    QVERIFY(!QFile::exists(target + ".bak"));
+
+    // A file that happens to have a catalogue's size is still not taken over by its own import.
+    const QString list = path("list.csv");
+    writeBytes(list, "Name\n" + std::string(272 - 5 - 1, 'x') + "\n");
+    QCOMPARE(readBytes(list).size(), 272);
+    const QByteArray csv = readBytes(list);
+    const Run own = run({QStringLiteral("import"), list, QStringLiteral("-o"), list});
+    QCOMPARE(own.status, 2);
+    QVERIFY(own.err.contains("is the file being imported; nothing written"));
+    QCOMPARE(readBytes(list), csv);
 
     const QString noName = path("noname.csv");
     writeBytes(noName, "Genre\nDrama\n");

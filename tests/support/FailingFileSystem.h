@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cerrno>
+#include <functional>
+#include <utility>
 
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/FileSystemCalls.h"
 
 namespace reelcase::test {
 
@@ -16,6 +18,8 @@ class FailingFileSystem : public FileSystemCalls {
     int error = ENOSPC;
     std::size_t shortWriteLimit = 0;  // when not 0, no write takes more than this
     int writes = 0;
+    // Runs once, just before the first lock a save takes: another writer's moment.
+    std::function<void()> beforeFirstLock;
 
     int makeTemporary(char* pathTemplate) override {
         return fails(Step::Create) ? -1 : FileSystemCalls::makeTemporary(pathTemplate);
@@ -38,6 +42,13 @@ class FailingFileSystem : public FileSystemCalls {
     }
     int rename(const char* from, const char* to) override {
         return fails(Step::Rename) ? -1 : FileSystemCalls::rename(from, to);
+    }
+    int flock(int fd, int operation) override {
+        if (beforeFirstLock) {
+            const auto other = std::exchange(beforeFirstLock, nullptr);
+            other();
+        }
+        return FileSystemCalls::flock(fd, operation);
     }
     int link(const char* from, const char* to) override {
         return fails(Step::Link) ? -1 : FileSystemCalls::link(from, to);

@@ -1,4 +1,4 @@
-#include "catalogue/TemporaryFiles.h"
+#include "careful_files/TemporaryFiles.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -45,6 +45,7 @@ QByteArray pathIn(const QByteArray& folder, const QByteArray& name) {
 
 int TemporaryFile::create(const QByteArray& target, FileSystemCalls& calls) {
     release();
+    calls_ = &calls;
     const QByteArray prefix = pathIn(folderOf(target), namePrefix(target));
     for (int attempt = 0; attempt < 8; ++attempt) {
         QByteArray path = prefix + QByteArray(kRandomLength, 'X');
@@ -54,14 +55,14 @@ int TemporaryFile::create(const QByteArray& target, FileSystemCalls& calls) {
         }
         // Another save's clean-up may lock and remove it before this lock is taken: then it
         // is no longer ours and another is made. A file system without locks saves unlocked.
-        const bool locked = ::flock(fd, LOCK_EX) == 0;
+        const bool locked = calls.flock(fd, LOCK_EX) == 0;
         if (!locked || sameFile(path.constData(), fd)) {
             fd_ = fd;
             lockFd_ = locked ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : -1;
             name_ = path;
             return 0;
         }
-        ::close(fd);
+        calls.close(fd);
     }
     return EEXIST;
 }
@@ -74,21 +75,21 @@ int TemporaryFile::closeForWriting(FileSystemCalls& calls) {
 
 void TemporaryFile::release() {
     if (fd_ >= 0) {
-        ::close(fd_);
+        calls_->close(fd_);
         fd_ = -1;
     }
     if (!name_.isEmpty()) {
-        ::unlink(companionName().constData());
-        ::unlink(name_.constData());
+        calls_->unlink(companionName().constData());
+        calls_->unlink(name_.constData());
         name_.clear();
     }
     if (lockFd_ >= 0) {
-        ::close(lockFd_);
+        calls_->close(lockFd_);
         lockFd_ = -1;
     }
 }
 
-void removeLeftoverTemporaries(const QByteArray& target) {
+void removeLeftoverTemporaries(const QByteArray& target, FileSystemCalls& calls) {
     const QByteArray folder = folderOf(target);
     const QByteArray prefix = namePrefix(target);
     DIR* dir = ::opendir(folder.constData());
@@ -106,23 +107,24 @@ void removeLeftoverTemporaries(const QByteArray& target) {
             // A companion lives only while its temporary does.
             struct stat st {};
             if (::lstat(path.chopped(1).constData(), &st) != 0 && errno == ENOENT) {
-                ::unlink(path.constData());
+                calls.unlink(path.constData());
             }
             continue;
         }
         if (rest != kRandomLength) {
             continue;
         }
-        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        const int fd = calls.open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0) {
             continue;
         }
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            ::unlink((path + 'b').constData());
-            ::unlink(path.constData());
+        if (calls.fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+            calls.flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            calls.unlink((path + 'b').constData());
+            calls.unlink(path.constData());
         }
-        ::close(fd);
+        calls.close(fd);
     }
     ::closedir(dir);
 }

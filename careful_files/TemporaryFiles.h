@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "catalogue/FileSystemCalls.h"
+#include "careful_files/FileSystemCalls.h"
 
 namespace reelcase {
 
@@ -32,6 +32,7 @@ class TemporaryFile {
     void release();
 
   private:
+    FileSystemCalls* calls_ = nullptr;
     int fd_ = -1;
     int lockFd_ = -1;
     QByteArray name_;
@@ -44,6 +45,6 @@ QByteArray pathIn(const QByteArray& folder, const QByteArray& name);
 
 // Removes what killed saves of target left beside it: temporaries of its naming that no
 // running save holds locked, and their companions.
-void removeLeftoverTemporaries(const QByteArray& target);
+void removeLeftoverTemporaries(const QByteArray& target, FileSystemCalls& calls);
 
 }  // namespace reelcase

@@ -1,4 +1,4 @@
-#include "catalogue/FileStamp.h"
+#include "careful_files/FileStamp.h"
 
 #include <sys/stat.h>
 

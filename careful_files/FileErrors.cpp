@@ -1,4 +1,4 @@
-#include "catalogue/FileErrors.h"
+#include "careful_files/FileErrors.h"
 
 #include <cerrno>
 
@@ -9,6 +9,10 @@ QString causeText(int code) {
     switch (code) {
         case ReadBeyondEndOfFile:
             return QStringLiteral("Read beyond end of file");
+        case ChangedSinceStamp:
+            return QStringLiteral("File changed by another program");
+        case EWOULDBLOCK:
+            return QStringLiteral("File in use by another program");
         case ENOENT:
             return QStringLiteral("File not found");
         case ENAMETOOLONG:
