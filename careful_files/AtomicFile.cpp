@@ -252,6 +252,10 @@ void writeInPlace(const Target& target, const StreamedBytes& data, FileSystemCal
     if (error == 0) {
         const int marked = setSavingMark(calls, fd, target.path);
         error = markIsMissingOnly(marked) ? 0 : marked;
+        if (error != 0 && !replaced.marked) {
+            // Perhaps made but not synced: no byte was overwritten, so no reader is warned.
+            (void)clearSavingMark(calls, fd, target.path);
+        }
     }
     if (error == 0) {
         error = overwrite(calls, fd, data);
@@ -268,9 +272,9 @@ void writeInPlace(const Target& target, const StreamedBytes& data, FileSystemCal
             (void)calls.fsync(fd);  // else the next reader is warned for nothing
         }
     }
-    if (calls.close(fd) != 0 && error == 0) {
-        error = errno;
-    }
+    // Without an error the new version is synced already: a failing close loses nothing of it,
+    // and reporting one would leave the caller taking the file for the old version.
+    (void)calls.close(fd);
     outcome.error = error;
 }
 

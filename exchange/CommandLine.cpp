@@ -358,19 +358,21 @@ int checkCommand(Command& cmd, const QStringList& args) {
         error != 0) {
         return cmd.fileFailure(p.positional.front(), error);
     }
-    if (carriesSavingMark(p.positional.front())) {
-        result.findings.insert(result.findings.begin(),
-                               utf8(interruptedSaveText(p.positional.front())));
-    }
+    // A save cut off is told first: the findings after it may come from the damage.
     std::string text;
+    std::size_t findings = result.findings.size();
+    if (carriesSavingMark(p.positional.front())) {
+        text += utf8(interruptedSaveText(p.positional.front()));
+        text += '\n';
+        ++findings;
+    }
     for (const std::string& f : result.findings) {
         text += f;
         text += '\n';
     }
     text += std::to_string(result.records) + (result.records == 1 ? " record, " : " records, ") +
-            std::to_string(result.findings.size()) +
-            (result.findings.size() == 1 ? " finding\n" : " findings\n");
-    return cmd.output(text, result.findings.empty() ? kDone : kFindings);
+            std::to_string(findings) + (findings == 1 ? " finding\n" : " findings\n");
+    return cmd.output(text, findings == 0 ? kDone : kFindings);
 }
 
 int listCommand(Command& cmd, const QStringList& args) {

@@ -73,8 +73,10 @@ void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
         QVERIFY(dialog->value() > 0);
         auto* cancel = dialog->findChild<QPushButton*>();
         QVERIFY(cancel != nullptr);
-        stepsAtClick = steps;
         QTest::mouseClick(cancel, Qt::LeftButton);
+        // Counted once the click is handled, so that how far the worker got meanwhile (a
+        // matter of the machine's load) does not count: at most the step under way follows.
+        stepsAtClick = steps;
     });
     clicker.start(15);
     const bool done = background.run(QStringLiteral("Endless"), [&](WorkProgress& progress) {
@@ -87,7 +89,7 @@ void BackgroundWorkTest::cancelStopsTheWorkPromptlyAndTheWindowKeepsRunning() {
     QVERIFY(!done);
     QCOMPARE(label, QStringLiteral("Endless"));
     QVERIFY(stepsAtClick >= 0);
-    QVERIFY2(steps - stepsAtClick <= 2, qPrintable(QString::number(steps - stepsAtClick)));
+    QVERIFY2(steps - stepsAtClick <= 1, qPrintable(QString::number(steps - stepsAtClick)));
     QVERIFY(ticks >= 20);
     QCOMPARE(shownProgressWindow(), nullptr);
 }
