@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include "careful_files/FileErrors.h"
+#include "careful_files/FileNames.h"
 #include "careful_files/ResolvedPath.h"
 #include "careful_files/SavingMark.h"
 #include "careful_files/TemporaryFiles.h"
@@ -369,7 +370,7 @@ void save(Target& target, const StreamedBytes& data, FileSystemCalls& calls, con
         }
     }
     if (outcome.error == 0) {
-        outcome.stamp = stampOf(QFile::decodeName(target.path));
+        outcome.stamp = stampOf(fileNameFromBytes(target.path));
     }
 }
 
@@ -383,7 +384,7 @@ SaveOutcome saveOverFile(const QString& path, std::string_view data, FileSystemC
 SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data, FileSystemCalls& calls,
                          const SaveOptions& options) {
     SaveOutcome outcome;
-    const QByteArray requested = QFile::encodeName(path);
+    const QByteArray requested = fileNameBytes(path);
     if (requested.isEmpty()) {
         outcome.error = ENOENT;
         return outcome;
@@ -397,7 +398,7 @@ SaveOutcome saveOverFile(const QString& path, const StreamedBytes& data, FileSys
     if (outcome.error != 0) {
         return outcome;
     }
-    outcome.backupPath = QFile::decodeName(target.path + ".bak");
+    outcome.backupPath = fileNameFromBytes(target.path + ".bak");
     if (options.heldLock != nullptr) {
         save(target, data, calls, *options.heldLock, options, outcome);
         return outcome;

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <QFile>
+#include "careful_files/FileNames.h"
 
 namespace reelcase {
 
@@ -18,7 +18,7 @@ FileStamp fromStat(const struct stat& st) {
 
 std::optional<FileStamp> stampOf(const QString& path) {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+    if (::stat(fileNameBytes(path).constData(), &st) != 0) {
         return std::nullopt;
     }
     return fromStat(st);

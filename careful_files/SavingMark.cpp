@@ -7,8 +7,7 @@
 
 #include <cerrno>
 
-#include <QFile>
-
+#include "careful_files/FileNames.h"
 #include "careful_files/ResolvedPath.h"
 #include "careful_files/TemporaryFiles.h"
 
@@ -75,7 +74,7 @@ bool carriesSavingMark(int fd, const QByteArray& target) {
 }
 
 bool carriesSavingMark(const QString& path) {
-    const ResolvedPath target = resolvePath(QFile::encodeName(path));
+    const ResolvedPath target = resolvePath(fileNameBytes(path));
     if (!target.exists) {
         return false;
     }

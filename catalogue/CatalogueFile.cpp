@@ -14,10 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include <QFile>
-
 #include "careful_files/AtomicFile.h"
 #include "careful_files/FileErrors.h"
+#include "careful_files/FileNames.h"
 #include "careful_files/SavingMark.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/NameIndex.h"
@@ -31,7 +30,7 @@ class ReadOnlyFile {
   public:
     explicit ReadOnlyFile(const QString& path)
         // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+        : fd_(::open(fileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
     ~ReadOnlyFile() {

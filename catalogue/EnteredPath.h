@@ -9,7 +9,7 @@ namespace reelcase {
 // Symbolic links stay as the user named them. Empty stays empty.
 QString enteredPath(const QString& path);
 
-// The last part of a path, without its folders, as messages show a file.
+// The last part of a path, without its folders, as messages show a file (shownFileName).
 QString fileNameOf(const QString& path);
 
 }  // namespace reelcase

@@ -6,8 +6,7 @@
 
 #include <array>
 
-#include <QFile>
-
+#include "careful_files/FileNames.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/untMovieRecord.h"
 
@@ -24,7 +23,7 @@ QString plus(const QString& total, std::int64_t amount) {
 // Read as a 64-bit count. Only a regular file has a size; opening without blocking keeps a
 // named pipe from hanging.
 std::optional<std::int64_t> movieFileSize(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(fileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -54,10 +53,19 @@ int qualityForMegabytes(std::int64_t megabytes) {
 }
 
 NameAndExtension splitMovieFileName(const QString& path) {
-    const QString file = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    QString file = shownFileName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    // A tab or a line break in a file name separates words; in a movie's name it would break
+    // every list and export the name goes to.
+    bool controls = false;
+    for (QChar& c : file) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F)) {
+            c = QLatin1Char(' ');
+            controls = true;
+        }
+    }
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     if (dot < 0) {
-        return {file, {}};
+        return {controls ? file.simplified() : file, {}};
     }
     QString extension = file.mid(dot + 1);
     for (QChar& c : extension) {
@@ -65,7 +73,7 @@ NameAndExtension splitMovieFileName(const QString& path) {
             c = QChar(c.unicode() - 'a' + 'A');
         }
     }
-    return {file.left(dot), extension};
+    return {controls ? file.left(dot).simplified() : file.left(dot), extension};
 }
 
 void analyseMovieFiles(int parts, AnalysedFields& fields, UserDialogs& dialogs, MediaDevice& device,

@@ -54,8 +54,8 @@ std::optional<std::int64_t> movieFileSize(const QString& path);
 // The quality item for one file's megabytes: 200, 300, 400 and 700 are the steps.
 int qualityForMegabytes(std::int64_t megabytes);
 
-// A file's name without folders and extension, and its extension in capitals (a-z only),
-// after the last dot; a name without a dot has no extension.
+// A file's name without folders and extension, as shownFileName reads it, and its extension
+// in capitals (a-z only), after the last dot; a name without a dot has no extension.
 struct NameAndExtension {
     QString name;
     QString extension;

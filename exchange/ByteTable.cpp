@@ -59,3 +59,20 @@ std::string ByteTable::toSingleByte(const QString& text) const {
 }
 
 }  // namespace reelcase
+
+namespace reelcase {
+
+std::optional<std::string> ByteTable::singleByteForm(const QString& text) const {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        const std::optional<char> b = byteFor(c);
+        if (!b) {
+            return std::nullopt;
+        }
+        out.push_back(*b);
+    }
+    return out;
+}
+
+}  // namespace reelcase

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,16 @@ class ByteTable {
     QString toUnicode(std::string_view bytes) const;
     // A character without a single-byte form becomes "?".
     std::string toSingleByte(const QString& text) const;
+    // The byte of a character, where the code page has it.
+    std::optional<char> byteFor(QChar c) const {
+        const unsigned char b = byteOf_[c.unicode()];
+        if (b == 0 && c.unicode() != 0) {
+            return std::nullopt;
+        }
+        return static_cast<char>(b);
+    }
+    // The whole text in single bytes, or nothing where a character has no byte.
+    std::optional<std::string> singleByteForm(const QString& text) const;
 
   private:
     std::array<char16_t, 256> unicode_{};

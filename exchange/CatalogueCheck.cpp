@@ -15,14 +15,24 @@ namespace reelcase {
 
 namespace {
 
+// A text field's length beyond its room (damage), or control bytes in it: kept by the file,
+// shown raw by every list and export. Notes may hold line breaks and tabs.
 template <std::size_t N>
-void checkLength(long long number, const char* field, const std::uint8_t (&bytes)[N],
-                 std::vector<std::string>& findings) {
+void checkField(long long number, const char* field, const std::uint8_t (&bytes)[N],
+                bool lineBreaks, std::vector<std::string>& findings) {
     if (bytes[0] > N - 1) {
         findings.push_back("record " + std::to_string(number) + ": " + field + " length " +
                            std::to_string(bytes[0]) + " is above its room of " +
                            std::to_string(N - 1) + " (damaged; read as cut to " +
                            std::to_string(N - 1) + ")");
+        return;
+    }
+    const auto control = [lineBreaks](std::uint8_t b) {
+        return (b < 0x20 || b == 0x7F) && !(lineBreaks && (b == '\r' || b == '\n' || b == '\t'));
+    };
+    if (std::any_of(bytes + 1, bytes + 1 + bytes[0], control)) {
+        findings.push_back("record " + std::to_string(number) + ": control characters in the " +
+                           field);
     }
 }
 
@@ -36,11 +46,11 @@ class Checker {
         MovieRecord r;
         std::memcpy(&r, bytes, RecordSize);
         const long long number = ++result_.records;
-        checkLength(number, "name", r.Name, result_.findings);
-        checkLength(number, "genre", r.Genre, result_.findings);
-        checkLength(number, "format", r.Format, result_.findings);
-        checkLength(number, "rating", r.Rating, result_.findings);
-        checkLength(number, "personal info", r.PersonalInfo, result_.findings);
+        checkField(number, "name", r.Name, false, result_.findings);
+        checkField(number, "genre", r.Genre, false, result_.findings);
+        checkField(number, "format", r.Format, false, result_.findings);
+        checkField(number, "rating", r.Rating, false, result_.findings);
+        checkField(number, "personal info", r.PersonalInfo, true, result_.findings);
         const std::string_view name = keep(nameOf(r));
         if (name.empty()) {
             result_.findings.push_back("record " + std::to_string(number) + ": empty name");

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "exchange/FirstFew.h"
+
 namespace reelcase {
 
 class WorkProgress;
@@ -36,8 +38,9 @@ struct RowNotRead {
 // error set (an errno value) or problem set (what is wrong with its content).
 struct Collection {
     std::vector<CollectionEntry> entries;
-    std::vector<RowNotRead> rowsNotRead;
+    FirstFew<RowNotRead> rowsNotRead;
     QStringList columnsIgnored;
+    QString encoding;  // how text was read: "UTF-8", "Windows-1252", or both by rows
     int error = 0;
     QString problem;
     bool readable() const { return error == 0 && problem.isEmpty(); }
@@ -50,8 +53,13 @@ using EntrySink = std::function<void(const CollectionEntry&)>;
 
 // Comma- or semicolon-separated text with a header row naming the columns in any order and
 // letter case; UTF-8, or Windows-1252 when the bytes are not UTF-8.
+// The text is read in pieces of pieceSize bytes; any size reads the same.
 Collection readCsv(std::string_view bytes, WorkProgress* progress = nullptr,
-                   const EntrySink& sink = {});
+                   const EntrySink& sink = {}, std::size_t pieceSize = std::size_t{4} << 20);
+// The same read from a file open as fd (size bytes long, as far as known) piece by piece, so
+// that only the rows not yet handed on are kept in memory.
+Collection readCsvFile(int fd, std::size_t size, WorkProgress* progress = nullptr,
+                       const EntrySink& sink = {});
 // The XML document of a zipped video collection of the kind with a tellico.xml inside.
 Collection readTellicoXml(std::string_view xml, WorkProgress* progress = nullptr,
                           const EntrySink& sink = {});

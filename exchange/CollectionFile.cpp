@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include <QFile>
-
+#include "careful_files/FileNames.h"
 #include "exchange/Collection.h"
 #include "seams/BackgroundWork.h"
 
@@ -20,7 +19,7 @@ int openRegularFile(const QString& path, int& fd, std::size_t& size) {
         return ENOENT;
     }
     // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
-    fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    fd = ::open(fileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return errno;
     }
@@ -122,27 +121,52 @@ int readFileInPieces(const QString& path, std::size_t pieceSize,
 }
 
 Collection readCollectionFile(const QString& path, WorkProgress* progress, const EntrySink& sink) {
+    const auto failed = [](int error) {
+        Collection c;
+        c.error = error;
+        return c;
+    };
+    int fd = -1;
+    std::size_t size = 0;
+    if (const int error = openRegularFile(path, fd, size); error != 0) {
+        return failed(error);
+    }
+    // The kind is told by the first bytes; comma-separated text, the usual kind and the one
+    // that may be huge, is then read piece by piece.
+    std::string head(4096, '\0');
+    ssize_t n = -1;
+    do {
+        n = ::pread(fd, head.data(), head.size(), 0);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) {
+        const int error = errno;
+        ::close(fd);
+        return failed(error);
+    }
+    head.resize(static_cast<std::size_t>(n));
+    std::string_view start(head);
+    if (start.starts_with("\xEF\xBB\xBF")) {
+        start.remove_prefix(3);
+    }
+    const std::size_t first = start.find_first_not_of(" \t\r\n");
+    const bool xml = first != std::string_view::npos && start.substr(first).starts_with("<?xml");
+    if (!xml && !head.starts_with("PK\x03\x04")) {
+        Collection csv = readCsvFile(fd, size, progress, sink);
+        ::close(fd);
+        return csv;
+    }
+    ::close(fd);
     std::string bytes;
     if (const int error = readWholeFile(path, bytes, progress); error != 0) {
-        Collection failed;
-        failed.error = error;
-        return failed;
+        return failed(error);
     }
     if (bytes.starts_with("PK\x03\x04")) {
         return readTellicoArchive(bytes, progress, sink);
     }
-    std::string_view head(bytes.data(), std::min<std::size_t>(bytes.size(), 4096));
-    if (head.starts_with("\xEF\xBB\xBF")) {
-        head.remove_prefix(3);
+    if (start.find("<tellico") != std::string_view::npos) {
+        return readTellicoXml(bytes, progress, sink);
     }
-    const std::size_t first = head.find_first_not_of(" \t\r\n");
-    if (first != std::string_view::npos && head.substr(first).starts_with("<?xml")) {
-        if (head.find("<tellico") != std::string_view::npos) {
-            return readTellicoXml(bytes, progress, sink);
-        }
-        return readGcstar(bytes, progress, sink);
-    }
-    return readCsv(bytes, progress, sink);
+    return readGcstar(bytes, progress, sink);
 }
 
 }  // namespace reelcase

@@ -7,17 +7,13 @@
 
 #include "catalogue/NameIndex.h"
 #include "exchange/ByteTable.h"
+#include "exchange/StorableText.h"
 #include "exchange/Vocabulary.h"
 #include "seams/BackgroundWork.h"
 
 namespace reelcase {
 
 namespace {
-
-template <std::size_t N>
-void setText(std::uint8_t (&field)[N], const QString& text, const ByteTable& table) {
-    setFieldText(field, table.toSingleByte(text));
-}
 
 // Notes keep their line breaks as CR LF, whatever the source used.
 QString withCrLf(const QString& text) {
@@ -45,6 +41,29 @@ std::optional<int> megabytes(const QString& value) {
     return wholeNumber(text);
 }
 
+// Control characters shown as the escapes a reader knows, so that a report line stays a line.
+QString printable(const QString& text) {
+    // A report line shows the start of an overlong text, not all of a hostile file's field.
+    constexpr qsizetype kShown = 200;
+    QString out;
+    out.reserve(std::min(text.size(), kShown) + 1);
+    for (const QChar c : text.left(kShown)) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
+            out += c == QLatin1Char('\r')   ? QStringLiteral("\\r")
+                   : c == QLatin1Char('\n') ? QStringLiteral("\\n")
+                                            : QStringLiteral("\\t");
+        } else if (isControlCharacter(c.unicode())) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    if (text.size() > kShown) {
+        out += QChar(0x2026);  // the ellipsis
+    }
+    return out;
+}
+
 void appendDetails(QString& out, const QString& heading, std::size_t count,
                    const std::vector<QString>& lines, int limit) {
     out += QStringLiteral("%1: %2\n").arg(heading).arg(count);
@@ -53,19 +72,30 @@ void appendDetails(QString& out, const QString& heading, std::size_t count,
     for (std::size_t i = 0; i < shown; ++i) {
         out += QStringLiteral("  ") + lines[i] + QLatin1Char('\n');
     }
-    if (shown < lines.size()) {
-        out += QStringLiteral("  ... and %1 more\n").arg(lines.size() - shown);
+    if (shown < count) {
+        out += QStringLiteral("  ... and %1 more\n").arg(count - shown);
     }
 }
 
 }  // namespace
 
-MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, ImportReport& report) {
+std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const StorableText& text,
+                                    ImportReport& report, bool& nameChanged) {
     MovieRecord r{};
-    const std::string name = table.toSingleByte(entry.name);
-    setFieldText(r.Name, name);
-    if (name.size() > sizeof r.Name - 1) {
-        report.namesCut.push_back({entry.line, entry.name, table.toUnicode(nameOf(r))});
+    const StoredText name = text.convert(entry.name, false);
+    if (name.unstorable) {
+        report.namesNotStorable.push_back(
+            {entry.line, entry.name, QStringLiteral("its characters have no form here")});
+        return std::nullopt;
+    }
+    setFieldText(r.Name, name.bytes);
+    nameChanged = name.plainLetters || name.controlsDropped;
+    if (nameChanged) {
+        report.textsChanged.push_back(
+            {entry.line, QStringLiteral("name"), entry.name, text.table().toUnicode(nameOf(r))});
+    }
+    if (name.bytes.size() > sizeof r.Name - 1) {
+        report.namesCut.push_back({entry.line, entry.name, text.table().toUnicode(nameOf(r))});
     }
     const auto notMapped = [&](const char* field, const QString& value) {
         report.valuesNotMapped.push_back({entry.line, QLatin1String(field), value});
@@ -119,13 +149,18 @@ MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, Impor
             notMapped("size", entry.size);
         }
     }
-    setText(r.PersonalInfo, withCrLf(entry.info), table);
+    const StoredText note = text.convert(withCrLf(entry.info), true);
+    setFieldText(r.PersonalInfo, note.bytes);
+    if (note.plainLetters || note.controlsDropped || note.unstorable) {
+        report.textsChanged.push_back({entry.line, QStringLiteral("note"), entry.info,
+                                       text.table().toUnicode(fieldText(r.PersonalInfo))});
+    }
     return r;
 }
 
 // The one place where an import writes into the catalogue's slots and count.
 TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
-                           MovieList& list) {
+                           MovieList& list, std::span<const std::size_t> changedNames) {
     TakeInOutcome outcome;
     NameIndex listed(static_cast<std::size_t>(list.size()) + records.size());
     for (int i = 0; i < list.size(); ++i) {
@@ -137,6 +172,14 @@ TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& cata
         // A name already listed is dropped before it could need a slot. The index may view
         // the record's own name: records outlives it.
         const auto [slot, fresh] = listed.insert(nameOf(records[i]), 0);
+        while (!changedNames.empty() && changedNames.front() < i) {
+            changedNames = changedNames.subspan(1);
+        }
+        const bool changed = !changedNames.empty() && changedNames.front() == i;
+        if (!fresh && changed) {
+            outcome.changedNamesPresent.push_back(i);
+            continue;
+        }
         if (!fresh) {
             ++outcome.alreadyPresent;
             continue;
@@ -155,29 +198,80 @@ TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& cata
 
 namespace {
 
+const QString kPlainFormListed = QStringLiteral("its plain form is a name already listed");
+
+// Converts the source's movies one by one, keeping each name once and no more movies than a
+// table can ever take: a movie past that is only counted, so that a source of millions of
+// rows takes no more memory than a full table.
+class Mapping {
+  public:
+    explicit Mapping(MappedCollection& mapped) : mapped_(mapped), text_(table_) {
+        // Never grown, so that the index's views into the kept names stay valid; the room
+        // costs nothing until it is used.
+        mapped_.records.reserve(CatalogueCapacity);
+    }
+
+    void take(const CollectionEntry& entry) {
+        bool nameChanged = false;
+        std::optional<MovieRecord> r = recordOf(entry, text_, mapped_.report, nameChanged);
+        if (!r) {
+            return;
+        }
+        ImportReport& report = mapped_.report;
+        if (mapped_.records.size() == CatalogueCapacity) {
+            if (names_.find(nameOf(*r)) != nullptr) {
+                ++report.alreadyPresent;
+            } else {
+                ++report.leftOut;
+            }
+            return;
+        }
+        mapped_.records.push_back(*r);
+        if (!names_.insert(nameOf(mapped_.records.back()), 0).second) {
+            mapped_.records.pop_back();
+            if (nameChanged) {
+                report.namesNotStorable.push_back(
+                    {entry.line, table_.toUnicode(nameOf(*r)), kPlainFormListed});
+            } else {
+                ++report.alreadyPresent;
+            }
+            return;
+        }
+        if (nameChanged) {
+            mapped_.changedNames.push_back(mapped_.records.size() - 1);
+            mapped_.changedNameLines.push_back(entry.line);
+        }
+    }
+
+  private:
+    MappedCollection& mapped_;
+    const ByteTable table_;
+    const StorableText text_;
+    NameIndex names_{CatalogueCapacity};
+};
+
 // What the reading found besides the movies, into the report.
 void finishMapping(const Collection& collection, MappedCollection& mapped) {
     mapped.error = collection.error;
     mapped.problem = collection.problem;
     ImportReport& report = mapped.report;
-    report.rowsNotRead.insert(report.rowsNotRead.end(), collection.rowsNotRead.begin(),
-                              collection.rowsNotRead.end());
+    report.rowsNotRead.merge(collection.rowsNotRead, [](const RowNotRead& a, const RowNotRead& b) {
+        return a.line < b.line;
+    });
     report.columnsIgnored = collection.columnsIgnored;
-    std::sort(report.rowsNotRead.begin(), report.rowsNotRead.end(),
-              [](const RowNotRead& a, const RowNotRead& b) { return a.line < b.line; });
+    report.encoding = collection.encoding;
 }
 
 }  // namespace
 
 MappedCollection mapCollection(const Collection& collection, WorkProgress* progress) {
     MappedCollection mapped;
-    const ByteTable table;
-    mapped.records.reserve(collection.entries.size());
+    Mapping mapping(mapped);
     for (std::size_t i = 0; i < collection.entries.size(); ++i) {
         if (progress != nullptr && i % 256 == 0 && progress->cancelled()) {
             return mapped;
         }
-        mapped.records.push_back(recordOf(collection.entries[i], table, mapped.report));
+        mapping.take(collection.entries[i]);
     }
     finishMapping(collection, mapped);
     return mapped;
@@ -186,27 +280,32 @@ MappedCollection mapCollection(const Collection& collection, WorkProgress* progr
 // Each movie is converted as it is read, so that no copy of the whole source is kept.
 MappedCollection readAndMapCollection(const QString& path, WorkProgress* progress) {
     MappedCollection mapped;
-    // Room for as many movies as a file of that size holds at the most likely; taking the
-    // room costs nothing until it is used, growing it copies every record read so far.
-    constexpr qint64 kFewestBytesPerMovie = 48;
-    mapped.records.reserve(static_cast<std::size_t>(
-        std::clamp<qint64>(QFileInfo(path).size() / kFewestBytesPerMovie, 16,
-                           2 * static_cast<qint64>(CatalogueCapacity))));
-    const ByteTable table;
-    const Collection collection =
-        readCollectionFile(path, progress, [&](const CollectionEntry& entry) {
-            mapped.records.push_back(recordOf(entry, table, mapped.report));
-        });
+    Mapping mapping(mapped);
+    const Collection collection = readCollectionFile(
+        path, progress, [&](const CollectionEntry& entry) { mapping.take(entry); });
     finishMapping(collection, mapped);
     return mapped;
 }
 
 ImportReport takeInMapped(const MappedCollection& mapped, Catalogue& catalogue, MovieList& list) {
     ImportReport report = mapped.report;
-    const TakeInOutcome outcome = takeInMovies(mapped.records, catalogue, list);
+    const TakeInOutcome outcome =
+        takeInMovies(mapped.records, catalogue, list, mapped.changedNames);
+    FirstFew<NameCut> listedAlready;
+    const ByteTable table;
+    for (const std::size_t i : outcome.changedNamesPresent) {
+        const auto at = std::lower_bound(mapped.changedNames.begin(), mapped.changedNames.end(), i);
+        listedAlready.push_back({mapped.changedNameLines[static_cast<std::size_t>(
+                                     std::distance(mapped.changedNames.begin(), at))],
+                                 table.toUnicode(nameOf(mapped.records[i])), kPlainFormListed});
+    }
+    report.namesNotStorable.merge(
+        listedAlready, [](const NameCut& a, const NameCut& b) { return a.line < b.line; });
     report.added = outcome.added;
-    report.alreadyPresent = outcome.alreadyPresent;
-    report.leftOut = outcome.leftOut;
+    // Names met twice in the source, and movies past a full table's room, were counted
+    // while mapping.
+    report.alreadyPresent += outcome.alreadyPresent;
+    report.leftOut += outcome.leftOut;
     return report;
 }
 
@@ -223,10 +322,31 @@ QString ImportReport::text(int detailLimit) const {
     }
     std::vector<QString> lines;
     for (const NameCut& c : namesCut) {
-        lines.push_back(
-            QStringLiteral("line %1: \"%2\" kept as \"%3\"").arg(c.line).arg(c.name, c.cut));
+        lines.push_back(QStringLiteral("line %1: \"%2\" kept as \"%3\"")
+                            .arg(c.line)
+                            .arg(printable(c.name), c.cut));
     }
     appendDetails(out, QStringLiteral("Names cut"), namesCut.size(), lines, detailLimit);
+    lines.clear();
+    for (const TextChanged& c : textsChanged) {
+        lines.push_back(QStringLiteral("line %1: %2 \"%3\" kept as \"%4\"")
+                            .arg(c.line)
+                            .arg(c.field, printable(c.from), printable(c.to)));
+    }
+    if (!textsChanged.empty()) {
+        appendDetails(out, QStringLiteral("Texts changed"), textsChanged.size(), lines,
+                      detailLimit);
+    }
+    lines.clear();
+    for (const NameCut& c : namesNotStorable) {
+        lines.push_back(QStringLiteral("line %1: \"%2\" left out: %3")
+                            .arg(c.line)
+                            .arg(printable(c.name), c.cut));
+    }
+    if (!namesNotStorable.empty()) {
+        appendDetails(out, QStringLiteral("Names not stored"), namesNotStorable.size(), lines,
+                      detailLimit);
+    }
     lines.clear();
     for (const ValueNotMapped& v : valuesNotMapped) {
         lines.push_back(QStringLiteral("line %1: %2 \"%3\" %4")
@@ -248,6 +368,9 @@ QString ImportReport::text(int detailLimit) const {
     if (!columnsIgnored.isEmpty()) {
         out +=
             QStringLiteral("Columns ignored: %1\n").arg(columnsIgnored.join(QStringLiteral(", ")));
+    }
+    if (!encoding.isEmpty()) {
+        out += QStringLiteral("Read as: %1\n").arg(encoding);
     }
     return out;
 }

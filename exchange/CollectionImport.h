@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -14,12 +15,22 @@
 namespace reelcase {
 
 class ByteTable;
+class StorableText;
 class WorkProgress;
 
 struct NameCut {
     int line = 0;
     QString name;  // as the source has it
     QString cut;   // as the catalogue keeps it
+};
+
+// A text kept otherwise than the source has it: letters written as plain ones, characters
+// with no form in the catalogue, control characters dropped.
+struct TextChanged {
+    int line = 0;
+    QString field;  // "name" or "note"
+    QString from;
+    QString to;  // as the catalogue keeps it
 };
 
 struct ValueNotMapped {
@@ -33,36 +44,48 @@ struct ImportReport {
     int added = 0;
     int alreadyPresent = 0;
     long long leftOut = 0;  // movies the full table could not take in
-    std::vector<NameCut> namesCut;
-    std::vector<ValueNotMapped> valuesNotMapped;
-    std::vector<RowNotRead> rowsNotRead;
+    FirstFew<NameCut> namesCut;
+    FirstFew<TextChanged> textsChanged;
+    // Names with characters the catalogue cannot hold, even as plain letters, and names
+    // whose plain form is one already listed: such movies are left out.
+    FirstFew<NameCut> namesNotStorable;
+    QString encoding;  // how the source's text was read, where it was text
+    FirstFew<ValueNotMapped> valuesNotMapped;
+    FirstFew<RowNotRead> rowsNotRead;
     QStringList columnsIgnored;
 
     // True when something was not taken in as it stood.
     bool hasFindings() const {
-        return leftOut > 0 || !namesCut.empty() || !valuesNotMapped.empty() || !rowsNotRead.empty();
+        return leftOut > 0 || !namesCut.empty() || !valuesNotMapped.empty() ||
+               !rowsNotRead.empty() || !textsChanged.empty() || !namesNotStorable.empty();
     }
-    // Lines ended by "\n"; at most detailLimit detail lines under each heading (0: all).
+    // Lines ended by "\n"; at most detailLimit detail lines under each heading (0: all that
+    // were kept).
     QString text(int detailLimit = 0) const;
 };
 
 // A movie of the source as a catalogue record: texts in single-byte form and cut to their
 // fields, values mapped onto the vocabularies; what could not be mapped is left empty (0 for
-// numbers) and noted in report.
-MovieRecord recordOf(const CollectionEntry& entry, const ByteTable& table, ImportReport& report);
+// numbers) and noted in report. Nothing for a movie whose name the catalogue cannot hold.
+// nameChanged tells whether the name is kept otherwise than the source has it.
+std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const StorableText& text,
+                                    ImportReport& report, bool& nameChanged);
 
 struct TakeInOutcome {
     int added = 0;
     int alreadyPresent = 0;
     long long leftOut = 0;
+    std::vector<std::size_t> changedNamesPresent;  // of changedNames, those already listed
 };
 
 // Takes records into the slots after those in use as opening a catalogue file does: a record
 // whose Name is already listed (exactly, case counts), or came earlier in records, is
 // dropped; every other name is added to the list and it is in use. No slot above
 // CatalogueCapacity is touched. Marks the catalogue changed when anything was added.
+// changedNames (rising indexes into records) are names kept otherwise than their source had
+// them: met again, they are not "already present" but told apart.
 TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
-                           MovieList& list);
+                           MovieList& list, std::span<const std::size_t> changedNames = {});
 
 // A collection read and converted into records, not yet taken in: what the work off the
 // window's thread hands to it. The report lacks only what taking in decides.
@@ -70,6 +93,8 @@ struct MappedCollection {
     int error = 0;    // the source could not be read: an errno value
     QString problem;  // or what is wrong with its content
     LargeVector<MovieRecord> records;
+    std::vector<std::size_t> changedNames;  // indexes into records
+    std::vector<int> changedNameLines;      // the source line of each
     ImportReport report;
 };
 

@@ -9,10 +9,9 @@
 #include <optional>
 #include <string>
 
-#include <QFile>
-
 #include "careful_files/AtomicFile.h"
 #include "careful_files/FileErrors.h"
+#include "careful_files/FileNames.h"
 #include "careful_files/ResolvedPath.h"
 #include "careful_files/SavingMark.h"
 #include "careful_files/WriteLock.h"
@@ -22,6 +21,7 @@
 #include "exchange/CatalogueCheck.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
+#include "exchange/CommandInput.h"
 #include "exchange/ListExports.h"
 #include "exchange/Vocabulary.h"
 #include "export_print/ExportRows.h"
@@ -39,16 +39,20 @@ constexpr int kDone = 0;
 constexpr int kFindings = 1;
 constexpr int kFailed = 2;
 
-const char* const kUsage =
+constexpr std::string_view kSynopsis =
     "Usage: reelcase [CATALOGUE.rcb]\n"
     "       reelcase export CATALOGUE.rcb [--format text|csv|html] [-o OUT]\n"
     "       reelcase import SOURCE -o CATALOGUE.rcb [--force]\n"
     "       reelcase check CATALOGUE.rcb\n"
     "       reelcase list CATALOGUE.rcb [--genre G] [--rating R] [--format F]\n"
     "                     [--quality Q] [--name TEXT]\n"
-    "       reelcase --help | --version\n"
+    "       reelcase --help | --version\n";
+
+constexpr std::string_view kDescription =
     "\n"
-    "Without a command the catalogue window opens, with CATALOGUE.rcb if given.\n"
+    "Without a command the catalogue window opens, with CATALOGUE.rcb if given: a name\n"
+    "that exists, ends in .rcb or contains a '/', or any name after '--'. Any other\n"
+    "word or option is refused with exit status 2 and never opens the window.\n"
     "\n"
     "Commands (no display needed):\n"
     "  export  write every movie as the designed text list (text, the default), as\n"
@@ -62,11 +66,19 @@ const char* const kUsage =
     "  check   look through a catalogue file for damage, empty names and repeated names\n"
     "  list    the names, in list order, of the movies that pass every filter given\n"
     "\n"
-    "A file name that starts with '-' can follow '--'.\n"
+    "A file name that starts with '-' can follow '--'. '-' is standard input for the file\n"
+    "a command reads (CATALOGUE.rcb of export, check and list; SOURCE) and standard output\n"
+    "for OUT; a file named '-' is ./-. import writes into a catalogue file only.\n"
     "Exit status: 0 done, 1 done with findings (check, import), 2 failed.\n";
 
-std::string utf8(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+// The commands, which no catalogue to open in the window can be named like (./list can).
+const QString kCommands[] = {QStringLiteral("export"), QStringLiteral("import"),
+                             QStringLiteral("check"), QStringLiteral("list")};
+
+// A text as the program writes it: UTF-8, with the bytes of a file name that is not UTF-8
+// as they were given, so that a message names the very file.
+std::string bytesOf(const QString& text) {
+    const QByteArray bytes = fileNameBytes(text);
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
@@ -88,11 +100,18 @@ class Command {
     Command(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
 
     int fail(const QString& message) {
-        write(err_, "reelcase: " + utf8(message) + "\n");
+        write(err_, "reelcase: " + bytesOf(message) + "\n");
         return kFailed;
     }
     int usageError(const QString& message) {
-        write(err_, "reelcase: " + utf8(message) + "\nTry 'reelcase --help'.\n");
+        write(err_, "reelcase: " + bytesOf(message) + "\nTry 'reelcase --help'.\n");
+        return kFailed;
+    }
+    // Arguments that are no command at all: the synopsis shows which there are.
+    int startError(const QString& message) {
+        write(err_, "reelcase: " + bytesOf(message) + "\n");
+        write(err_, kSynopsis);
+        write(err_, "Try 'reelcase --help'.\n");
         return kFailed;
     }
     int fileFailure(const QString& path, int code) {
@@ -182,9 +201,12 @@ struct LoadedCatalogue {
     MovieList list;
 };
 
-int load(const QString& path, LoadedCatalogue& loaded) {
-    const OpenOutcome outcome = readCatalogueFile(path, loaded.catalogue, loaded.list);
-    return outcome.error;
+// Reads the catalogue named by argument ("-": standard input); 0 or an errno value.
+int loadInput(const QString& argument, CommandInput& input, LoadedCatalogue& loaded) {
+    if (const int error = input.take(argument); error != 0) {
+        return error;
+    }
+    return readCatalogueFile(input.path(), loaded.catalogue, loaded.list).error;
 }
 
 // The names of every named slot, as the list refresh fills the list. Opening lists the same
@@ -206,7 +228,7 @@ void listAllNames(LoadedCatalogue& loaded) {
 }
 
 int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_view bytes) {
-    if (!path || *path == QLatin1String("-")) {
+    if (!path || isStandardStream(*path)) {
         return cmd.output(bytes, kDone);
     }
     if (const int error = writeFileSafely(*path, bytes, realFileSystem()); error != 0) {
@@ -219,8 +241,8 @@ int writeOutput(Command& cmd, const std::optional<QString>& path, std::string_vi
 bool sameFile(const QString& a, const QString& b) {
     struct stat sa {};
     struct stat sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+    return ::stat(fileNameBytes(a).constData(), &sa) == 0 &&
+           ::stat(fileNameBytes(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
 
@@ -238,9 +260,10 @@ int exportCommand(Command& cmd, const QStringList& args) {
         return cmd.usageError(
             QStringLiteral("unknown format '%1' (text, csv or html)").arg(format));
     }
+    CommandInput input;
     auto loaded = std::make_unique<LoadedCatalogue>();
-    if (const int error = load(p.positional.front(), *loaded); error != 0) {
-        return cmd.fileFailure(p.positional.front(), error);
+    if (const int error = loadInput(p.positional.front(), input, *loaded); error != 0) {
+        return cmd.fileFailure(input.shown(), error);
     }
     listAllNames(*loaded);
     std::string text;
@@ -254,7 +277,7 @@ int exportCommand(Command& cmd, const QStringList& args) {
     }
     const std::string_view bytes = format == QLatin1String("csv") ? std::string_view(csv) : text;
     const std::optional<QString> target = p.option(QStringLiteral("-o"));
-    if (target && sameFile(*target, p.positional.front())) {
+    if (target && sameFile(*target, input.path())) {
         return cmd.fail(*target +
                         QStringLiteral(": is the catalogue being exported; not replaced"));
     }
@@ -287,14 +310,26 @@ int importCommand(Command& cmd, const QStringList& args) {
     if (p.positional.size() != 1 || !target || target->isEmpty()) {
         return cmd.usageError(QStringLiteral("import needs one source and -o CATALOGUE.rcb"));
     }
-    const QString& source = p.positional.front();
+    // The catalogue is read, added to and replaced where it lies, with its previous version
+    // kept beside it, and standard output carries the report: a stream can be none of that.
+    if (isStandardStream(*target)) {
+        return cmd.usageError(QStringLiteral(
+            "import writes into a catalogue file, not to standard output (-o - is for export)"));
+    }
+    // Standard input is taken before the catalogue is locked: a slow writer into the pipe
+    // must not hold up the program's other writers.
+    CommandInput input;
+    if (const int error = input.take(p.positional.front()); error != 0) {
+        return cmd.fileFailure(input.shown(), error);
+    }
+    const QString& source = input.path();
     const bool force = p.flag(QStringLiteral("--force"));
     if (const int refused = refusedTarget(cmd, source, *target, force); refused != kDone) {
         return refused;
     }
     // Held from reading the catalogue to replacing it: an import beside this one waits, then
     // reads what this one wrote.
-    const ResolvedPath resolved = resolvePath(QFile::encodeName(*target));
+    const ResolvedPath resolved = resolvePath(fileNameBytes(*target));
     WriteLock lock;
     const int locked =
         resolved.error != 0 ? resolved.error : lock.acquire(resolved.path, realFileSystem());
@@ -317,10 +352,10 @@ int importCommand(Command& cmd, const QStringList& args) {
     }
     const MappedCollection mapped = readAndMapCollection(source);
     if (mapped.error != 0) {
-        return cmd.fileFailure(source, mapped.error);
+        return cmd.fileFailure(input.shown(), mapped.error);
     }
     if (!mapped.problem.isEmpty()) {
-        return cmd.fail(source + QStringLiteral(": ") + mapped.problem);
+        return cmd.fail(input.shown() + QStringLiteral(": ") + mapped.problem);
     }
     const ImportReport report = takeInMapped(mapped, loaded->catalogue, loaded->list);
     if (report.added > 0 || lock.createdFile()) {
@@ -342,7 +377,7 @@ int importCommand(Command& cmd, const QStringList& args) {
         }
     }
     lock.release();
-    return cmd.output(utf8(report.text()), report.hasFindings() ? kFindings : kDone);
+    return cmd.output(bytesOf(report.text()), report.hasFindings() ? kFindings : kDone);
 }
 
 int checkCommand(Command& cmd, const QStringList& args) {
@@ -353,16 +388,20 @@ int checkCommand(Command& cmd, const QStringList& args) {
     if (p.positional.size() != 1) {
         return cmd.usageError(QStringLiteral("check needs one catalogue file"));
     }
+    CommandInput input;
     CheckResult result;
-    if (const int error = checkCatalogueFile(p.positional.front(), ByteTable(), result);
-        error != 0) {
-        return cmd.fileFailure(p.positional.front(), error);
+    int error = input.take(p.positional.front());
+    if (error == 0) {
+        error = checkCatalogueFile(input.path(), ByteTable(), result);
+    }
+    if (error != 0) {
+        return cmd.fileFailure(input.shown(), error);
     }
     // A save cut off is told first: the findings after it may come from the damage.
     std::string text;
     std::size_t findings = result.findings.size();
-    if (carriesSavingMark(p.positional.front())) {
-        text += utf8(interruptedSaveText(p.positional.front()));
+    if (!input.isStandardInput() && carriesSavingMark(input.path())) {
+        text += bytesOf(interruptedSaveText(input.shown()));
         text += '\n';
         ++findings;
     }
@@ -413,9 +452,10 @@ int listCommand(Command& cmd, const QStringList& args) {
             name = table.toSingleByte(value);
         }
     }
+    CommandInput input;
     auto loaded = std::make_unique<LoadedCatalogue>();
-    if (const int error = load(p.positional.front(), *loaded); error != 0) {
-        return cmd.fileFailure(p.positional.front(), error);
+    if (const int error = loadInput(p.positional.front(), input, *loaded); error != 0) {
+        return cmd.fileFailure(input.shown(), error);
     }
     listAllNames(*loaded);
     const Catalogue& c = loaded->catalogue;
@@ -434,15 +474,51 @@ int listCommand(Command& cmd, const QStringList& args) {
     return cmd.output(text, kDone);
 }
 
-}  // namespace
-
-bool isCommandLine(int argc, const char* const* argv) {
-    if (argc < 2) {
+// A word the window takes for its catalogue: a name that is there, ends in ".rcb" or names
+// its folder. Any other word is taken for a command, so that a mistyped one is refused.
+bool namesCatalogue(const QString& word) {
+    if (word.isEmpty() || word.startsWith(QLatin1Char('-'))) {
         return false;
     }
-    const std::string_view first = argv[1];
-    return first == "--help" || first == "-h" || first == "--version" || first == "export" ||
-           first == "import" || first == "check" || first == "list";
+    if (word.contains(QLatin1Char('/')) ||
+        word.endsWith(QLatin1String(".rcb"), Qt::CaseInsensitive)) {
+        return true;
+    }
+    struct stat st {};
+    return ::lstat(fileNameBytes(word).constData(), &st) == 0;
+}
+
+// Why arguments that are neither a command nor the window's are refused.
+QString refusalOf(const QStringList& arguments) {
+    const QString& first = arguments.front();
+    const bool dashed = first == QLatin1String("--");
+    if (isStandardStream(dashed ? arguments.value(1) : first)) {
+        return QStringLiteral(
+            "the window opens a catalogue file, not standard input (./- is a file named -)");
+    }
+    if (!dashed && first.startsWith(QLatin1Char('-'))) {
+        return QStringLiteral("unknown option '%1'").arg(first);
+    }
+    if (dashed || namesCatalogue(first)) {
+        return QStringLiteral("the window opens one catalogue file: '%1' is one too many")
+            .arg(arguments.value(dashed ? 2 : 1));
+    }
+    return QStringLiteral("unknown command '%1'").arg(first);
+}
+
+}  // namespace
+
+bool opensWindow(const QStringList& arguments) {
+    if (arguments.isEmpty()) {
+        return true;
+    }
+    const QString& first = arguments.front();
+    if (first == QLatin1String("--")) {
+        return arguments.size() == 1 ||
+               (arguments.size() == 2 && !isStandardStream(arguments.at(1)));
+    }
+    return arguments.size() == 1 && std::ranges::find(kCommands, first) == std::end(kCommands) &&
+           namesCatalogue(first);
 }
 
 int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
@@ -453,7 +529,7 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err)
     const QString& command = arguments.front();
     const QStringList rest = arguments.mid(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        return cmd.output(kUsage, kDone);
+        return cmd.output(std::string(kSynopsis).append(kDescription), kDone);
     }
     if (command == QLatin1String("--version")) {
         return cmd.output("reelcase " REELCASE_VERSION "\n", kDone);
@@ -470,7 +546,7 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (command == QLatin1String("list")) {
         return listCommand(cmd, rest);
     }
-    return cmd.usageError(QStringLiteral("unknown command '%1'").arg(command));
+    return cmd.startError(refusalOf(arguments));
 }
 
 }  // namespace reelcase

@@ -6,20 +6,21 @@
 
 #include <QStringList>
 
+#include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "exchange/CommandLine.h"
 #include "exchange/WindowProgram.h"
 
 int main(int argc, char* argv[]) {
-    if (!reelcase::isCommandLine(argc, argv)) {
-        return reelcase::startWindowProgram(argv, stderr);
-    }
-    reelcase::ignoreFileSizeLimitSignal();
     QStringList arguments;
     arguments.reserve(argc - 1);
     for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(reelcase::fileNameFromBytes(argv[i]));
     }
+    if (reelcase::opensWindow(arguments)) {
+        return reelcase::startWindowProgram(argv, stderr);
+    }
+    reelcase::ignoreFileSizeLimitSignal();
     const int status = reelcase::runCommandLine(arguments, stdout, stderr);
     // Some file systems report a failed write only when the file is closed.
     if (std::fclose(stdout) != 0 && status != 2) {

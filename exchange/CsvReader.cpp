@@ -1,11 +1,16 @@
 // Comma-separated text from spreadsheets and other programs.
+#include <unistd.h>
 #include <algorithm>
+
+#include <cerrno>
 #include <deque>
+#include <optional>
 
 #include <QStringDecoder>
 
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
+#include "exchange/ListExports.h"
 #include "seams/BackgroundWork.h"
 
 namespace reelcase {
@@ -21,15 +26,26 @@ Column columnOf(const QString& heading) {
         Column column;
     };
     static constexpr Known kKnown[] = {
-        {"name", Column::Name},           {"title", Column::Name},
-        {"movie", Column::Name},          {"genre", Column::Genre},
-        {"format", Column::Format},       {"medium", Column::Format},
-        {"rating", Column::Rating},       {"length", Column::Length},
-        {"running time", Column::Length}, {"running-time", Column::Length},
-        {"minutes", Column::Length},      {"quality", Column::Quality},
-        {"size", Column::Size},           {"size (mb)", Column::Size},
-        {"personal info", Column::Info},  {"personal note", Column::Info},
-        {"notes", Column::Info},          {"comments", Column::Info},
+        {"name", Column::Name},
+        {"title", Column::Name},
+        {"movie", Column::Name},
+        {"genre", Column::Genre},
+        {"format", Column::Format},
+        {"medium", Column::Format},
+        {"rating", Column::Rating},
+        {"length", Column::Length},
+        // Another catalogue program's mark out of five, as its own collection files carry it.
+        {"personal rating", Column::Quality},
+        {"running time", Column::Length},
+        {"running-time", Column::Length},
+        {"minutes", Column::Length},
+        {"quality", Column::Quality},
+        {"size", Column::Size},
+        {"size (mb)", Column::Size},
+        {"personal info", Column::Info},
+        {"personal note", Column::Info},
+        {"notes", Column::Info},
+        {"comments", Column::Info},
     };
     for (const Known& k : kKnown) {
         if (key == QLatin1String(k.heading)) {
@@ -39,37 +55,13 @@ Column columnOf(const QString& heading) {
     return Column::Other;
 }
 
-// The text of the file: UTF-8, or else the catalogue's code page. Decoded in pieces, so that
-// a cancel is heard within a piece; empty when cancelled.
-QString decoded(std::string_view bytes, WorkProgress* progress) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
-    }
-    constexpr std::size_t kPiece = std::size_t{1} << 20;
+// The bytes read as UTF-8, where that is what they are.
+std::optional<QString> asUtf8(std::string_view bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* end = text.data();
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (progress != nullptr && progress->cancelled()) {
-            return {};
-        }
-        // Pieces end before a character's continuation bytes, so none is split.
-        std::size_t stop = std::min(at + kPiece, bytes.size());
-        while (stop < bytes.size() && stop > at &&
-               (static_cast<unsigned char>(bytes[stop]) & 0xC0) == 0x80) {
-            --stop;
-        }
-        if (stop == at) {
-            stop = std::min(at + kPiece, bytes.size());
-        }
-        end = utf8.appendToBuffer(
-            end, QByteArrayView(bytes.data() + at, static_cast<qsizetype>(stop - at)));
-        if (utf8.hasError()) {
-            return ByteTable().toUnicode(bytes);
-        }
-        at = stop;
+    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError()) {
+        return std::nullopt;
     }
-    text.truncate(end - text.constData());
     return text;
 }
 
@@ -82,10 +74,19 @@ class RecordReader {
     qsizetype position() const { return pos_; }
     int line() const { return line_; }
 
+    enum class Read { Record, Broken, NeedMore };
+
+    // Whether the text holds the end of the source: before it, a quote still open at the end
+    // of the text may close in text still to come.
+    void setFinal(bool final) { final_ = final; }
+    // The text before the reading position was taken away.
+    void rebase() { pos_ = 0; }
+
     // Reads the next record as views into the text (or, for a field with doubled quotes,
-    // into the reader), valid until the next call. False with reason set when the record is
+    // into the reader), valid until the next call. Broken with reason set when the record is
     // broken; the reading then goes on at the line after the one where the record began.
-    bool next(std::vector<QStringView>& fields, QString& reason) {
+    // NeedMore leaves the reader where it was.
+    Read next(std::vector<QStringView>& fields, QString& reason) {
         fields.clear();
         unquoted_.clear();
         const qsizetype startPos = pos_;
@@ -121,10 +122,15 @@ class RecordReader {
                     }
                     countLine(c);
                 }
+                if (!closed && !final_) {
+                    pos_ = startPos;
+                    line_ = startLine;
+                    return Read::NeedMore;
+                }
                 if (!closed) {
                     reason = QStringLiteral("quote not closed");
                     resumeAfterLine(startPos, startLine);
-                    return false;
+                    return Read::Broken;
                 }
                 const qsizetype closeQuote = pos_ - 1;
                 while (pos_ < n && (d[pos_] == QLatin1Char(' ') || d[pos_] == QLatin1Char('\t'))) {
@@ -133,7 +139,7 @@ class RecordReader {
                 if (pos_ < n && d[pos_] != separator_ && !isLineEnd(d[pos_])) {
                     reason = QStringLiteral("text after a closing quote");
                     resumeAfterLine(startPos, startLine);
-                    return false;
+                    return Read::Broken;
                 }
                 if (doubled) {
                     joined.append(QStringView(d + segment, closeQuote - segment));
@@ -154,7 +160,7 @@ class RecordReader {
                 continue;
             }
             skipLineEnd();
-            return true;
+            return Read::Record;
         }
     }
 
@@ -195,12 +201,17 @@ class RecordReader {
     std::deque<QString> unquoted_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    bool final_ = true;
 };
+
+// More than any field of a record holds, so that a cut is still seen and reported, but not a
+// hostile file's hundred megabytes.
+constexpr qsizetype kFieldRoom = 4096;
 
 // Gives text the value of view, keeping its room: one entry is filled row after row.
 void assign(QString& text, QStringView view) {
     text.resize(0);
-    text.append(view);
+    text.append(view.left(kFieldRoom));
 }
 
 // The header decides: semicolons outside quotes outnumbering commas make it semicolon text.
@@ -226,29 +237,189 @@ bool blankRecord(const std::vector<QStringView>& fields) {
     return std::ranges::all_of(fields, [](QStringView f) { return f.trimmed().isEmpty(); });
 }
 
+// A text cell without the apostrophe that marks it as text in a spreadsheet, where the export
+// puts one: before a formula's start or before an apostrophe. Any other apostrophe, as in
+// "'Round Midnight", is the text's own.
+QStringView cellText(QStringView field) {
+    if (field.size() < 2 || field[0] != QLatin1Char('\'')) {
+        return field;
+    }
+    const char16_t next = field[1].unicode();
+    const bool marked =
+        next == u'\'' ||
+        (next < 0x80 && CsvFormulaStarts.find(static_cast<char>(next)) != std::string_view::npos);
+    return marked ? field.sliced(1) : field;
+}
+
 }  // namespace
 
-Collection readCsv(std::string_view bytes, WorkProgress* progress, const EntrySink& sink) {
-    Collection result;
-    const QString text = decoded(bytes, progress);
-    RecordReader reader(text, separatorOf(text));
+namespace {
 
-    std::vector<QStringView> fields;
-    QString reason;
-    std::vector<Column> columns;
-    bool haveHeader = false;
-    while (!reader.atEnd() && !haveHeader) {
-        const int line = reader.line();
-        if (!reader.next(fields, reason)) {
-            result.rowsNotRead.push_back({line, reason});
-            continue;
+// Text handed over in pieces, read row by row as the pieces come: only the rows not yet read
+// are kept, so that a file of any size is read in little memory. Each line is read as UTF-8
+// where it is that, and in the catalogue's code page where not, so that one odd byte far
+// down changes how that line reads only.
+class CsvStream {
+  public:
+    CsvStream(WorkProgress* progress, const EntrySink& sink, std::size_t totalBytes)
+        : progress_(progress), sink_(sink), totalBytes_(totalBytes) {}
+
+    // Takes the next bytes; false once the reading is to stop (cancelled, or no header).
+    bool feed(std::string_view bytes) {
+        if (stopped_) {
+            return false;
         }
-        if (blankRecord(fields)) {
-            continue;
+        fed_ += bytes.size();
+        while (!bytes.empty()) {
+            if (skipping_) {
+                const std::size_t end = bytes.find('\n');
+                if (end == std::string_view::npos) {
+                    return true;
+                }
+                bytes.remove_prefix(end + 1);
+                skipping_ = false;
+                decoderLine_ += 1;
+                text_ += QLatin1Char('\n');  // the line stays counted
+                continue;
+            }
+            const std::size_t take = std::min(bytes.size(), kLongestLine);
+            pending_.append(bytes.data(), take);
+            bytes.remove_prefix(take);
+            if (first_ && pending_.size() >= 3) {
+                if (pending_.starts_with("\xEF\xBB\xBF")) {
+                    pending_.erase(0, 3);
+                }
+                first_ = false;
+            }
+            std::size_t cut = pending_.rfind('\n');
+            if (cut == std::string::npos && pending_.size() >= kOldLineEndPiece) {
+                cut = pending_.rfind('\r');  // text with old line ends
+            }
+            if (cut == std::string::npos) {
+                if (pending_.size() >= kLongestLine) {
+                    // Not a row of movies: passed over up to its end, reported.
+                    result_.rowsNotRead.push_back(
+                        {static_cast<int>(decoderLine_), QStringLiteral("a line of over 16 MB")});
+                    pending_.clear();
+                    skipping_ = true;
+                }
+                continue;
+            }
+            decode(std::string_view(pending_).substr(0, cut + 1));
+            pending_.erase(0, cut + 1);
+            if (!parse(false)) {
+                return false;
+            }
         }
-        haveHeader = true;
+        return true;
+    }
+
+    Collection finish() {
+        if (!stopped_) {
+            if (first_ && pending_.starts_with("\xEF\xBB\xBF")) {
+                pending_.erase(0, 3);
+            }
+            decode(pending_);
+            pending_.clear();
+            parse(true);
+        }
+        if (!stopped_ && !haveHeader_ && result_.problem.isEmpty()) {
+            result_.problem = QStringLiteral("no header row");
+        }
+        if (singleByteLines_ > 0) {
+            result_.encoding =
+                !utf8Seen_
+                    ? QStringLiteral("Windows-1252")
+                    : QStringLiteral("UTF-8, and Windows-1252 in %1 %2 (the first at line %3)")
+                          .arg(singleByteLines_)
+                          .arg(singleByteLines_ == 1 ? QStringLiteral("line")
+                                                     : QStringLiteral("lines"))
+                          .arg(firstSingleByte_);
+        }
+        return std::move(result_);
+    }
+
+  private:
+    // A line, or a quoted field's lines, longer than any movie's row can be.
+    static constexpr std::size_t kLongestLine = std::size_t{16} << 20;
+    // Text whose lines end in CR alone is cut there, in pieces of this size: a CR at the end
+    // of a smaller piece may be the first half of a CR LF.
+    static constexpr std::size_t kOldLineEndPiece = std::size_t{1} << 20;
+
+    void decode(std::string_view lines) {
+        if (const std::optional<QString> utf8 = asUtf8(lines)) {
+            text_ += *utf8;
+            utf8Seen_ =
+                utf8Seen_ || std::ranges::any_of(lines, [](char c) { return (c & 0x80) != 0; });
+            decoderLine_ += std::ranges::count(lines, '\n');
+            return;
+        }
+        for (std::size_t at = 0; at < lines.size(); ++decoderLine_) {
+            const std::size_t end = std::min(lines.find('\n', at), lines.size() - 1) + 1;
+            const std::string_view line = lines.substr(at, end - at);
+            if (const std::optional<QString> utf8 = asUtf8(line)) {
+                text_ += *utf8;
+                utf8Seen_ =
+                    utf8Seen_ || std::ranges::any_of(line, [](char c) { return (c & 0x80) != 0; });
+            } else {
+                text_ += table_.toUnicode(line);
+                if (singleByteLines_++ == 0) {
+                    firstSingleByte_ = static_cast<int>(decoderLine_);
+                }
+            }
+            at = end;
+        }
+        if (!lines.empty() && lines.back() != '\n') {
+            --decoderLine_;  // the last line goes on in the next piece
+        }
+    }
+
+    bool parse(bool final) {
+        if (!reader_) {
+            reader_.emplace(text_, separatorOf(text_));
+        }
+        // A quote open over more text than a row can hold is taken as never closed.
+        reader_->setFinal(final || static_cast<std::size_t>(text_.size()) > kLongestLine);
+        int rows = 0;
+        while (!reader_->atEnd()) {
+            if (progress_ != nullptr && rows++ % 256 == 0) {
+                progress_->setDone(static_cast<qint64>(fed_), static_cast<qint64>(totalBytes_));
+                if (progress_->cancelled()) {
+                    stopped_ = true;
+                    result_.error = ECANCELED;
+                    return false;
+                }
+            }
+            const int line = reader_->line();
+            const RecordReader::Read read = reader_->next(fields_, reason_);
+            if (read == RecordReader::Read::NeedMore) {
+                break;
+            }
+            if (read == RecordReader::Read::Broken) {
+                result_.rowsNotRead.push_back({line, reason_});
+                continue;
+            }
+            if (blankRecord(fields_)) {
+                continue;
+            }
+            if (!haveHeader_) {
+                if (!takeHeader()) {
+                    stopped_ = true;
+                    return false;
+                }
+                continue;
+            }
+            takeRow(line);
+        }
+        text_.remove(0, reader_->position());
+        reader_->rebase();
+        return true;
+    }
+
+    bool takeHeader() {
+        haveHeader_ = true;
         bool seen[static_cast<int>(Column::Other)] = {};
-        for (const QStringView heading : fields) {
+        for (const QStringView heading : fields_) {
             Column c = columnOf(heading.toString());
             if (c != Column::Other && seen[static_cast<int>(c)]) {
                 c = Column::Other;  // the first column of a kind counts
@@ -256,69 +427,52 @@ Collection readCsv(std::string_view bytes, WorkProgress* progress, const EntrySi
                 seen[static_cast<int>(c)] = true;
             }
             if (c == Column::Other && !heading.trimmed().isEmpty()) {
-                result.columnsIgnored.append(heading.trimmed().toString());
+                result_.columnsIgnored.append(heading.trimmed().toString());
             }
-            columns.push_back(c);
+            columns_.push_back(c);
         }
         if (!seen[static_cast<int>(Column::Name)]) {
-            result.problem = QStringLiteral("no Name column in the first row");
-            return result;
+            result_.problem = QStringLiteral("no Name column in the first row");
+            return false;
         }
-    }
-    if (!haveHeader) {
-        result.problem = QStringLiteral("no header row");
-        return result;
+        return true;
     }
 
-    CollectionEntry entry;
-    while (!reader.atEnd()) {
-        if (progress != nullptr) {
-            progress->setDone(reader.position(), text.size());
-            if (progress->cancelled()) {
-                return result;
-            }
-        }
-        const int line = reader.line();
-        if (!reader.next(fields, reason)) {
-            result.rowsNotRead.push_back({line, reason});
-            continue;
-        }
-        if (blankRecord(fields)) {
-            continue;
-        }
+    void takeRow(int line) {
         // Empty fields beyond the header's columns are what some programs write at the end.
-        while (fields.size() > columns.size() && fields.back().trimmed().isEmpty()) {
-            fields.pop_back();
+        while (fields_.size() > columns_.size() && fields_.back().trimmed().isEmpty()) {
+            fields_.pop_back();
         }
-        if (fields.size() != columns.size()) {
-            result.rowsNotRead.push_back({line, QStringLiteral("%1 fields, the header has %2")
-                                                    .arg(fields.size())
-                                                    .arg(columns.size())});
-            continue;
+        if (fields_.size() != columns_.size()) {
+            result_.rowsNotRead.push_back({line, QStringLiteral("%1 fields, the header has %2")
+                                                     .arg(fields_.size())
+                                                     .arg(columns_.size())});
+            return;
         }
         // Filled in place, row after row, when handed on one by one.
+        CollectionEntry& entry = entry_;
         entry.line = line;
         for (QString* kept : {&entry.name, &entry.format, &entry.rating, &entry.info, &entry.length,
                               &entry.quality, &entry.size}) {
             kept->resize(0);
         }
         entry.genres.clear();
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const QStringView value = fields[i];
-            switch (columns[i]) {
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const QStringView value = fields_[i];
+            switch (columns_[i]) {
                 case Column::Name:
-                    assign(entry.name, value);
+                    assign(entry.name, cellText(value));
                     break;
                 case Column::Genre:
-                    if (!value.trimmed().isEmpty()) {
-                        entry.genres.append(value.toString());
+                    if (!cellText(value).trimmed().isEmpty()) {
+                        entry.genres.append(cellText(value).left(kFieldRoom).toString());
                     }
                     break;
                 case Column::Format:
-                    assign(entry.format, value);
+                    assign(entry.format, cellText(value));
                     break;
                 case Column::Rating:
-                    assign(entry.rating, value);
+                    assign(entry.rating, cellText(value));
                     break;
                 case Column::Length:
                     assign(entry.length, value);
@@ -330,23 +484,75 @@ Collection readCsv(std::string_view bytes, WorkProgress* progress, const EntrySi
                     assign(entry.size, value);
                     break;
                 case Column::Info:
-                    assign(entry.info, value);
+                    assign(entry.info, cellText(value));
                     break;
                 case Column::Other:
                     break;
             }
         }
         if (QStringView(entry.name).trimmed().isEmpty()) {
-            result.rowsNotRead.push_back({line, QStringLiteral("no name")});
-            continue;
+            result_.rowsNotRead.push_back({line, QStringLiteral("no name")});
+            return;
         }
-        if (sink) {
-            sink(entry);
+        if (sink_) {
+            sink_(entry);
         } else {
-            result.entries.push_back(entry);
+            result_.entries.push_back(entry);
         }
     }
-    return result;
+
+    WorkProgress* progress_;
+    const EntrySink& sink_;
+    std::size_t totalBytes_;
+    std::size_t fed_ = 0;
+    const ByteTable table_;
+    Collection result_;
+    bool first_ = true;
+    bool stopped_ = false;
+    bool skipping_ = false;  // the rest of an overlong line
+    std::string pending_;    // bytes after the last line end
+    QString text_;           // decoded, not yet read
+    long long decoderLine_ = 1;
+    bool utf8Seen_ = false;
+    int singleByteLines_ = 0;
+    int firstSingleByte_ = 0;
+    std::optional<RecordReader> reader_;
+    std::vector<Column> columns_;
+    bool haveHeader_ = false;
+    std::vector<QStringView> fields_;
+    QString reason_;
+    CollectionEntry entry_;
+};
+
+}  // namespace
+
+Collection readCsv(std::string_view bytes, WorkProgress* progress, const EntrySink& sink,
+                   std::size_t pieceSize) {
+    CsvStream stream(progress, sink, bytes.size());
+    while (!bytes.empty() && stream.feed(bytes.substr(0, pieceSize))) {
+        bytes.remove_prefix(std::min(pieceSize, bytes.size()));
+    }
+    return stream.finish();
+}
+
+Collection readCsvFile(int fd, std::size_t size, WorkProgress* progress, const EntrySink& sink) {
+    CsvStream stream(progress, sink, size);
+    std::string piece(std::size_t{4} << 20, '\0');
+    while (true) {
+        const ssize_t n = ::read(fd, piece.data(), piece.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            Collection failed;
+            failed.error = errno;
+            return failed;
+        }
+        if (n == 0 || !stream.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)))) {
+            break;
+        }
+    }
+    return stream.finish();
 }
 
 }  // namespace reelcase

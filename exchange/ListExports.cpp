@@ -1,5 +1,6 @@
 #include "exchange/ListExports.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "catalogue/SlotChains.h"
@@ -35,14 +36,27 @@ void appendNumber(int value, Text& out) {
     out.append(digits, result.ptr);
 }
 
+// A spreadsheet set to semicolons or tabs splits a cell there unless it is quoted.
 bool needsQuotes(std::string_view text) {
     if (text.empty()) {
         return false;
     }
-    if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t') {
+    if (text.front() == ' ' || text.back() == ' ') {
         return true;
     }
-    return text.find_first_of(",\"\r\n") != std::string_view::npos;
+    return text.find_first_of(",;\t\"\r\n") != std::string_view::npos;
+}
+
+// An apostrophe of its own at the start is marked too, so that the import, which takes one
+// off before these starts only, gives back every text as it was.
+bool needsTextMark(std::string_view text) {
+    return !text.empty() &&
+           (text.front() == '\'' || CsvFormulaStarts.find(text.front()) != std::string_view::npos);
+}
+
+// Worst first, as the vocabulary lists them, no rating after them and one it lacks last.
+int ratingRank(std::string_view rating) {
+    return static_cast<int>(std::ranges::find(RatingNames, rating) - RatingNames.begin());
 }
 
 void appendHtmlEscaped(std::string_view utf8, std::string& out) {
@@ -72,7 +86,7 @@ void appendHtmlEscaped(std::string_view utf8, std::string& out) {
 }
 
 // Kept in one piece so the page is readable as a file too. The sort keeps equal rows in
-// their list order and compares numbers as numbers.
+// their list order and compares numbers, and ratings by their rank, as numbers.
 constexpr std::string_view kPageHead = R"(<!DOCTYPE html>
 <html lang="en">
 <head>
@@ -89,6 +103,7 @@ th { background: #dde4ee; cursor: pointer; user-select: none; white-space: nowra
 th[aria-sort="ascending"]::after { content: " \25B2"; }
 th[aria-sort="descending"]::after { content: " \25BC"; }
 td.num { text-align: right; white-space: nowrap; }
+td.short { white-space: nowrap; }
 td.info { white-space: pre-line; }
 tbody tr:nth-child(even) { background: #f4f6f9; }
 @media print {
@@ -106,7 +121,7 @@ tbody tr:nth-child(even) { background: #f4f6f9; }
 )";
 
 constexpr std::string_view kTableHead = R"(<table id="movies">
-<thead><tr><th data-type="text">Name</th><th data-type="text">Genre</th><th data-type="text">Format</th><th data-type="text">Rating</th><th data-type="number">Length</th><th data-type="number">Quality</th><th data-type="number">Size</th><th data-type="text">Personal Info</th></tr></thead>
+<thead><tr><th data-type="text">Name</th><th data-type="text">Genre</th><th data-type="text">Format</th><th data-type="number">Rating</th><th data-type="number">Length</th><th data-type="number">Quality</th><th data-type="number">Size</th><th data-type="text">Personal Info</th></tr></thead>
 <tbody>
 )";
 
@@ -151,11 +166,15 @@ constexpr std::string_view kPageTail = R"(</tbody>
 }  // namespace
 
 void appendCsvField(std::string_view utf8, LargeString& out) {
-    if (!needsQuotes(utf8)) {
+    const bool mark = needsTextMark(utf8);
+    if (!mark && !needsQuotes(utf8)) {
         out.append(utf8);
         return;
     }
     out.push_back('"');
+    if (mark) {
+        out.push_back('\'');
+    }
     for (const char c : utf8) {
         if (c == '"') {
             out.push_back('"');
@@ -203,10 +222,10 @@ std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, con
     std::string rows;
     int count = 0;
     std::string field;
-    const auto cell = [&](std::string_view bytes, std::string_view cls) {
+    const auto cell = [&](std::string_view bytes, std::string_view open) {
         field.clear();
         table.appendUtf8(bytes, field);
-        rows.append(cls.empty() ? "<td>" : "<td class=\"info\">");
+        rows.append(open);
         appendHtmlEscaped(field, rows);
         rows.append("</td>");
     };
@@ -221,14 +240,16 @@ std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, con
     const bool whole = forEachListed(catalogue, list, progress, [&](const MovieRecord& m) {
         ++count;
         rows.append("<tr>");
-        cell(fieldText(m.Name), {});
-        cell(fieldText(m.Genre), {});
-        cell(fieldText(m.Format), {});
-        cell(fieldText(m.Rating), {});
+        cell(fieldText(m.Name), "<td>");
+        cell(fieldText(m.Genre), "<td class=\"short\">");
+        cell(fieldText(m.Format), "<td class=\"short\">");
+        rows.append("<td class=\"short\" data-value=\"");
+        appendNumber(ratingRank(fieldText(m.Rating)), rows);
+        cell(fieldText(m.Rating), "\">");
         number(m.Length, " min");
         number(m.Quality, "/5");
         number(m.Size, " MB");
-        cell(fieldText(m.PersonalInfo), "info");
+        cell(fieldText(m.PersonalInfo), "<td class=\"info\">");
         rows.append("</tr>\n");
     });
     if (!whole) {

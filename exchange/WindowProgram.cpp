@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "careful_files/FileNames.h"
+
 #ifndef REELCASE_WINDOW_FROM_BINDIR
 #define REELCASE_WINDOW_FROM_BINDIR "../libexec/reelcase/reelcase-window"
 #endif
@@ -65,7 +67,7 @@ int startWindowProgram(char* const argv[], std::FILE* err) {
 
 QString takeUserProgramPath() {
     const char* given = std::getenv(kUserProgramVariable);
-    QString path = given != nullptr && given[0] == '/' ? QString::fromLocal8Bit(given) : QString();
+    QString path = given != nullptr && given[0] == '/' ? fileNameFromBytes(given) : QString();
     ::unsetenv(kUserProgramVariable);
     return path;
 }

@@ -1,5 +1,8 @@
 // Collections of other catalogue programs kept as XML, read with Qt's stream reader.
-#include <QRegularExpression>
+#include <optional>
+#include <utility>
+
+#include <QIODevice>
 #include <QXmlStreamReader>
 
 #include <zip.h>
@@ -28,13 +31,125 @@ void noteXmlError(const QXmlStreamReader& reader, Collection& result) {
     }
 }
 
-// Rich-text notes keep their line breaks and lose their markup.
-QString plainNote(QString text) {
-    static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>|</p>\\s*<p[^>]*>"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    text.replace(lineBreak, QStringLiteral("\r\n"));
-    text.remove(tag);
+// More than any field of a record holds, so that a cut is still seen, but not a hostile
+// file's hundreds of megabytes.
+constexpr qsizetype kFieldRoom = 4096;
+
+// The text of the element the reader is at, cut at kFieldRoom; the text of elements inside it
+// is passed over.
+QString elementText(QXmlStreamReader& reader) {
+    QString text;
+    for (int depth = 1; depth > 0 && !reader.atEnd();) {
+        switch (reader.readNext()) {
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (depth == 1 && text.size() < kFieldRoom) {
+                    text += reader.text().left(kFieldRoom - text.size());
+                }
+                break;
+            case QXmlStreamReader::StartElement:
+                ++depth;
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            default:
+                break;
+        }
+    }
+    return text;
+}
+
+// A file inside a zip archive, read as it is unpacked.
+class ZipMember : public QIODevice {
+  public:
+    explicit ZipMember(zip_file_t* file) : file_(file) { open(QIODevice::ReadOnly); }
+    ZipMember(const ZipMember&) = delete;
+    ZipMember& operator=(const ZipMember&) = delete;
+    ~ZipMember() override { zip_fclose(file_); }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const zip_int64_t n = zip_fread(file_, data, static_cast<zip_uint64_t>(maxSize));
+        return n < 0 ? -1 : n;
+    }
+    qint64 writeData(const char* /*data*/, qint64 /*size*/) override { return -1; }
+
+  private:
+    zip_file_t* file_;
+};
+
+// The character an HTML entity at text[at] ("&...;") stands for, and its length; nothing
+// for what is not one (a bare "&" stays as it is).
+std::optional<std::pair<QString, qsizetype>> entityAt(const QString& text, qsizetype at) {
+    const qsizetype semicolon = text.indexOf(QLatin1Char(';'), at + 1);
+    if (semicolon < 0 || semicolon - at > 10) {
+        return std::nullopt;
+    }
+    const QStringView name = QStringView(text).mid(at + 1, semicolon - at - 1);
+    const qsizetype length = semicolon - at + 1;
+    static const std::pair<const char*, char16_t> kNamed[] = {{"amp", u'&'},   {"lt", u'<'},
+                                                              {"gt", u'>'},    {"quot", u'"'},
+                                                              {"apos", u'\''}, {"nbsp", u'\u00A0'}};
+    for (const auto& [entity, c] : kNamed) {
+        if (name == QLatin1String(entity)) {
+            return std::pair{QString(QChar(c)), length};
+        }
+    }
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const bool hex =
+            name.size() > 1 && (name[1] == QLatin1Char('x') || name[1] == QLatin1Char('X'));
+        const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+        if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
+            const char32_t c = code;
+            return std::pair{QString::fromUcs4(&c, 1), length};
+        }
+    }
+    return std::nullopt;
+}
+
+// Rich-text notes, read as HTML: their text, with line breaks where the markup breaks lines,
+// each entity decoded once. A "<" that starts no tag ("5<6") is text.
+QString plainNote(const QString& html) {
+    QString text;
+    text.reserve(html.size());
+    for (qsizetype i = 0; i < html.size();) {
+        const QChar c = html.at(i);
+        const QChar next = i + 1 < html.size() ? html.at(i + 1) : QChar();
+        if (c == QLatin1Char('<') && (next.isLetter() || next == QLatin1Char('/') ||
+                                      next == QLatin1Char('!') || next == QLatin1Char('?'))) {
+            const qsizetype close = html.indexOf(QLatin1Char('>'), i);
+            if (close < 0) {
+                text += QStringView(html).mid(i);
+                break;
+            }
+            const QString tag = html.mid(i + 1, close - i - 1).trimmed().toLower();
+            const auto isTag = [&tag](QLatin1String name) {
+                return tag.startsWith(name) &&
+                       (tag.size() == name.size() || !tag.at(name.size()).isLetterOrNumber());
+            };
+            // A line break, the end of a paragraph, or one that starts after text.
+            const bool opens = isTag(QLatin1String("p")) || isTag(QLatin1String("div"));
+            if (isTag(QLatin1String("br")) || isTag(QLatin1String("/p")) ||
+                isTag(QLatin1String("/div")) ||
+                (opens && !text.isEmpty() && !text.endsWith(QLatin1Char('\n')))) {
+                text += QStringLiteral("\r\n");
+            }
+            i = close + 1;
+            continue;
+        }
+        if (c == QLatin1Char('&')) {
+            if (const auto entity = entityAt(html, i)) {
+                text += entity->first;
+                i += entity->second;
+                continue;
+            }
+        }
+        text += c;
+        ++i;
+    }
     return text.trimmed();
 }
 
@@ -80,9 +195,12 @@ bool finishEntry(CollectionEntry& entry, Collection& result, const QXmlStreamRea
 
 }  // namespace
 
-Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
+namespace {
+
+// A video collection's XML from reader; size is how much there is to read, for the progress.
+Collection readTellico(QXmlStreamReader& reader, qsizetype size, WorkProgress* progress,
+                       const EntrySink& sink) {
     Collection result;
-    QXmlStreamReader reader(xmlBytes(xml));
     bool sawCollection = false;
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("tellico")) {
@@ -109,24 +227,24 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const En
             while (reader.readNextStartElement()) {
                 const auto field = reader.name();
                 if (field == QLatin1String("title")) {
-                    entry.name = reader.readElementText().trimmed();
+                    entry.name = elementText(reader).trimmed();
                 } else if (field == QLatin1String("genres")) {
                     while (reader.readNextStartElement()) {
-                        const QString g = reader.readElementText().trimmed();
+                        const QString g = elementText(reader).trimmed();
                         if (!g.isEmpty()) {
                             entry.genres.append(g);
                         }
                     }
                 } else if (field == QLatin1String("genre")) {
-                    entry.genres.append(reader.readElementText().trimmed());
+                    entry.genres.append(elementText(reader).trimmed());
                 } else if (field == QLatin1String("medium")) {
-                    entry.format = reader.readElementText().trimmed();
+                    entry.format = elementText(reader).trimmed();
                 } else if (field == QLatin1String("running-time")) {
-                    entry.length = reader.readElementText().trimmed();
+                    entry.length = elementText(reader).trimmed();
                 } else if (field == QLatin1String("rating")) {
-                    entry.quality = starsOutOfFive(reader.readElementText());
+                    entry.quality = starsOutOfFive(elementText(reader));
                 } else if (field == QLatin1String("comments")) {
-                    entry.info = plainNote(reader.readElementText());
+                    entry.info = plainNote(elementText(reader));
                 } else {
                     reader.skipCurrentElement();
                 }
@@ -134,8 +252,7 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const En
             if (reader.hasError()) {
                 break;
             }
-            if (!finishEntry(entry, result, reader, static_cast<qsizetype>(xml.size()), progress,
-                             sink)) {
+            if (!finishEntry(entry, result, reader, size, progress, sink)) {
                 return result;
             }
         }
@@ -148,6 +265,13 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const En
         result.rowsNotRead.clear();
     }
     return result;
+}
+
+}  // namespace
+
+Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
+    QXmlStreamReader reader(xmlBytes(xml));
+    return readTellico(reader, static_cast<qsizetype>(xml.size()), progress, sink);
 }
 
 Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
@@ -171,27 +295,27 @@ Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
     const zip_int64_t index = zip_name_locate(archive, "tellico.xml", ZIP_FL_NOCASE);
     zip_stat_t st;
     zip_stat_init(&st);
-    // Far above any real collection, and below what a made-up size could make us allocate.
-    constexpr zip_uint64_t kMaxXml = zip_uint64_t{256} << 20;
     if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0 ||
-        (st.valid & ZIP_STAT_SIZE) == 0 || st.size > kMaxXml) {
+        (st.valid & ZIP_STAT_SIZE) == 0) {
         result.problem = index < 0 ? QStringLiteral("no tellico.xml in the archive")
                                    : QStringLiteral("tellico.xml cannot be read from the archive");
         zip_discard(archive);
         return result;
     }
-    std::string xml(static_cast<std::size_t>(st.size), '\0');
     zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
-    zip_int64_t got = file != nullptr ? zip_fread(file, xml.data(), xml.size()) : -1;
-    if (file != nullptr) {
-        zip_fclose(file);
-    }
-    zip_discard(archive);
-    if (got < 0 || static_cast<zip_uint64_t>(got) != st.size) {
+    if (file == nullptr) {
         result.problem = QStringLiteral("tellico.xml cannot be read from the archive");
+        zip_discard(archive);
         return result;
     }
-    return readTellicoXml(xml, progress, sink);
+    {
+        // Read as it is unpacked: a small archive may unpack to hundreds of megabytes.
+        ZipMember member(file);
+        QXmlStreamReader reader(&member);
+        result = readTellico(reader, static_cast<qsizetype>(st.size), progress, sink);
+    }
+    zip_discard(archive);
+    return result;
 }
 
 Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
@@ -230,14 +354,14 @@ Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntryS
                 // A list: one line per value, each holding its value in a column.
                 while (reader.readNextStartElement()) {
                     while (reader.readNextStartElement()) {
-                        const QString g = reader.readElementText().trimmed();
+                        const QString g = elementText(reader).trimmed();
                         if (!g.isEmpty()) {
                             entry.genres.append(g);
                         }
                     }
                 }
             } else if (reader.name() == QLatin1String("comment")) {
-                entry.info = reader.readElementText().trimmed();
+                entry.info = elementText(reader).trimmed();
             } else {
                 reader.skipCurrentElement();
             }

@@ -1,9 +1,8 @@
 // The File menu's catalogue commands: New, Open, Save and Save As.
 #include <cerrno>
 
-#include <QFileInfo>
-
 #include "careful_files/FileErrors.h"
+#include "careful_files/FileStamp.h"
 #include "careful_files/SavingMark.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/EnteredPath.h"
@@ -96,7 +95,7 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     QString readFrom = path;
     if (carriesSavingMark(path)) {
         const QString backup = path + QStringLiteral(".bak");
-        if (!QFileInfo::exists(backup)) {
+        if (!stampOf(backup)) {
             dialogs_.showMessage(interruptedSaveText(path));
         } else if (dialogs_.confirm(
                        interruptedSaveText(path) +
@@ -108,8 +107,8 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     OpenOutcome outcome;
     {
         // The merge and the current file it sets are one step, closed before any message.
-        const CatalogueStepScope step(
-            catalogue_, QStringLiteral("Open \"%1\"").arg(QFileInfo(path).fileName()));
+        const CatalogueStepScope step(catalogue_,
+                                      QStringLiteral("Open \"%1\"").arg(fileNameOf(path)));
         outcome = readCatalogueFile(readFrom, catalogue_, list_);
         if (outcome.leftOut > 0) {
             // Saving the part taken in over the file would lose the rest of it.

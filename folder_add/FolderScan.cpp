@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include <QFile>
+#include "careful_files/FileNames.h"
 
 namespace reelcase {
 
@@ -48,7 +48,7 @@ class Scanner {
 
     ScanResult run(const QString& folder) {
         struct stat st {};
-        const QByteArray root = QFile::encodeName(folder);
+        const QByteArray root = fileNameBytes(folder);
         if (::stat(root.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
             ++result_.skipped.unreadableFolders;
             return std::move(result_);
@@ -134,9 +134,9 @@ class Scanner {
         if (dot < 0 || path.indexOf('/', dot) >= 0) {
             return;
         }
-        const QString extension = QFile::decodeName(path.mid(dot + 1));
+        const QString extension = fileNameFromBytes(path.mid(dot + 1));
         if (const auto format = movieFormatOfExtension(extension)) {
-            result_.files.push_back({QFile::decodeName(path), *format});
+            result_.files.push_back({fileNameFromBytes(path), *format});
         }
     }
 

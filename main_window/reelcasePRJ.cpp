@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QSessionManager>
 
+#include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/untMovieRecord.h"
@@ -103,9 +104,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
 
-    const QStringList arguments = QApplication::arguments();
+    // The arguments Qt left (it takes its own options out of argv), as the bytes they are:
+    // QApplication::arguments() changes a name that is not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(reelcase::fileNameFromBytes(argv[i]));
+    }
     // "--" lets a catalogue whose name starts with "-" be opened.
-    const int fileArgument = arguments.size() > 2 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
+    const int fileArgument = arguments.size() > 1 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
     Program program(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString(),
                     programPath);
     reelcase::TfrmMain& frmMain = program.mainWindow();

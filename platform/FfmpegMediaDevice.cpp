@@ -15,7 +15,7 @@ extern "C" {
 #include <algorithm>
 #include <limits>
 
-#include <QFile>
+#include "careful_files/FileNames.h"
 
 namespace reelcase {
 
@@ -88,7 +88,7 @@ bool FfmpegMediaDevice::open(const QString& path) {
     }
     // Only a regular file: opening a named pipe or a device would block or never end.
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+    if (::stat(fileNameBytes(path).constData(), &st) != 0) {
         return fail(qt_error_string(errno));
     }
     if (!S_ISREG(st.st_mode)) {
@@ -103,7 +103,7 @@ bool FfmpegMediaDevice::open(const QString& path) {
     context_->interrupt_callback.opaque = this;
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
-    const QByteArray url = "file:" + QFile::encodeName(path);
+    const QByteArray url = "file:" + fileNameBytes(path);
     // On failure the context is freed and set to null.
     const int opened = avformat_open_input(&context_, url.constData(), nullptr, &options);
     av_dict_free(&options);

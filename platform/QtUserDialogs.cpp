@@ -36,8 +36,10 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     }
 }
 
-// Message box buttons carry words only.
+// Message box buttons carry words only. A movie or file name in the text is shown as typed,
+// though it looks like markup.
 int run(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
     for (QAbstractButton* button : box.buttons()) {
         button->setIcon(QIcon());
     }

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "careful_files/FileNames.h"
+
 namespace reelcase {
 
 namespace {
@@ -97,7 +99,7 @@ KeyTree KeyTree::parse(const QByteArray& text) {
     bool inKey = false;
     const QList<QByteArray> lines = text.split('\n');
     for (const QByteArray& raw : lines) {
-        const QString line = QString::fromUtf8(raw).trimmed();
+        const QString line = fileNameFromBytes(raw).trimmed();
         if (line.isEmpty()) {
             continue;
         }
@@ -112,7 +114,7 @@ KeyTree KeyTree::parse(const QByteArray& text) {
             continue;
         }
         // A comment or a line not understood: carried along, after its key's values.
-        QString kept = QString::fromUtf8(raw);
+        QString kept = fileNameFromBytes(raw);
         if (kept.endsWith(QLatin1Char('\r'))) {
             kept.chop(1);
         }
@@ -145,7 +147,8 @@ QByteArray KeyTree::serialise(const QString& title) const {
             out += line + QLatin1Char('\n');
         }
     }
-    return out.toUtf8();
+    // The file is UTF-8 text but for the bytes of a stored path that is not.
+    return fileNameBytes(out);
 }
 
 bool KeyTree::hasKey(const QString& path) const {

@@ -12,8 +12,8 @@
 #include <future>
 #include <map>
 
-#include "platform/FfmpegMediaDevice.h"
 #include "editing/FileAnalysis.h"
+#include "platform/FfmpegMediaDevice.h"
 #include "support/FakeUserDialogs.h"
 
 using namespace reelcase;
@@ -204,6 +204,9 @@ class FileAnalysisTest : public QObject {
                  QStringLiteral("MPG"));
         QCOMPARE(splitMovieFileName(QStringLiteral("/m/a.b/README")).name,
                  QStringLiteral("README"));
+        // Tabs and line breaks in a file name separate words of the movie's name.
+        QCOMPARE(splitMovieFileName(QStringLiteral("/m/The\tLong\nRoad\r.avi")).name,
+                 QStringLiteral("The Long Road"));
         QVERIFY(splitMovieFileName(QStringLiteral("/m/a.b/README")).extension.isEmpty());
         QCOMPARE(splitMovieFileName(QString::fromUtf8("/m/Été.avi")).extension,
                  QStringLiteral("AVI"));

@@ -1,7 +1,14 @@
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <optional>
+#include <vector>
 
 #include "careful_files/FileErrors.h"
 #include "exchange/WindowProgram.h"
@@ -18,18 +25,76 @@ struct Run {
     QByteArray err;
 };
 
-// The real program, with no display of any kind to fall back on.
-Run run(const QStringList& arguments, const QString& folder = QString()) {
+// No display of any kind to fall back on.
+QProcessEnvironment withoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
         env.remove(QLatin1String(name));
     }
+    return env;
+}
+
+// The real program.
+Run run(const QStringList& arguments, const QString& folder = QString()) {
     QProcess process;
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(withoutDisplay());
     if (!folder.isEmpty()) {
         process.setWorkingDirectory(folder);
     }
     process.start(QStringLiteral(REELCASE_BINARY), arguments);
+    process.waitForFinished(60000);
+    Run r;
+    r.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = process.readAllStandardOutput();
+    r.err = process.readAllStandardError();
+    return r;
+}
+
+// A file by the bytes of its name, which QFile would change where they are not UTF-8.
+QByteArray readByName(const QByteArray& name) {
+    QFile file;
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle) ? file.readAll()
+                                                                                 : QByteArray();
+}
+
+bool writeByName(const QByteArray& name, const QByteArray& bytes) {
+    QFile file;
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFile::AutoCloseHandle) &&
+           file.write(bytes) == bytes.size();
+}
+
+// The program with its arguments as the bytes they are (QProcess passes them through
+// QFile::encodeName), input on its standard input (none: closed), started in folder.
+Run runBytes(const QList<QByteArray>& arguments,
+             const std::optional<QByteArray>& input = QByteArray(), const QString& folder = {},
+             const QByteArray& program = QByteArrayLiteral(REELCASE_BINARY)) {
+    QList<QByteArray> owned{program};
+    owned += arguments;
+    const auto argc = static_cast<std::size_t>(owned.size());
+    for (const QString& entry : withoutDisplay().toStringList()) {
+        owned << QFile::encodeName(entry);
+    }
+    std::vector<char*> pointers;
+    for (QByteArray& b : owned) {
+        pointers.push_back(b.data());
+    }
+    pointers.insert(pointers.begin() + static_cast<std::ptrdiff_t>(argc), nullptr);
+    pointers.push_back(nullptr);
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    // In the child, once its streams and folder are set: the program with the bytes.
+    process.setChildProcessModifier([&pointers, argc, closed = !input] {
+        if (closed) {
+            ::close(STDIN_FILENO);
+        }
+        ::execve(pointers[0], pointers.data(), pointers.data() + argc + 1);
+        ::_exit(127);
+    });
+    process.start(QFile::decodeName(program), {});
+    process.write(input.value_or(QByteArray()));
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     Run r;
     r.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -63,6 +128,9 @@ class CommandLineTest : public QObject {
     void commandsLoadNoWindowLibraries();
     void windowProgramGetsTheArgumentsAndTheProcess();
     void windowProgramTakesTheUsersProgramPath();
+    void onlyCatalogueNamesOpenTheWindow();
+    void dashIsStandardInputOrRefused();
+    void namesThatAreNotUtf8KeepTheirBytes();
 };
 
 void CommandLineTest::initTestCase() {
@@ -356,6 +424,143 @@ void CommandLineTest::windowProgramTakesTheUsersProgramPath() {
     QCOMPARE(takeUserProgramPath(), QString());
     qputenv("REELCASE_USER_PROGRAM", "relative/reelcase");  // not a path to name
     QCOMPARE(takeUserProgramPath(), QString());
+}
+
+// A word that is no command opens the window only when it names a catalogue: a name that is
+// there, ends in .rcb or holds a folder. Anything else is refused with the usage, so that a
+// mistyped command never starts the window.
+void CommandLineTest::onlyCatalogueNamesOpenTheWindow() {
+    const QString folder = path("starter");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/work")));
+    const QString program = folder + QStringLiteral("/reelcase");
+    QVERIFY(QFile::copy(QStringLiteral(REELCASE_BINARY), program));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    const QString window = folder + QStringLiteral("/reelcase-window");
+    writeBytes(window,
+               "#!/bin/sh\nprintf window\nfor a in \"$@\"; do printf ' [%s]' \"$a\"; done\n");
+    QVERIFY(QFile::setPermissions(window, QFile::ReadOwner | QFile::ExeOwner));
+    const QString work = folder + QStringLiteral("/work");
+    QVERIFY(writeByName(QFile::encodeName(work + "/notes"), "") &&
+            writeByName(QFile::encodeName(work + "/list"), ""));
+    const auto start = [&](const QList<QByteArray>& args) {
+        return runBytes(args, QByteArray(), work, QFile::encodeName(program));
+    };
+
+    const struct {
+        QList<QByteArray> args;
+        QByteArray shown;
+    } opened[] = {
+        {{}, "window"},
+        {{"movies.rcb"}, "window [movies.rcb]"},  // not there yet
+        {{"OLD.RCB"}, "window [OLD.RCB]"},
+        {{"sub/movies"}, "window [sub/movies]"},
+        {{"notes"}, "window [notes]"},  // there, whatever its name
+        {{"--", "-old"}, "window [--] [-old]"},
+        {{"caf\xe9.rcb"}, "window [caf\xe9.rcb]"},
+    };
+    for (const auto& o : opened) {
+        const Run r = start(o.args);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(r.out, o.shown);
+        QCOMPARE(r.status, 0);
+    }
+
+    const struct {
+        QList<QByteArray> args;
+        const char* err;
+    } refused[] = {
+        {{"frobnicate"}, "unknown command 'frobnicate'\nUsage: reelcase"},
+        {{"EXPORT", "movies.rcb"}, "unknown command 'EXPORT'\nUsage: reelcase"},
+        {{"-x"}, "unknown option '-x'\nUsage: reelcase"},
+        {{"-platform", "offscreen", "movies.rcb"}, "unknown option '-platform'\n"},
+        {{"-"}, "not standard input"},
+        {{"--", "-"}, "not standard input"},
+        {{"movies.rcb", "frobnicate"}, "'frobnicate' is one too many"},
+        {{"--", "a.rcb", "b.rcb"}, "'b.rcb' is one too many"},
+        {{"list"}, "list needs one catalogue file"},  // a command, though a file has its name
+    };
+    for (const auto& r : refused) {
+        const Run run = start(r.args);
+        QVERIFY2(run.err.contains(r.err), run.err.constData());
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.status, 2);
+    }
+}
+
+// "-" is standard input wherever a command reads a file, also after "--"; a catalogue is never
+// written to a stream.
+void CommandLineTest::dashIsStandardInputOrRefused() {
+    const QByteArray catalogue = readBytes(catalogue_);
+    const Run check = runBytes({"check", "-"}, catalogue);
+    QCOMPARE(check.out, QByteArray("3 records, 0 findings\n"));
+    QCOMPARE(check.status, 0);
+    const Run list = runBytes({"list", "--", "-"}, catalogue);
+    QCOMPARE(list.out, QByteArray("Caf\xc3\xa9 Noir\nHarbour Lights\nZebra Crossing\n"));
+    const Run csv = runBytes({"export", "-", "--format", "csv", "-o", "-"}, catalogue);
+    QCOMPARE(csv.status, 0);
+    QCOMPARE(csv.out,
+             run({QStringLiteral("export"), catalogue_, QStringLiteral("--format=csv")}).out);
+    const Run damaged = runBytes({"check", "-"}, catalogue + "xyz");
+    QCOMPARE(damaged.status, 1);
+    QVERIFY2(damaged.out.contains("the file ends 3 bytes into a record"), damaged.out.constData());
+    const Run closed = runBytes({"list", "-"}, std::nullopt);
+    QCOMPARE(closed.status, 2);
+    QCOMPARE(closed.err, QByteArray("reelcase: standard input: Bad file descriptor\n"));
+
+    const QByteArray target = QFile::encodeName(path("from-input.rcb"));
+    const Run imported = runBytes({"import", "-", "-o", target}, "Name\nAlien\nBrazil\n");
+    QCOMPARE(imported.status, 0);
+    QVERIFY(imported.out.startsWith("Movies added: 2\n"));
+    QCOMPARE(runBytes({"list", target}).out, QByteArray("Alien\nBrazil\n"));
+    const Run noName = runBytes({"import", "-", "-o", target}, "Genre\nDrama\n");
+    QCOMPARE(noName.status, 2);
+    QCOMPARE(noName.err, QByteArray("reelcase: standard input: no Name column in the first row\n"));
+
+    QVERIFY(writeByName(QFile::encodeName(path("stream.csv")), "Name\nAlien\n"));
+    const Run toStream = runBytes({"import", "stream.csv", "-o", "-"}, QByteArray(), dir_.path());
+    QCOMPARE(toStream.status, 2);
+    QVERIFY2(toStream.err.contains("not to standard output"), toStream.err.constData());
+    QCOMPARE(toStream.out, QByteArray());
+    QVERIFY(!QFile::exists(path("-")));
+}
+
+// A name that is not UTF-8 names that very file when read, written and reported.
+void CommandLineTest::namesThatAreNotUtf8KeepTheirBytes() {
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    const QByteArray bad = folder + "/bad\xffname.rcb";
+    const QByteArray exported = folder + "/list\xe9.csv";
+    const QByteArray source = folder + "/source\xe9.csv";
+    const QByteArray target = folder + "/into\xfc.rcb";
+    // QTemporaryDir cannot remove them: it lists the folder through QFile::decodeName.
+    const auto removed = qScopeGuard([&] {
+        for (const QByteArray& name : {bad, exported, source, target, target + ".bak"}) {
+            ::unlink(name.constData());
+        }
+    });
+    QVERIFY(::link(QFile::encodeName(catalogue_).constData(), bad.constData()) == 0);
+    const Run check = runBytes({"check", bad});
+    QCOMPARE(check.err, QByteArray());
+    QCOMPARE(check.out, QByteArray("3 records, 0 findings\n"));
+
+    const Run written = runBytes({"export", bad, "--format", "csv", "-o", exported});
+    QCOMPARE(written.status, 0);
+    QCOMPARE(readByName(exported),
+             run({QStringLiteral("export"), catalogue_, QStringLiteral("--format=csv")}).out);
+    QVERIFY(!QFile::exists(path("list\uFFFD.csv")));
+
+    QVERIFY(writeByName(source, "Name\nAlien\n"));
+    for (int round = 0; round < 2; ++round) {
+        const Run imported = runBytes({"import", source, "-o", target});
+        QCOMPARE(imported.err, QByteArray());
+        QCOMPARE(imported.status, 0);
+        QVERIFY(writeByName(source, "Name\nBrazil\n"));
+    }
+    QCOMPARE(runBytes({"list", target}).out, QByteArray("Alien\nBrazil\n"));
+    QCOMPARE(readByName(target + ".bak").size(), 272);  // the previous version, beside it
+
+    const Run missing = runBytes({"list", folder + "/gone\xff.rcb"});
+    QCOMPARE(missing.status, 2);
+    QCOMPARE(missing.err, "reelcase: " + folder + "/gone\xff.rcb: No such file or directory\n");
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -69,6 +69,7 @@ class ExchangeTest : public QObject {
   private Q_SLOTS:
     void csvRowsAreQuotedOnlyWhereNeeded();
     void csvRoundTripKeepsEveryField();
+    void csvTextReadsBackAsWrittenAndNeverAsAFormula();
     void csvWritesOnlyTheListedMovies();
     void importFindsColumnsByHeadingAndMapsValues();
     void importReadsSemicolonWindows1252();
@@ -95,8 +96,13 @@ void ExchangeTest::csvRowsAreQuotedOnlyWhereNeeded() {
         {"one\r\ntwo", "\"one\r\ntwo\""},
         {" leading", "\" leading\""},
         {"trailing ", "\"trailing \""},
-        {"semi;colon", "semi;colon"},
+        {"semi;colon", "\"semi;colon\""},
+        {"tab\there", "\"tab\there\""},
         {"inner space", "inner space"},
+        // What a spreadsheet would take for a formula is written as text.
+        {"=SUM(1+2)", "\"'=SUM(1+2)\""},
+        {"'quoted", "\"''quoted\""},
+        {"a=b-c", "a=b-c"},
     };
     for (const auto& c : cases) {
         LargeString out;
@@ -109,10 +115,12 @@ void ExchangeTest::csvRowsAreQuotedOnlyWhereNeeded() {
     appendMovie(catalogue,
                 {"Zebra, the", "Comedy", "RM", "Nice", "Seen \"twice\"\r\nGood", 95, 3, 350});
     appendMovie(catalogue, {"Caf\xe9 \x80", "Drama", "DVD", "Pretty Good", "", -1, 4, 4380});
+    appendMovie(catalogue, {"=1+2", "Drama", "DVD", "Nice", "-", -2, 0, -3});
     listAll(catalogue, list);
     QCOMPARE(
         QByteArray::fromStdString(csvOf(catalogue, list)),
         QByteArray("Name,Genre,Format,Rating,Length,Quality,Size,Personal Info\r\n"
+                   "\"'=1+2\",Drama,DVD,Nice,-2,0,-3,\"'-\"\r\n"
                    "Caf\xc3\xa9 \xe2\x82\xac,Drama,DVD,Pretty Good,-1,4,4380,\r\n"
                    "\"Zebra, the\",Comedy,RM,Nice,95,3,350,\"Seen \"\"twice\"\"\r\nGood\"\r\n"));
 }
@@ -132,6 +140,9 @@ void ExchangeTest::csvRoundTripKeepsEveryField() {
          -2147483647 - 1},
         {"Blank Fields", "", "", "", "", 0, 0, 0},
         {"Fantasy; Semi", "Fantasy", "DVD", "Nice", ";", 1, 1, 1},
+        {"=HYPERLINK(\"x\";\"y\")", "Drama", "DVD", "Nice", "@SUM(A1)", -1, 1, -1},
+        {"'Round Midnight", "Drama", "DVD", "Nice", "'=1", 1, 1, 1},
+        {"''", "Drama", "DVD", "Nice", "\r\n+", 1, 1, 1},
     };
     for (const Movie& m : movies) {
         appendMovie(source, m);
@@ -142,7 +153,7 @@ void ExchangeTest::csvRoundTripKeepsEveryField() {
     Catalogue copy;
     MovieList copyList;
     const ImportReport report = importCollection(readCsv(csv), copy, copyList);
-    QCOMPARE(report.text(), QStringLiteral("Movies added: 9\nAlready present: 0\nNames cut: 0\n"
+    QCOMPARE(report.text(), QStringLiteral("Movies added: 12\nAlready present: 0\nNames cut: 0\n"
                                            "Values not mapped: 0\nRows not read: 0\n"));
     QCOMPARE(copy.movieCount(), static_cast<int>(movies.size()));
     for (int i = 0; i < sourceList.size(); ++i) {
@@ -159,6 +170,56 @@ void ExchangeTest::csvRoundTripKeepsEveryField() {
     }
     // And the copy writes the same text again.
     QCOMPARE(csvOf(copy, copyList), csv);
+}
+
+// Every text of up to four characters from those that start a formula, mark one as text, or
+// need quotes.
+void ExchangeTest::csvTextReadsBackAsWrittenAndNeverAsAFormula() {
+    const std::string_view alphabet = "'=+-@\t\r\n \";a";
+    std::vector<std::string> texts = {""};
+    for (std::size_t from = 0; texts.back().size() < 4;) {
+        const std::size_t to = texts.size();
+        for (std::size_t i = from; i < to; ++i) {
+            for (const char c : alphabet) {
+                texts.push_back(texts[i] + c);
+            }
+        }
+        from = to;
+    }
+    LargeString csv;
+    csv.append("Name,Genre,Format,Rating,Personal Info\r\n");
+    for (const std::string& t : texts) {
+        for (const std::string& field : {t + ".", t, t, t, t}) {
+            const std::size_t at = csv.size();
+            appendCsvField(field, csv);
+            const std::string cell(std::string_view(csv).substr(at));
+            const bool quoted = cell.starts_with('"');
+            const std::string_view content = std::string_view(cell).substr(quoted ? 1 : 0);
+            QVERIFY2(content.empty() ||
+                         std::string_view("=+-@\t\r").find(content.front()) == std::string::npos,
+                     cell.c_str());
+            csv.push_back(',');
+        }
+        csv.back() = '\r';
+        csv.push_back('\n');
+    }
+    const Collection read = readCsv(std::string_view(csv));
+    QCOMPARE(read.rowsNotRead.size(), std::size_t{0});
+    QCOMPARE(read.entries.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QString t = QString::fromStdString(texts[i]);
+        const CollectionEntry& e = read.entries[i];
+        QCOMPARE(e.name, t + QLatin1Char('.'));
+        QCOMPARE(e.genres, t.trimmed().isEmpty() ? QStringList() : QStringList{t});
+        QCOMPARE(e.format, t);
+        QCOMPARE(e.rating, t);
+        QCOMPARE(e.info, t);
+    }
+    // From another program, an apostrophe before other text is the text's own.
+    const Collection other = readCsv("Name\n'Round Midnight\n'\n");
+    QCOMPARE(other.entries.size(), std::size_t{2});
+    QCOMPARE(other.entries[0].name, QStringLiteral("'Round Midnight"));
+    QCOMPARE(other.entries[1].name, QStringLiteral("'"));
 }
 
 void ExchangeTest::csvWritesOnlyTheListedMovies() {
@@ -218,7 +279,8 @@ void ExchangeTest::importReadsSemicolonWindows1252() {
                                "Values not mapped: 2\n"
                                "  line 3: genre \"Comédie\" left empty\n"
                                "  line 3: length \"100,5\" left at 0\n"
-                               "Rows not read: 0\n"));
+                               "Rows not read: 0\n"
+                               "Read as: Windows-1252\n"));
     QCOMPARE(nameOf(catalogue.slot(1)), std::string_view("Caf\xe9 Noir"));
     QCOMPARE(fieldText(catalogue.slot(1).PersonalInfo),
              std::string_view("Prix: 5\x80; vu deux fois"));

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
@@ -208,6 +209,30 @@ class PrintingTest : public QObject {
             message,
             QStringLiteral("The file: \"list.txt\" is succesfully created with all the Movies!"));
         QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("list.txt"))));
+    }
+
+    // A movie or file name that looks like markup is shown as typed in every kind of box.
+    void boxesShowNamesThatLookLikeMarkupAsTyped() {
+        const QString text = QStringLiteral("Delete <b>Bold</b> <i>it</i> & more?");
+        QStringList shown;
+        ModalDriver modals;
+        for (int box = 0; box < 4; ++box) {
+            modals.expect([&](QWidget* modal) {
+                auto* label = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                QVERIFY(label != nullptr);
+                // What a selection of everything copies is what the label draws.
+                label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+                label->setSelection(0, static_cast<int>(label->text().size()));
+                shown << label->selectedText();
+                modal->close();
+            });
+        }
+        QtUserDialogs dialogs;
+        dialogs.showMessage(text);
+        dialogs.showError(text);
+        dialogs.confirm(text);
+        dialogs.confirmWithCancel(text);
+        QCOMPARE(shown, QStringList(4, text));
     }
 };
 

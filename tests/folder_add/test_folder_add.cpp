@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <set>
 
 #include "catalogue/TextCodec.h"
 #include "editing/FileAnalysis.h"
@@ -593,6 +595,44 @@ class FolderAddTest : public QObject {
             QVERIFY2(std::memcmp(&viaFolder.slot(n), &viaDialog.slot(n), RecordSize) == 0,
                      nameOf(viaFolder.slot(n)).data());
         }
+    }
+
+    // Names from older systems are often Latin-1, not UTF-8: such files, also in such a
+    // folder, are measured like any other and named as the catalogue's code page reads them.
+    void latin1NamesAreMeasuredAndNamed() {
+        if (!haveFfmpeg_) {
+            QSKIP("the ffmpeg command is not installed to make clips");
+        }
+        QTemporaryDir latin;
+        const QByteArray folder = QFile::encodeName(latin.path()) + "/Fran\xe7oise";
+        const QByteArray avi = QFile::encodeName(latin.path()) + "/Caf\xe9 Noir.avi";
+        const QByteArray mpg = folder + "/D\xe9j\xe0 vu.mpg";
+        // QTemporaryDir cannot remove them: it lists the folder through QFile::decodeName.
+        const auto removed = qScopeGuard([&] {
+            ::unlink(avi.constData());
+            ::unlink(mpg.constData());
+            ::rmdir(folder.constData());
+        });
+        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+        const QByteArray models = QFile::encodeName(dir_.filePath(QStringLiteral("models")));
+        QVERIFY(::link((models + "/minute.avi").constData(), avi.constData()) == 0);
+        QVERIFY(::link((models + "/minute.mpg").constData(), mpg.constData()) == 0);
+        Catalogue catalogue;
+        FolderAddTable table(catalogue);
+        measureInto(table, latin.path());
+        QStringList actual;
+        for (int i = 0; i < table.size(); ++i) {
+            actual << rowLine(table, i);
+        }
+        actual.sort();
+        QCOMPARE(actual, QStringList({QStringLiteral("Caf\u00E9 Noir|0|1|0|1|1|new|x"),
+                                      QStringLiteral("D\u00E9j\u00E0 vu|2|1|0|1|1|new|x")}));
+        // Stored, a name holds the very bytes of the file's name.
+        std::set<std::string> stored;
+        for (int i = 0; i < table.size(); ++i) {
+            stored.insert(toCatalogueText(table.row(i).name));
+        }
+        QVERIFY(stored == (std::set<std::string>{"Caf\xe9 Noir", "D\xe9j\xe0 vu"}));
     }
 
     void unreadableFolderIsCounted() {

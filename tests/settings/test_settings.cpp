@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "careful_files/FileNames.h"
 #include "main_window/MainWindowLogic.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredSettings.h"
@@ -218,6 +219,19 @@ class SettingsTest : public QObject {
             QCOMPARE(readGeneralSettings(again, dialogs), GeneralSettings{});
             QVERIFY(!saveGeneralSettings(again, kAllTicked, {}, kProgram));
         }
+    }
+
+    // A catalogue whose name is not UTF-8 is reopened by that name, not by one like it.
+    void lastFileKeepsItsBytes() {
+        QTemporaryDir config;
+        FileRegistryBackend backend(config.path());
+        const QString last = fileNameFromBytes("/m/caf\xe9.rcb");
+        QVERIFY(saveGeneralSettings(backend, kAllTicked, last, kProgram));
+        QVERIFY(readBytes(backend.fileOf(Root::LocalMachine))
+                    .contains("\"Open_Last_File\"=\"/m/caf\xe9.rcb\"\n"));
+        FakeUserDialogs dialogs;
+        FileRegistryBackend again(config.path());
+        QCOMPARE(lastFileToReopen(again, dialogs), last);
     }
 
     void handWrittenLinesSurviveARewrite() {
