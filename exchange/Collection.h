@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -69,6 +70,11 @@ Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress 
 // A film collection kept as XML, the items' fields as attributes and child elements.
 Collection readGcstar(std::string_view xml, WorkProgress* progress = nullptr,
                       const EntrySink& sink = {});
+
+// A video collection (tellico) or a film collection from device, as it is read: no text run
+// longer than 64 kB is kept. size is how much there is to read, for the progress.
+Collection readXmlCollection(QIODevice& device, qint64 size, bool tellico,
+                             WorkProgress* progress = nullptr, const EntrySink& sink = {});
 
 // Reads the file at path and picks the reader from its content: a zip archive, an XML
 // collection, or else comma-separated text.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <QFile>
+
 #include "careful_files/FileNames.h"
 #include "exchange/Collection.h"
 #include "seams/BackgroundWork.h"
@@ -155,18 +157,24 @@ Collection readCollectionFile(const QString& path, WorkProgress* progress, const
         ::close(fd);
         return csv;
     }
+    if (xml) {
+        // Read as it comes, as comma-separated text is.
+        QFile file;
+        if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return failed(EIO);
+        }
+        return readXmlCollection(file, static_cast<qint64>(size),
+                                 start.find("<tellico") != std::string_view::npos, progress, sink);
+    }
     ::close(fd);
+    // A zip archive is read whole: its index is at its end. What it unpacks to is read as it
+    // is unpacked.
     std::string bytes;
     if (const int error = readWholeFile(path, bytes, progress); error != 0) {
         return failed(error);
     }
-    if (bytes.starts_with("PK\x03\x04")) {
-        return readTellicoArchive(bytes, progress, sink);
-    }
-    if (start.find("<tellico") != std::string_view::npos) {
-        return readTellicoXml(bytes, progress, sink);
-    }
-    return readGcstar(bytes, progress, sink);
+    return readTellicoArchive(bytes, progress, sink);
 }
 
 }  // namespace reelcase

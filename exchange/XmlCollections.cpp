@@ -1,4 +1,5 @@
 // Collections of other catalogue programs kept as XML, read with Qt's stream reader.
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -78,6 +79,70 @@ class ZipMember : public QIODevice {
 
   private:
     zip_file_t* file_;
+};
+
+// The XML of a device with every run of text cut after kLongestRun bytes, so that the stream
+// reader, which keeps a text run whole, never holds a hostile file's hundreds of megabytes.
+// A run is cut where a character starts and outside an entity, so what is left stays XML.
+class TextRunLimit : public QIODevice {
+  public:
+    explicit TextRunLimit(QIODevice& source) : source_(source) { open(QIODevice::ReadOnly); }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        qint64 out = 0;
+        while (out == 0) {
+            buffer_.resize(static_cast<qsizetype>(std::min<qint64>(maxSize, 65536)));
+            const qint64 n = source_.read(buffer_.data(), buffer_.size());
+            if (n <= 0) {
+                return n < 0 ? -1 : 0;
+            }
+            for (qint64 i = 0; i < n; ++i) {
+                if (keep(buffer_[static_cast<qsizetype>(i)])) {
+                    data[out++] = buffer_[static_cast<qsizetype>(i)];
+                }
+            }
+        }
+        return out;
+    }
+    qint64 writeData(const char* /*data*/, qint64 /*size*/) override { return -1; }
+
+  private:
+    static constexpr qint64 kLongestRun = 65536;
+
+    bool keep(char c) {
+        if (c == '<') {
+            inText_ = false;
+            dropping_ = false;
+            return true;
+        }
+        if (c == '>') {
+            inText_ = true;
+            run_ = 0;
+            return true;
+        }
+        if (!inText_) {
+            return true;
+        }
+        if (dropping_) {
+            return false;
+        }
+        const bool startsCharacter = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (++run_ > kLongestRun && startsCharacter && !inEntity_) {
+            dropping_ = true;
+            return false;
+        }
+        inEntity_ = c == '&' || (inEntity_ && c != ';');
+        return true;
+    }
+
+    QIODevice& source_;
+    QByteArray buffer_;
+    bool inText_ = false;
+    bool inEntity_ = false;
+    bool dropping_ = false;
+    qint64 run_ = 0;
 };
 
 // The character an HTML entity at text[at] ("&...;") stands for, and its length; nothing
@@ -311,16 +376,17 @@ Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
     {
         // Read as it is unpacked: a small archive may unpack to hundreds of megabytes.
         ZipMember member(file);
-        QXmlStreamReader reader(&member);
-        result = readTellico(reader, static_cast<qsizetype>(st.size), progress, sink);
+        result = readXmlCollection(member, static_cast<qint64>(st.size), true, progress, sink);
     }
     zip_discard(archive);
     return result;
 }
 
-Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
+namespace {
+
+Collection readGcstarFrom(QXmlStreamReader& reader, qsizetype size, WorkProgress* progress,
+                          const EntrySink& sink) {
     Collection result;
-    QXmlStreamReader reader(xmlBytes(xml));
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("collection")) {
         result.problem = reader.hasError() ? QStringLiteral("not XML: %1").arg(reader.errorString())
                                            : QStringLiteral("no collection element");
@@ -369,13 +435,27 @@ Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntryS
         if (reader.hasError()) {
             break;
         }
-        if (!finishEntry(entry, result, reader, static_cast<qsizetype>(xml.size()), progress,
-                         sink)) {
+        if (!finishEntry(entry, result, reader, size, progress, sink)) {
             return result;
         }
     }
     noteXmlError(reader, result);
     return result;
+}
+
+}  // namespace
+
+Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntrySink& sink) {
+    QXmlStreamReader reader(xmlBytes(xml));
+    return readGcstarFrom(reader, static_cast<qsizetype>(xml.size()), progress, sink);
+}
+
+Collection readXmlCollection(QIODevice& device, qint64 size, bool tellico, WorkProgress* progress,
+                             const EntrySink& sink) {
+    TextRunLimit limited(device);
+    QXmlStreamReader reader(&limited);
+    return tellico ? readTellico(reader, size, progress, sink)
+                   : readGcstarFrom(reader, size, progress, sink);
 }
 
 }  // namespace reelcase

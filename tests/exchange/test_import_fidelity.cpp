@@ -1,4 +1,5 @@
 // What an import takes in is what the source holds, or the report says what became of it.
+#include <QBuffer>
 #include <QTest>
 
 #include "catalogue/TextCodec.h"
@@ -181,6 +182,25 @@ class ImportFidelityTest : public QObject {
         QCOMPARE(report.leftOut, 30000LL);
         QCOMPARE(report.alreadyPresent, kRows / 10);
         QVERIFY(report.text(5).contains(QStringLiteral("  ... and %1 more\n").arg(kRows / 2 - 5)));
+    }
+
+    // A collection read as it comes keeps no text run whole: a title of megabytes is cut, an
+    // entity where the cut falls stays whole, and the entries after it are read.
+    void anOverlongTextIsCutAsItIsRead() {
+        const std::string huge = std::string(65530, 'A') + "&amp;&amp;" + std::string(1 << 20, 'B');
+        const std::string xml =
+            "<?xml version=\"1.0\"?><tellico><collection type=\"3\"><entry><title>" + huge +
+            "</title><comments>" + huge +
+            "</comments></entry><entry><title>Second</title>"
+            "</entry></collection></tellico>";
+        QByteArray bytes = QByteArray::fromStdString(xml);
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        const Collection read = readXmlCollection(device, bytes.size(), true);
+        QCOMPARE(read.rowsNotRead.size(), std::size_t{0});
+        QCOMPARE(read.entries.size(), std::size_t{2});
+        QCOMPARE(read.entries[0].name, QString(4096, QLatin1Char('A')));
+        QCOMPARE(read.entries[1].name, QStringLiteral("Second"));
     }
 };
 
