@@ -67,6 +67,9 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress = nullptr
 // The zip archive around it.
 Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress = nullptr,
                               const EntrySink& sink = {});
+// The same from a file open as fd, which it takes over and closes.
+Collection readTellicoArchiveFile(int fd, WorkProgress* progress = nullptr,
+                                  const EntrySink& sink = {});
 // A film collection kept as XML, the items' fields as attributes and child elements.
 Collection readGcstar(std::string_view xml, WorkProgress* progress = nullptr,
                       const EntrySink& sink = {});

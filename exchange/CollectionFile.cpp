@@ -167,14 +167,7 @@ Collection readCollectionFile(const QString& path, WorkProgress* progress, const
         return readXmlCollection(file, static_cast<qint64>(size),
                                  start.find("<tellico") != std::string_view::npos, progress, sink);
     }
-    ::close(fd);
-    // A zip archive is read whole: its index is at its end. What it unpacks to is read as it
-    // is unpacked.
-    std::string bytes;
-    if (const int error = readWholeFile(path, bytes, progress); error != 0) {
-        return failed(error);
-    }
-    return readTellicoArchive(bytes, progress, sink);
+    return readTellicoArchiveFile(fd, progress, sink);
 }
 
 }  // namespace reelcase

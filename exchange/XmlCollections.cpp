@@ -1,4 +1,6 @@
 // Collections of other catalogue programs kept as XML, read with Qt's stream reader.
+#include <unistd.h>
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -339,24 +341,11 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const En
     return readTellico(reader, static_cast<qsizetype>(xml.size()), progress, sink);
 }
 
-Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
-                              const EntrySink& sink) {
+namespace {
+
+// The video collection inside an open archive, which it closes.
+Collection readOpenArchive(zip_t* archive, WorkProgress* progress, const EntrySink& sink) {
     Collection result;
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(zipBytes.data(), zipBytes.size(), 0, &error);
-    zip_t* archive = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
-    if (archive == nullptr) {
-        result.problem = QStringLiteral("not a readable zip archive (%1)")
-                             .arg(QString::fromUtf8(zip_error_strerror(&error)));
-        zip_error_fini(&error);
-        if (source != nullptr) {
-            zip_source_free(source);
-        }
-        return result;
-    }
-    zip_error_fini(&error);
-    // The archive owns the source from here and frees it on closing.
     const zip_int64_t index = zip_name_locate(archive, "tellico.xml", ZIP_FL_NOCASE);
     zip_stat_t st;
     zip_stat_init(&st);
@@ -380,6 +369,46 @@ Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
     }
     zip_discard(archive);
     return result;
+}
+
+}  // namespace
+
+Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
+                              const EntrySink& sink) {
+    Collection result;
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(zipBytes.data(), zipBytes.size(), 0, &error);
+    zip_t* archive = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    if (archive == nullptr) {
+        result.problem = QStringLiteral("not a readable zip archive (%1)")
+                             .arg(QString::fromUtf8(zip_error_strerror(&error)));
+        zip_error_fini(&error);
+        if (source != nullptr) {
+            zip_source_free(source);
+        }
+        return result;
+    }
+    zip_error_fini(&error);
+    // The archive owns the source from here and frees it on closing.
+    return readOpenArchive(archive, progress, sink);
+}
+
+Collection readTellicoArchiveFile(int fd, WorkProgress* progress, const EntrySink& sink) {
+    int code = 0;
+    // The archive is read where it lies, its index from its end: never all of it at once.
+    zip_t* archive = zip_fdopen(fd, ZIP_RDONLY, &code);
+    if (archive == nullptr) {
+        ::close(fd);
+        zip_error_t error;
+        zip_error_init_with_code(&error, code);
+        Collection result;
+        result.problem = QStringLiteral("not a readable zip archive (%1)")
+                             .arg(QString::fromUtf8(zip_error_strerror(&error)));
+        zip_error_fini(&error);
+        return result;
+    }
+    return readOpenArchive(archive, progress, sink);
 }
 
 namespace {
