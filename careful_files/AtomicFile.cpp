@@ -121,6 +121,16 @@ int overwrite(FileSystemCalls& calls, int fd, const StreamedBytes& bytes) {
     return calls.ftruncate(fd, static_cast<off_t>(bytes.size)) == 0 ? 0 : errno;
 }
 
+// Writes data to a new temporary, syncs and closes it: 0, or the first step's errno.
+int fillTemporary(FileSystemCalls& calls, TemporaryFile& temp, const StreamedBytes& data) {
+    int error = writeAll(calls, temp.fd(), data);
+    if (error == 0 && calls.fsync(temp.fd()) != 0) {
+        error = errno;
+    }
+    const int closed = temp.closeForWriting(calls);
+    return error != 0 ? error : closed;
+}
+
 // Keeps bytes, the old file's, as its backup: a new file renamed over the old backup; where
 // the folder allows no new file, an existing backup that may be written is written in place.
 int writeBackupCopy(const Target& target, std::string_view bytes, FileSystemCalls& calls) {
@@ -153,14 +163,7 @@ int writeBackupCopy(const Target& target, std::string_view bytes, FileSystemCall
         (void)calls.fchown(copy.fd(), static_cast<uid_t>(-1), target.st.st_gid);
     }
     (void)calls.fchmod(copy.fd(), target.st.st_mode & 0777);
-    int error = writeAll(calls, copy.fd(), bytes);
-    if (error == 0 && calls.fsync(copy.fd()) != 0) {
-        error = errno;
-    }
-    const int closed = copy.closeForWriting(calls);
-    if (error == 0) {
-        error = closed;
-    }
+    int error = fillTemporary(calls, copy, whole(bytes));
     if (error == 0 && calls.rename(copy.name().constData(), backup.constData()) != 0) {
         error = errno;
     }
@@ -200,14 +203,7 @@ void replaceByRename(const Target& target, TemporaryFile& temp, const StreamedBy
                      FileSystemCalls& calls, const Replaced& old, SaveOutcome& outcome) {
     // A file system without permissions (a memory stick) refuses this; the save goes on.
     (void)calls.fchmod(temp.fd(), modeFor(target));
-    int error = writeAll(calls, temp.fd(), data);
-    if (error == 0 && calls.fsync(temp.fd()) != 0) {
-        error = errno;
-    }
-    const int closed = temp.closeForWriting(calls);
-    if (error == 0) {
-        error = closed;
-    }
+    int error = fillTemporary(calls, temp, data);
     if (error == 0 && old.keepsAsBackup) {
         outcome.backupError = keepBackupByLink(target, temp, calls);
     }

@@ -17,7 +17,6 @@
 #include "careful_files/AtomicFile.h"
 #include "careful_files/FileErrors.h"
 #include "careful_files/FileNames.h"
-#include "careful_files/SavingMark.h"
 #include "catalogue/NameCollation.h"
 #include "catalogue/NameIndex.h"
 #include "catalogue/SlotChains.h"
@@ -107,9 +106,7 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
     if (file.fd() < 0) {
         return {errno, 0, std::nullopt};
     }
-    OpenOutcome outcome = readCatalogueFd(file.fd(), catalogue, list);
-    outcome.interruptedSave = carriesSavingMark(path);
-    return outcome;
+    return readCatalogueFd(file.fd(), catalogue, list);
 }
 
 void prepareToRead(const QString& path, Catalogue& catalogue) {

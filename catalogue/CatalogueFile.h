@@ -17,7 +17,6 @@ struct OpenOutcome {
     int error = 0;                   // 0, an errno value or ReadBeyondEndOfFile
     long long leftOut = 0;           // records with new names the full table could not take in
     std::optional<FileStamp> stamp;  // the file as it was read
-    bool interruptedSave = false;    // it carries the mark of a save cut off: it may be torn
 };
 
 // Reads a headerless catalogue file of 272-byte records into the free slots after those in

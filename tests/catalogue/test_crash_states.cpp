@@ -137,7 +137,7 @@ class CrashStatesTest : public QObject {
         Catalogue catalogue;
         MovieList list;
         const OpenOutcome opened = readCatalogueFile(file, catalogue, list);
-        const bool marked = opened.interruptedSave;
+        const bool marked = carriesSavingMark(file);
         if (marked) {
             if (kept != old_) {
                 return QStringLiteral("interruption reported, but the backup is not the old one");

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ProgramRun.h"
 #include "support/Records.h"
 
 using namespace reelcase;
@@ -37,31 +38,10 @@ namespace {
 constexpr char kSavingMark[] = "user.reelcase.saving";
 const QString kSavingMarkFile = QStringLiteral(".saving");
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // The real program, with no display to fall back on.
 void prepare(QProcess& process) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
-        env.remove(QLatin1String(name));
-    }
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(withoutDisplay());
     process.setProgram(QStringLiteral(REELCASE_BINARY));
-}
-
-Run finish(QProcess& process) {
-    Run r;
-    if (!process.waitForFinished(120000)) {
-        qWarning("reelcase did not finish: %s", qPrintable(process.arguments().join(' ')));
-    }
-    r.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    r.out = process.readAllStandardOutput();
-    r.err = process.readAllStandardError();
-    return r;
 }
 
 Run run(const QStringList& arguments) {
@@ -69,7 +49,7 @@ Run run(const QStringList& arguments) {
     prepare(process);
     process.setArguments(arguments);
     process.start();
-    return finish(process);
+    return finished(process);
 }
 
 // Standard output is a device that takes nothing: every write fails with ENOSPC.
@@ -79,7 +59,7 @@ Run runIntoFullDevice(const QStringList& arguments) {
     process.setArguments(arguments);
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start();
-    return finish(process);
+    return finished(process);
 }
 
 QStringList importArgs(const QString& source, const QString& target) {
@@ -375,7 +355,7 @@ void CommandLineWritersTest::importsAtOnceTakeTurns() {
             QVERIFY(imports[i].waitForStarted());
             pids[i] = imports[i].processId();
         }
-        const Run results[2] = {finish(imports[0]), finish(imports[1])};
+        const Run results[2] = {finished(imports[0]), finished(imports[1])};
 
         const std::vector<std::string> names = namesIn(readBytes(file));
         const std::set<std::string> inFile(names.begin(), names.end());
