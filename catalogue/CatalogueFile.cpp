@@ -18,8 +18,8 @@
 #include "careful_files/FileErrors.h"
 #include "careful_files/FileNames.h"
 #include "catalogue/NameCollation.h"
-#include "catalogue/NameIndex.h"
 #include "catalogue/SlotChains.h"
+#include "catalogue/TakeIn.h"
 
 namespace reelcase {
 
@@ -60,40 +60,6 @@ ssize_t readFully(int fd, char* buffer, std::size_t size) {
         got += static_cast<std::size_t>(n);
     }
     return static_cast<ssize_t>(got);
-}
-
-// What the full table could not take in: of the rest of the file, each name that is not
-// listed yet, counted once, as an open with room would have added them; and whether the file
-// ends in part of a record. Names met are told apart by a 64-bit hash, which keeps a huge
-// file small.
-struct NotTakenIn {
-    long long names = 0;
-    bool brokenEnd = false;
-};
-// The names listed are looked up only if the file goes on: listed makes them into an index.
-NotTakenIn countNotTakenIn(int fd, const std::function<const NameIndex&()>& listed) {
-    constexpr std::size_t kChunkRecords = 256;
-    std::vector<MovieRecord> buffer(kChunkRecords);
-    std::vector<std::size_t> met;
-    NotTakenIn result;
-    while (true) {
-        const ssize_t got =
-            readFully(fd, reinterpret_cast<char*>(buffer.data()), buffer.size() * RecordSize);
-        const std::size_t whole = got > 0 ? static_cast<std::size_t>(got) / RecordSize : 0;
-        for (std::size_t r = 0; r < whole; ++r) {
-            const std::string_view name = nameOf(buffer[r]);
-            if (listed().find(name) == nullptr) {
-                met.push_back(std::hash<std::string_view>{}(name));
-            }
-        }
-        if (whole < buffer.size()) {
-            result.brokenEnd = got > 0 && static_cast<std::size_t>(got) % RecordSize != 0;
-            break;
-        }
-    }
-    std::sort(met.begin(), met.end());
-    result.names = static_cast<long long>(std::unique(met.begin(), met.end()) - met.begin());
-    return result;
 }
 
 }  // namespace
@@ -142,85 +108,31 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
 
-    // Names of slots taken in, which do not move while reading, are indexed by view.
     const auto fileRecords = static_cast<std::size_t>(st.st_size) / RecordSize;
-    const auto expected = std::min<std::size_t>(fileRecords, CatalogueCapacity);
-    const int firstTaken = catalogue.movieCount() + 1;
-    // Into an empty list, while the file's names rise strictly in list order (as this program
-    // saves them), none can repeat one before it: they are listed as they come, and indexed
-    // only once they stop rising, which spares a catalogue of our own every lookup and sort.
-    std::optional<MovieList::RisingNames> rising;
-    if (list.empty()) {
-        rising.emplace(expected);
-    }
-    NameIndex listed(rising ? 16 : static_cast<std::size_t>(list.size()) + expected);
-    for (int i = 0; i < list.size(); ++i) {
-        listed.insert(list.at(i), 0);
-    }
-    const auto stopRising = [&](int nextSlot) {
-        rising.reset();
-        listed = NameIndex(expected);
-        for (int n = firstTaken; n < nextSlot; ++n) {
-            listed.insert(nameOf(catalogue.slot(n)), n);
-        }
-    };
-
-    // The file is read straight into the free slots; a record whose name is listed already
-    // is overwritten by the ones after it. A read asks for no more records than the file
-    // holds (and at least one, which finds its end), so no slot past them is touched.
+    TakeIn takeIn(catalogue, list, fileRecords);
+    // The file is read straight into the free slots. A read asks for no more records than
+    // the file holds (and at least one, which finds its end), so no slot past them is
+    // touched; once the table is full, the rest is read aside only to be counted.
     constexpr std::size_t kChunkRecords = 256;
+    std::vector<MovieRecord> aside;
     std::size_t unread = fileRecords;
-    int next = firstTaken;
     while (true) {
-        if (next > CatalogueCapacity) {
-            const NotTakenIn rest = countNotTakenIn(fd, [&]() -> const NameIndex& {
-                if (rising) {
-                    stopRising(next);
-                }
-                return listed;
-            });
-            outcome.leftOut = rest.names;
-            if (rest.brokenEnd) {
-                outcome.error = ReadBeyondEndOfFile;
-            }
-            break;
+        std::span<MovieRecord> chunk =
+            takeIn.room(std::min(kChunkRecords, std::max<std::size_t>(unread, 1)));
+        if (chunk.empty()) {
+            aside.resize(kChunkRecords);
+            chunk = aside;
         }
-        const int room = CatalogueCapacity - next + 1;
-        const std::size_t wanted = std::min(
-            {kChunkRecords, static_cast<std::size_t>(room), std::max<std::size_t>(unread, 1)});
-        const std::span<MovieRecord> chunk = catalogue.freeSlots(next, static_cast<int>(wanted));
-        auto* const bytes = reinterpret_cast<char*>(chunk.data());
-        const ssize_t got = readFully(fd, bytes, chunk.size_bytes());
+        const ssize_t got =
+            readFully(fd, reinterpret_cast<char*>(chunk.data()), chunk.size_bytes());
         if (got < 0) {
             outcome.error = errno;
-        }
-        const std::size_t whole = got > 0 ? static_cast<std::size_t>(got) / RecordSize : 0;
-        unread -= std::min(unread, whole);
-        std::size_t kept = 0;
-        for (std::size_t r = 0; r < whole; ++r) {
-            if (r != kept) {
-                chunk[kept] = chunk[r];
-            }
-            const std::string_view name = nameOf(chunk[kept]);
-            const int number = next + static_cast<int>(kept);
-            if (rising && rising->take(name)) {
-                ++kept;
-                continue;
-            }
-            if (rising) {
-                stopRising(number);
-            }
-            if (listed.insert(name, number).second) {
-                ++kept;
-            }
-        }
-        // Slots not taken into use keep no bytes of the file (a failed read may have left
-        // some anywhere in the chunk).
-        const std::size_t written = got < 0 ? chunk.size_bytes() : static_cast<std::size_t>(got);
-        std::memset(bytes + kept * RecordSize, 0, written - kept * RecordSize);
-        next += static_cast<int>(kept);
-        if (got < 0) {
             break;
+        }
+        const std::size_t whole = static_cast<std::size_t>(got) / RecordSize;
+        unread -= std::min(unread, whole);
+        for (std::size_t r = 0; r < whole; ++r) {
+            takeIn.offer(chunk[r]);
         }
         if (static_cast<std::size_t>(got) < chunk.size_bytes()) {
             if (static_cast<std::size_t>(got) % RecordSize != 0) {
@@ -229,17 +141,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
             break;
         }
     }
-    catalogue.takeIntoUse(next - 1);
-    if (rising) {
-        list.addAll(std::move(*rising));
-    } else {
-        LargeVector<std::string_view> added;
-        added.reserve(static_cast<std::size_t>(next - firstTaken));
-        for (int n = firstTaken; n < next; ++n) {
-            added.push_back(nameOf(catalogue.slot(n)));
-        }
-        list.addAll(added);
-    }
+    outcome.leftOut = takeIn.finish(TakeIn::Marks::Nothing).leftOut;
     return outcome;
 }
 

@@ -101,9 +101,12 @@ void Catalogue::expectToTakeIn(int count) {
     filledAhead_.emplace(slots_ + (first - 1), static_cast<std::size_t>(count) * RecordSize);
 }
 
-void Catalogue::takeIntoUse(int lastSlot) {
+void Catalogue::takeIntoUse(int lastSlot, bool marksChanged) {
     assert(lastSlot >= movieCount_ && lastSlot <= CatalogueCapacity);
     ++revision_;
+    if (marksChanged && lastSlot > movieCount_) {
+        unsavedChanges_ = true;
+    }
     movieCount_ = lastSlot;
 }
 
@@ -176,6 +179,11 @@ void Catalogue::beginStep(const QString& text) {
     openStep_.text = text;
     openStep_.countBefore = movieCount_;
     openStep_.fileBefore = currentFileName_;
+}
+
+void Catalogue::nameStep(const QString& text) {
+    assert(stepOpen_);
+    openStep_.text = text;
 }
 
 void Catalogue::endStep() {

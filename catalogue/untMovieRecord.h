@@ -114,11 +114,12 @@ class Catalogue {
     // the next Save cannot write the new catalogue over the old one.
     void startNew();
 
-    // Taking in a file: its records are read into the free slots after those in use, which
-    // no save looks at, and then taken into use together. freeSlots gives count slots from
-    // first on, which lie one after another.
+    // Taking in movies: they are put into the free slots after those in use, which no save
+    // looks at, and then taken into use together. freeSlots gives count slots from first on,
+    // which lie one after another. An open leaves the unsaved flag as it was; other commands
+    // that take movies in mark the catalogue changed when they took any.
     std::span<MovieRecord> freeSlots(int first, int count);
-    void takeIntoUse(int lastSlot);
+    void takeIntoUse(int lastSlot, bool marksChanged = false);
     // About to take in count records: the free slots they will fill are made ready on
     // another thread meanwhile (the kernel fills their pages).
     void expectToTakeIn(int count);
@@ -134,6 +135,8 @@ class Catalogue {
     // changed nothing is dropped. The unsaved flag follows the steps: it is clear exactly at
     // the last saved or opened state. undo and redo return the step they applied, or nullptr.
     void beginStep(const QString& text);
+    // The open step's text, for a command whose step is named by what it turned out to do.
+    void nameStep(const QString& text);
     void endStep();
     const CatalogueStep* undo();
     const CatalogueStep* redo();

@@ -78,15 +78,14 @@ class Checker {
 
   private:
     static constexpr std::size_t kNamesPerBlock = 4096;
-    static constexpr std::size_t kNameRoom = sizeof(MovieRecord::Name) - 1;
 
     // Names lie in blocks that never move, so the index's views stay valid.
     std::string_view keep(std::string_view name) {
         if (used_ == kNamesPerBlock || blocks_.empty()) {
-            blocks_.push_back(std::make_unique<char[]>(kNamesPerBlock * kNameRoom));
+            blocks_.push_back(std::make_unique<char[]>(kNamesPerBlock * NameRoom));
             used_ = 0;
         }
-        char* place = blocks_.back().get() + used_++ * kNameRoom;
+        char* place = blocks_.back().get() + used_++ * NameRoom;
         std::memcpy(place, name.data(), name.size());
         return {place, name.size()};
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "catalogue/NameIndex.h"
+#include "catalogue/TakeIn.h"
 #include "exchange/ByteTable.h"
 #include "exchange/StorableText.h"
 #include "exchange/Vocabulary.h"
@@ -158,44 +159,6 @@ std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const Storable
     return r;
 }
 
-// The one place where an import writes into the catalogue's slots and count.
-TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
-                           MovieList& list, std::span<const std::size_t> changedNames) {
-    TakeInOutcome outcome;
-    NameIndex listed(static_cast<std::size_t>(list.size()) + records.size());
-    for (int i = 0; i < list.size(); ++i) {
-        listed.insert(list.at(i), 0);
-    }
-    LargeVector<std::string_view> added;
-    added.reserve(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        // A name already listed is dropped before it could need a slot. The index may view
-        // the record's own name: records outlives it.
-        const auto [slot, fresh] = listed.insert(nameOf(records[i]), 0);
-        while (!changedNames.empty() && changedNames.front() < i) {
-            changedNames = changedNames.subspan(1);
-        }
-        const bool changed = !changedNames.empty() && changedNames.front() == i;
-        if (!fresh && changed) {
-            outcome.changedNamesPresent.push_back(i);
-            continue;
-        }
-        if (!fresh) {
-            ++outcome.alreadyPresent;
-            continue;
-        }
-        if (catalogue.full()) {
-            outcome.leftOut = static_cast<long long>(records.size() - i);
-            break;
-        }
-        *slot = catalogue.addMovie(records[i]);
-        added.push_back(nameOf(catalogue.slot(*slot)));
-        ++outcome.added;
-    }
-    list.addAll(added);
-    return outcome;
-}
-
 namespace {
 
 const QString kPlainFormListed = QStringLiteral("its plain form is a name already listed");
@@ -289,23 +252,31 @@ MappedCollection readAndMapCollection(const QString& path, WorkProgress* progres
 
 ImportReport takeInMapped(const MappedCollection& mapped, Catalogue& catalogue, MovieList& list) {
     ImportReport report = mapped.report;
-    const TakeInOutcome outcome =
-        takeInMovies(mapped.records, catalogue, list, mapped.changedNames);
+    TakeIn takeIn(catalogue, list, mapped.records.size());
     FirstFew<NameCut> listedAlready;
     const ByteTable table;
-    for (const std::size_t i : outcome.changedNamesPresent) {
-        const auto at = std::lower_bound(mapped.changedNames.begin(), mapped.changedNames.end(), i);
-        listedAlready.push_back({mapped.changedNameLines[static_cast<std::size_t>(
-                                     std::distance(mapped.changedNames.begin(), at))],
-                                 table.toUnicode(nameOf(mapped.records[i])), kPlainFormListed});
+    auto changed = mapped.changedNames.begin();
+    for (std::size_t i = 0; i < mapped.records.size(); ++i) {
+        if (takeIn.offer(mapped.records[i]) != TakeIn::Verdict::AlreadyPresent) {
+            continue;
+        }
+        changed = std::lower_bound(changed, mapped.changedNames.end(), i);
+        if (changed != mapped.changedNames.end() && *changed == i) {
+            // Not the movie listed, but another whose name lost its letters' marks.
+            --report.alreadyPresent;
+            listedAlready.push_back({mapped.changedNameLines[static_cast<std::size_t>(
+                                         std::distance(mapped.changedNames.begin(), changed))],
+                                     table.toUnicode(nameOf(mapped.records[i])), kPlainFormListed});
+        }
     }
+    const TakeInCounts counts = takeIn.finish(TakeIn::Marks::Unsaved);
     report.namesNotStorable.merge(
         listedAlready, [](const NameCut& a, const NameCut& b) { return a.line < b.line; });
-    report.added = outcome.added;
+    report.added = counts.added;
     // Names met twice in the source, and movies past a full table's room, were counted
     // while mapping.
-    report.alreadyPresent += outcome.alreadyPresent;
-    report.leftOut += outcome.leftOut;
+    report.alreadyPresent += counts.alreadyPresent;
+    report.leftOut += counts.leftOut;
     return report;
 }
 

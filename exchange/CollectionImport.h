@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <vector>
 
 #include <QString>
@@ -70,22 +69,6 @@ struct ImportReport {
 // nameChanged tells whether the name is kept otherwise than the source has it.
 std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const StorableText& text,
                                     ImportReport& report, bool& nameChanged);
-
-struct TakeInOutcome {
-    int added = 0;
-    int alreadyPresent = 0;
-    long long leftOut = 0;
-    std::vector<std::size_t> changedNamesPresent;  // of changedNames, those already listed
-};
-
-// Takes records into the slots after those in use as opening a catalogue file does: a record
-// whose Name is already listed (exactly, case counts), or came earlier in records, is
-// dropped; every other name is added to the list and it is in use. No slot above
-// CatalogueCapacity is touched. Marks the catalogue changed when anything was added.
-// changedNames (rising indexes into records) are names kept otherwise than their source had
-// them: met again, they are not "already present" but told apart.
-TakeInOutcome takeInMovies(std::span<const MovieRecord> records, Catalogue& catalogue,
-                           MovieList& list, std::span<const std::size_t> changedNames = {});
 
 // A collection read and converted into records, not yet taken in: what the work off the
 // window's thread hands to it. The report lacks only what taking in decides.

@@ -508,7 +508,54 @@ QString refusalOf(const QStringList& arguments) {
 
 }  // namespace
 
-bool opensWindow(const QStringList& arguments) {
+namespace {
+
+// The options every Qt window program takes, which the window program hands to Qt: they open
+// the window as if they were not there. Qt also takes them with two dashes.
+const QString kQtOptionsWithValue[] = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("title"),           QStringLiteral("name"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet")};
+const QString kQtFlags[] = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                            QStringLiteral("sync"), QStringLiteral("nograb"),
+                            QStringLiteral("dograb")};
+
+// The arguments with Qt's own options and their values taken out, up to a "--".
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments.at(i);
+        if (word == QLatin1String("--")) {
+            rest += arguments.mid(i);
+            break;
+        }
+        const QString bare = word.startsWith(QLatin1String("--")) ? word.mid(2)
+                             : word.startsWith(QLatin1Char('-'))  ? word.mid(1)
+                                                                  : QString();
+        if (!bare.isEmpty() && std::ranges::find(kQtFlags, bare) != std::end(kQtFlags)) {
+            continue;
+        }
+        if (!bare.isEmpty() && i + 1 < arguments.size() &&
+            std::ranges::find(kQtOptionsWithValue, bare) != std::end(kQtOptionsWithValue)) {
+            ++i;
+            continue;
+        }
+        rest += word;
+    }
+    return rest;
+}
+
+}  // namespace
+
+bool opensWindow(const QStringList& given) {
+    // A command takes no Qt option: its word comes first.
+    const bool command =
+        !given.isEmpty() && std::ranges::find(kCommands, given.front()) != std::end(kCommands);
+    const QStringList arguments = command ? given : withoutQtOptions(given);
     if (arguments.isEmpty()) {
         return true;
     }
@@ -546,7 +593,7 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (command == QLatin1String("list")) {
         return listCommand(cmd, rest);
     }
-    return cmd.startError(refusalOf(arguments));
+    return cmd.startError(refusalOf(withoutQtOptions(arguments)));
 }
 
 }  // namespace reelcase

@@ -7,9 +7,11 @@
 #include <optional>
 
 #include <QStringDecoder>
+#include <QStringTokenizer>
 
 #include "exchange/ByteTable.h"
 #include "exchange/Collection.h"
+#include "exchange/CsvFieldCut.h"
 #include "exchange/ListExports.h"
 #include "seams/BackgroundWork.h"
 
@@ -214,23 +216,15 @@ void assign(QString& text, QStringView view) {
     text.append(view.left(kFieldRoom));
 }
 
-// The header decides: semicolons outside quotes outnumbering commas make it semicolon text.
-QChar separatorOf(const QString& text) {
-    int commas = 0;
-    int semicolons = 0;
-    bool quoted = false;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (!quoted && (c == QLatin1Char('\n') || c == QLatin1Char('\r'))) {
-            break;
-        } else if (!quoted && c == QLatin1Char(',')) {
-            ++commas;
-        } else if (!quoted && c == QLatin1Char(';')) {
-            ++semicolons;
+// The genres of one cell, split where a list of them would be: at ";" and "/" too.
+void appendGenres(QStringList& genres, QStringView cell) {
+    for (const QStringView part : QStringTokenizer(cell, u';')) {
+        for (const QStringView genre : QStringTokenizer(part, u'/')) {
+            if (!genre.trimmed().isEmpty()) {
+                genres.append(genre.trimmed().toString());
+            }
         }
     }
-    return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
 bool blankRecord(const std::vector<QStringView>& fields) {
@@ -270,48 +264,24 @@ class CsvStream {
             return false;
         }
         fed_ += bytes.size();
-        while (!bytes.empty()) {
-            if (skipping_) {
-                const std::size_t end = bytes.find('\n');
-                if (end == std::string_view::npos) {
-                    return true;
-                }
-                bytes.remove_prefix(end + 1);
-                skipping_ = false;
-                decoderLine_ += 1;
-                text_ += QLatin1Char('\n');  // the line stays counted
-                continue;
+        // Cut as it comes: no line handed on can grow past what CsvFieldCut lets through.
+        cutter_.cut(bytes, pending_);
+        if (first_ && pending_.size() >= 3) {
+            if (pending_.starts_with("\xEF\xBB\xBF")) {
+                pending_.erase(0, 3);
             }
-            const std::size_t take = std::min(bytes.size(), kLongestLine);
-            pending_.append(bytes.data(), take);
-            bytes.remove_prefix(take);
-            if (first_ && pending_.size() >= 3) {
-                if (pending_.starts_with("\xEF\xBB\xBF")) {
-                    pending_.erase(0, 3);
-                }
-                first_ = false;
-            }
-            std::size_t cut = pending_.rfind('\n');
-            if (cut == std::string::npos && pending_.size() >= kOldLineEndPiece) {
-                cut = pending_.rfind('\r');  // text with old line ends
-            }
-            if (cut == std::string::npos) {
-                if (pending_.size() >= kLongestLine) {
-                    // Not a row of movies: passed over up to its end, reported.
-                    result_.rowsNotRead.push_back(
-                        {static_cast<int>(decoderLine_), QStringLiteral("a line of over 16 MB")});
-                    pending_.clear();
-                    skipping_ = true;
-                }
-                continue;
-            }
-            decode(std::string_view(pending_).substr(0, cut + 1));
-            pending_.erase(0, cut + 1);
-            if (!parse(false)) {
-                return false;
-            }
+            first_ = false;
         }
-        return true;
+        std::size_t cut = pending_.rfind('\n');
+        if (cut == std::string::npos && pending_.size() >= kOldLineEndPiece) {
+            cut = pending_.rfind('\r');  // text with old line ends
+        }
+        if (cut == std::string::npos) {
+            return true;
+        }
+        decode(std::string_view(pending_).substr(0, cut + 1));
+        pending_.erase(0, cut + 1);
+        return parse(false);
     }
 
     Collection finish() {
@@ -340,7 +310,7 @@ class CsvStream {
     }
 
   private:
-    // A line, or a quoted field's lines, longer than any movie's row can be.
+    // A quoted field's lines, longer than any movie's row can be.
     static constexpr std::size_t kLongestLine = std::size_t{16} << 20;
     // Text whose lines end in CR alone is cut there, in pieces of this size: a CR at the end
     // of a smaller piece may be the first half of a CR LF.
@@ -376,7 +346,7 @@ class CsvStream {
 
     bool parse(bool final) {
         if (!reader_) {
-            reader_.emplace(text_, separatorOf(text_));
+            reader_.emplace(text_, QLatin1Char(cutter_.separator()));
         }
         // A quote open over more text than a row can hold is taken as never closed.
         reader_->setFinal(final || static_cast<std::size_t>(text_.size()) > kLongestLine);
@@ -464,8 +434,10 @@ class CsvStream {
                     assign(entry.name, cellText(value));
                     break;
                 case Column::Genre:
-                    if (!cellText(value).trimmed().isEmpty()) {
-                        entry.genres.append(cellText(value).left(kFieldRoom).toString());
+                    // Programs that keep several genres list them in one cell.
+                    for (const QStringView genre :
+                         QStringTokenizer(cellText(value).left(kFieldRoom), u',')) {
+                        appendGenres(entry.genres, genre);
                     }
                     break;
                 case Column::Format:
@@ -509,9 +481,9 @@ class CsvStream {
     Collection result_;
     bool first_ = true;
     bool stopped_ = false;
-    bool skipping_ = false;  // the rest of an overlong line
-    std::string pending_;    // bytes after the last line end
-    QString text_;           // decoded, not yet read
+    CsvFieldCut cutter_;
+    std::string pending_;  // bytes after the last line end
+    QString text_;         // decoded, not yet read
     long long decoderLine_ = 1;
     bool utf8Seen_ = false;
     int singleByteLines_ = 0;

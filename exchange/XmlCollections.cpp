@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <utility>
 
@@ -88,13 +89,19 @@ class ZipMember : public QIODevice {
 // A run is cut where a character starts and outside an entity, so what is left stays XML.
 class TextRunLimit : public QIODevice {
   public:
-    explicit TextRunLimit(QIODevice& source) : source_(source) { open(QIODevice::ReadOnly); }
+    TextRunLimit(QIODevice& source, WorkProgress* progress) : source_(source), progress_(progress) {
+        open(QIODevice::ReadOnly);
+    }
     [[nodiscard]] bool isSequential() const override { return true; }
 
   protected:
     qint64 readData(char* data, qint64 maxSize) override {
         qint64 out = 0;
         while (out == 0) {
+            // A run being dropped may be hundreds of megabytes long: a cancel is heard in it.
+            if (progress_ != nullptr && progress_->cancelled()) {
+                return -1;
+            }
             buffer_.resize(static_cast<qsizetype>(std::min<qint64>(maxSize, 65536)));
             const qint64 n = source_.read(buffer_.data(), buffer_.size());
             if (n <= 0) {
@@ -140,6 +147,7 @@ class TextRunLimit : public QIODevice {
     }
 
     QIODevice& source_;
+    WorkProgress* progress_;
     QByteArray buffer_;
     bool inText_ = false;
     bool inEntity_ = false;
@@ -481,10 +489,14 @@ Collection readGcstar(std::string_view xml, WorkProgress* progress, const EntryS
 
 Collection readXmlCollection(QIODevice& device, qint64 size, bool tellico, WorkProgress* progress,
                              const EntrySink& sink) {
-    TextRunLimit limited(device);
+    TextRunLimit limited(device, progress);
     QXmlStreamReader reader(&limited);
-    return tellico ? readTellico(reader, size, progress, sink)
-                   : readGcstarFrom(reader, size, progress, sink);
+    Collection result = tellico ? readTellico(reader, size, progress, sink)
+                                : readGcstarFrom(reader, size, progress, sink);
+    if (progress != nullptr && progress->cancelled()) {
+        result.error = ECANCELED;
+    }
+    return result;
 }
 
 }  // namespace reelcase

@@ -11,13 +11,11 @@ namespace reelcase {
 
 namespace {
 
-constexpr std::size_t kNameRoom = 29;
-
 // The name as the record keeps it: single-byte and cut to its field.
 std::string storedName(const QString& name) {
     std::string text = toCatalogueText(name);
-    if (text.size() > kNameRoom) {
-        text.resize(kNameRoom);
+    if (text.size() > NameRoom) {
+        text.resize(NameRoom);
     }
     return text;
 }
@@ -189,7 +187,7 @@ void FolderAddTable::refreshStatuses() {
             r.status = RowStatus::SameNameTwice;
         } else if (r.format < 0) {
             r.status = RowStatus::ChooseFormat;
-        } else if (toCatalogueText(r.name).size() > kNameRoom) {
+        } else if (toCatalogueText(r.name).size() > NameRoom) {
             r.status = RowStatus::NameCut;
         } else {
             r.status = RowStatus::New;

@@ -4,13 +4,11 @@
 
 #include <QStringList>
 
-#include "catalogue/NameIndex.h"
+#include "catalogue/TakeIn.h"
 
 namespace reelcase {
 
 namespace {
-
-constexpr std::size_t kNameRoom = 29;
 
 QString stepText(int count) {
     return count == 1 ? QStringLiteral("Add 1 Movie from Folder")
@@ -22,53 +20,37 @@ QString stepText(int count) {
 FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
                                  MovieList& list, UserDialogs& dialogs) {
     FolderAddOutcome outcome;
-    NameIndex taken(static_cast<std::size_t>(catalogue.movieCount()) + forms.size());
-    for (int n = 1; n <= catalogue.movieCount(); ++n) {
-        const std::string_view name = nameOf(catalogue.slot(n));
-        if (!name.empty()) {
-            taken.insert(name, n);
-        }
-    }
-    // Which forms go in is settled first, so the undo step can be named by their number.
-    std::vector<std::string> names(forms.size());
-    std::vector<std::size_t> accepted;
-    const int room = CatalogueCapacity - catalogue.movieCount();
-    for (std::size_t i = 0; i < forms.size(); ++i) {
-        names[i] = forms[i].name.substr(0, kNameRoom);
-        if (names[i].empty()) {
-            ++outcome.notValid;
-        } else if (!taken.insert(names[i], 0).second) {
-            ++outcome.alreadyPresent;
-        } else if (static_cast<int>(accepted.size()) >= room) {
-            ++outcome.leftOut;
-        } else {
-            accepted.push_back(i);
-        }
-    }
-    if (accepted.empty()) {
-        return outcome;
-    }
     const MovieEditor editor(catalogue, dialogs);
-    std::vector<std::string_view> added;
-    added.reserve(accepted.size());
+    TakeInCounts counts;
     {
-        const CatalogueStepScope step(catalogue, stepText(static_cast<int>(accepted.size())));
-        for (const std::size_t i : accepted) {
-            MovieEditRequest request;
-            request.kind = MovieEditRequest::Kind::Add;
-            request.slot = catalogue.movieCount() + 1;
-            request.record = catalogue.slot(request.slot);
-            const std::optional<MovieRecord> record = editor.btnAddOkClick(forms[i], request);
-            if (!record) {
+        const CatalogueStepScope step(catalogue, stepText(0));
+        TakeIn takeIn(catalogue, list, forms.size());
+        for (const MovieForm& form : forms) {
+            const std::string_view name = std::string_view(form.name).substr(0, NameRoom);
+            if (name.empty()) {
                 ++outcome.notValid;
                 continue;
             }
-            const int slot = catalogue.addMovie(*record);
-            added.push_back(nameOf(catalogue.slot(slot)));
+            if (takeIn.judge(name) != TakeIn::Verdict::Added) {
+                continue;
+            }
+            // Made as the add dialog's OK makes it, from the bytes of the slot it takes.
+            MovieEditRequest request;
+            request.kind = MovieEditRequest::Kind::Add;
+            request.slot = takeIn.nextSlot();
+            request.record = catalogue.slot(request.slot);
+            if (const std::optional<MovieRecord> record = editor.btnAddOkClick(form, request)) {
+                takeIn.take(*record);
+            } else {
+                ++outcome.notValid;
+            }
         }
+        counts = takeIn.finish(TakeIn::Marks::Unsaved);
+        catalogue.nameStep(stepText(counts.added));
     }
-    outcome.added = static_cast<int>(added.size());
-    list.addAll(added);
+    outcome.added = counts.added;
+    outcome.alreadyPresent = counts.alreadyPresent;
+    outcome.leftOut = static_cast<int>(counts.leftOut);
     return outcome;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/QtUserDialogs.h"
+#include "careful_files/FileNames.h"
 #include "platform/WindowInUse.h"
 
 #include <QFileDialog>
@@ -93,7 +94,7 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return fileNameFromDialog(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
@@ -105,7 +106,7 @@ std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return fileNameFromDialog(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
@@ -116,7 +117,7 @@ std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return fileNameFromDialog(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace reelcase

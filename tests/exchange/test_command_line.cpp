@@ -251,7 +251,6 @@ void CommandLineTest::importLeavesADamagedCatalogueAlone() {
     QCOMPARE(readBytes(target).size(), 2 * 272);
     QVERIFY(!QFile::exists(target + ".bak"));
 
-
     const QString noName = path("noname.csv");
     writeBytes(noName, "Genre\nDrama\n");
     const Run refused =
@@ -424,6 +423,10 @@ void CommandLineTest::onlyCatalogueNamesOpenTheWindow() {
         {{"notes"}, "window [notes]"},  // there, whatever its name
         {{"--", "-old"}, "window [--] [-old]"},
         {{"caf\xe9.rcb"}, "window [caf\xe9.rcb]"},
+        // Qt's own options, for the window program to hand to Qt.
+        {{"-platform", "offscreen", "movies.rcb", "--reverse"},
+         "window [-platform] [offscreen] [movies.rcb] [--reverse]"},
+        {{"-style", "fusion"}, "window [-style] [fusion]"},
     };
     for (const auto& o : opened) {
         const Run r = start(o.args);
@@ -439,7 +442,8 @@ void CommandLineTest::onlyCatalogueNamesOpenTheWindow() {
         {{"frobnicate"}, "unknown command 'frobnicate'\nUsage: reelcase"},
         {{"EXPORT", "movies.rcb"}, "unknown command 'EXPORT'\nUsage: reelcase"},
         {{"-x"}, "unknown option '-x'\nUsage: reelcase"},
-        {{"-platform", "offscreen", "movies.rcb"}, "unknown option '-platform'\n"},
+        {{"-platform"}, "unknown option '-platform'\n"},  // its value missing
+        {{"movies.rcb", "-style", "fusion", "x.rcb"}, "'x.rcb' is one too many"},
         {{"-"}, "not standard input"},
         {{"--", "-"}, "not standard input"},
         {{"movies.rcb", "frobnicate"}, "'frobnicate' is one too many"},

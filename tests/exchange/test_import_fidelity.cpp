@@ -1,5 +1,8 @@
 // What an import takes in is what the source holds, or the report says what became of it.
+#include <cerrno>
+
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "catalogue/TextCodec.h"
@@ -7,6 +10,9 @@
 #include "exchange/CatalogueCheck.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
+#include "exchange/CsvFieldCut.h"
+#include "exchange/ListExports.h"
+#include "seams/BackgroundWork.h"
 #include "support/Records.h"
 
 using namespace reelcase;
@@ -21,6 +27,46 @@ QStringList namesIn(const Catalogue& catalogue) {
     }
     return names;
 }
+
+QString fixture(const char* name) {
+    return QStringLiteral(REELCASE_EXCHANGE_DATA "/") + QLatin1String(name);
+}
+
+// Every field of every movie, one line each, for comparing two catalogues.
+QStringList moviesIn(const Catalogue& catalogue) {
+    QStringList movies;
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
+        const MovieRecord& r = catalogue.slot(n);
+        movies << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                      .arg(fromCatalogueText(nameOf(r)), fromCatalogueText(fieldText(r.Genre)),
+                           fromCatalogueText(fieldText(r.Format)),
+                           fromCatalogueText(fieldText(r.Rating)),
+                           fromCatalogueText(fieldText(r.PersonalInfo))
+                               .replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")))
+                      .arg(r.Length)
+                      .arg(r.Quality)
+                      .arg(r.Size);
+    }
+    return movies;
+}
+
+// Cancels the work once a megabyte has been read from it.
+class CancelAfterMegabyte : public QBuffer {
+  public:
+    CancelAfterMegabyte(QByteArray* bytes, WorkProgress& progress)
+        : QBuffer(bytes), progress_(progress) {}
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (pos() > (1 << 20)) {
+            progress_.cancel();
+        }
+        return QBuffer::readData(data, maxSize);
+    }
+
+  private:
+    WorkProgress& progress_;
+};
 
 }  // namespace
 
@@ -105,6 +151,94 @@ class ImportFidelityTest : public QObject {
         QCOMPARE(report.columnsIgnored, QStringList{"Year"});
         QCOMPARE(catalogue.slot(1).Quality, 4);
         QCOMPARE(catalogue.slot(2).Quality, 0);
+    }
+
+    // Files of the shapes other programs write, kept in tests/exchange/data: each is taken
+    // in as its program meant it, and what our CSV export makes of it reads back unchanged.
+    void otherProgramsFilesRoundTrip() {
+        const struct {
+            const char* file;
+            QStringList movies;
+            QString reportHas;
+        } cases[] = {
+            {"video-collection.tc",
+             {"Alien|SF|DVD||Seen in 1980\\r\\n5<6 & AT&T|117|4|0",
+              QString::fromUtf8("Lódz Nights|Comedy||||105|2|0"),
+              QString::fromUtf8("Le Mépris|Drama|DVD||Capri\\r\\nBardot & Piccoli|103|0|0"),
+              "Spirited Away|Fantasy||||125|5|0"},
+             QString::fromUtf8("\"七人の侍\" left out")},
+            {"catalogue-export.csv",
+             {"Alien|SF|||Seen in 1980|117|4|0", "Brazil|Comedy||||132|0|0",
+              QString::fromUtf8("Amélie|Comedy|||Paris, \"rouge\" et vert|122|5|0"),
+              "Stalker|Drama||||161|3|0"},
+             "Values not mapped: 0\nRows not read: 0\nColumns ignored: Original Title, Year\n"},
+            {"spreadsheet-1252.csv",
+             {QString::fromUtf8("Café Noir|Drama|||Prix: 5€; vu deux fois|95|0|700"),
+              QString::fromUtf8("Naïve|||||100|0|0"),
+              "=SUM(1+2)|Thriller|||starts like a formula|90|0|650",
+              QString::fromUtf8("Ærø|Family||||88|0|600")},
+             "Read as: Windows-1252"},
+        };
+        for (const auto& c : cases) {
+            Catalogue catalogue;
+            MovieList list;
+            const ImportReport report =
+                importCollection(readCollectionFile(fixture(c.file)), catalogue, list);
+            QVERIFY2(report.text().contains(c.reportHas), qPrintable(report.text()));
+            QCOMPARE(moviesIn(catalogue), c.movies);
+            Catalogue again;
+            MovieList againList;
+            const ImportReport back = importCollection(
+                readCsv(std::string_view(listCsvBytes(catalogue, list, ByteTable()))), again,
+                againList);
+            QVERIFY2(!back.hasFindings(), qPrintable(back.text()));
+            QStringList exported = moviesIn(again);
+            QStringList kept = moviesIn(catalogue);
+            exported.sort();
+            kept.sort();
+            QCOMPARE(exported, kept);
+        }
+    }
+
+    // A line of any length is read with its fields cut, not dropped; quoting stays whole, a
+    // stray quote still costs only its own row, and text that needs no cut passes unchanged.
+    void overlongFieldsAreCutNotLost() {
+        const std::string huge(std::size_t{40} << 20, 'x');
+        const std::string csv =
+            "Name,Personal Info,Length,Size\n"
+            "Huge Note,\"a \"\"quoted\"\" start\n" +
+            huge + "\",95,700\nHuge Name " + huge +
+            ",plain,96,701\n"
+            "Stray,\"open,97,702\n"
+            "After,fine,98,703\n";
+        Catalogue catalogue;
+        MovieList list;
+        const ImportReport report = importCollection(readCsv(csv), catalogue, list);
+        QCOMPARE(namesIn(catalogue),
+                 (QStringList{"Huge Note", "Huge Name xxxxxxxxxxxxxxxxxxx", "After"}));
+        const std::string_view note = fieldText(catalogue.slot(1).PersonalInfo);
+        QCOMPARE(note.substr(0, 22), std::string_view("a \"quoted\" start\r\nxxxx"));
+        QCOMPARE(note.size(), std::size_t{200});
+        QCOMPARE(catalogue.slot(1).Size, 700);
+        QCOMPARE(catalogue.slot(2).Length, 96);
+        QCOMPARE(catalogue.slot(3).Size, 703);
+        QVERIFY2(report.text().contains("Names cut: 1\n  line 4: \"Huge Name xxx"),
+                 qPrintable(report.text()));
+        QVERIFY2(report.text().contains("Rows not read: 1\n  line 5: quote not closed\n"),
+                 qPrintable(report.text()));
+
+        QRandomGenerator random(26);
+        const char pieces[] = {'a', 'b', ',', ';', '"', ' ', '\n', '\r', '\xc3', '\xa9'};
+        for (int round = 0; round < 2000; ++round) {
+            std::string text(static_cast<std::size_t>(random.bounded(1, 400)), ' ');
+            for (char& c : text) {
+                c = pieces[random.bounded(static_cast<int>(sizeof pieces))];
+            }
+            CsvFieldCut cut;
+            std::string out;
+            cut.cut(text, out);
+            QCOMPARE(out, text);
+        }
     }
 
     // Control characters are dropped from names and notes and reported; line breaks and tabs
@@ -201,6 +335,17 @@ class ImportFidelityTest : public QObject {
         QCOMPARE(read.entries.size(), std::size_t{2});
         QCOMPARE(read.entries[0].name, QString(4096, QLatin1Char('A')));
         QCOMPARE(read.entries[1].name, QStringLiteral("Second"));
+
+        // Cancelled inside one huge run, the reading stops there, not at the run's end.
+        QByteArray longRun = QByteArray::fromStdString(
+            "<?xml version=\"1.0\"?><tellico><collection type=\"3\"><entry><title>" +
+            std::string(std::size_t{64} << 20, 'C') + "</title></entry></collection></tellico>");
+        WorkProgress progress;
+        CancelAfterMegabyte cancelling(&longRun, progress);
+        QVERIFY(cancelling.open(QIODevice::ReadOnly));
+        const Collection cancelled = readXmlCollection(cancelling, longRun.size(), true, &progress);
+        QCOMPARE(cancelled.error, ECANCELED);
+        QVERIFY2(cancelling.pos() < (4 << 20), QByteArray::number(cancelling.pos()).constData());
     }
 };
 

@@ -1,0 +1,124 @@
+#include "catalogue/TakeIn.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+#include <iterator>
+
+namespace reelcase {
+
+TakeIn::TakeIn(Catalogue& catalogue, MovieList& list, std::size_t expected)
+    : catalogue_(catalogue),
+      list_(list),
+      firstTaken_(catalogue.movieCount() + 1),
+      next_(firstTaken_),
+      roomEnd_(firstTaken_ - 1),
+      expected_(std::min<std::size_t>(expected, CatalogueCapacity)) {
+    if (list.empty()) {
+        rising_.emplace(expected_);
+    } else {
+        index();
+    }
+}
+
+NameIndex& TakeIn::index() {
+    if (!index_) {
+        index_.emplace(static_cast<std::size_t>(list_.size()) + expected_);
+        for (int i = 0; i < list_.size(); ++i) {
+            index_->insert(list_.at(i), 0);
+        }
+        // Names taken in while they rose: their slots do not move until finish().
+        for (int n = firstTaken_; n < next_; ++n) {
+            index_->insert(nameOf(catalogue_.slot(n)), n);
+        }
+        rising_.reset();
+    }
+    return *index_;
+}
+
+std::span<MovieRecord> TakeIn::room(std::size_t count) {
+    if (next_ > CatalogueCapacity) {
+        return {};
+    }
+    const auto free = static_cast<std::size_t>(CatalogueCapacity - next_ + 1);
+    const int given = static_cast<int>(std::min(count, free));
+    roomEnd_ = std::max(roomEnd_, next_ + given - 1);
+    return catalogue_.freeSlots(next_, given);
+}
+
+TakeIn::Verdict TakeIn::judge(std::string_view name) {
+    if (next_ > CatalogueCapacity) {
+        if (index().find(name) != nullptr) {
+            ++counts_.alreadyPresent;
+            return Verdict::AlreadyPresent;
+        }
+        notTakenIn_.push_back(NameIndex::hash(name));
+        return Verdict::LeftOut;
+    }
+    // A name judged alone is looked up: only offer() keeps to the rising names.
+    if (index().find(name) != nullptr) {
+        ++counts_.alreadyPresent;
+        return Verdict::AlreadyPresent;
+    }
+    return Verdict::Added;
+}
+
+MovieRecord& TakeIn::placeNext(const MovieRecord& record) {
+    assert(next_ <= CatalogueCapacity);
+    roomEnd_ = std::max(roomEnd_, next_);
+    MovieRecord& place = catalogue_.freeSlots(next_, 1).front();
+    if (&place != &record) {
+        std::memcpy(&place, &record, sizeof record);
+    }
+    return place;
+}
+
+void TakeIn::take(const MovieRecord& record) {
+    const MovieRecord& place = placeNext(record);
+    index().insert(nameOf(place), next_);
+    ++next_;
+    ++counts_.added;
+}
+
+TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
+    const std::string_view name = nameOf(record);
+    if (rising_ && next_ <= CatalogueCapacity) {
+        // The common case of an open, decided by one comparison with the last name.
+        if (rising_->take(nameOf(placeNext(record)))) {
+            ++next_;
+            ++counts_.added;
+            return Verdict::Added;
+        }
+        index();
+    }
+    const Verdict verdict = judge(name);
+    if (verdict == Verdict::Added) {
+        take(record);
+    }
+    return verdict;
+}
+
+TakeInCounts TakeIn::finish(Marks marks) {
+    // Slots not taken into use keep none of the bytes read into them.
+    if (roomEnd_ >= next_) {
+        const std::span<MovieRecord> rest = catalogue_.freeSlots(next_, roomEnd_ - next_ + 1);
+        std::memset(static_cast<void*>(rest.data()), 0, rest.size_bytes());
+    }
+    catalogue_.takeIntoUse(next_ - 1, marks == Marks::Unsaved);
+    if (rising_) {
+        list_.addAll(std::move(*rising_));
+    } else {
+        LargeVector<std::string_view> added;
+        added.reserve(static_cast<std::size_t>(next_ - firstTaken_));
+        for (int n = firstTaken_; n < next_; ++n) {
+            added.push_back(nameOf(catalogue_.slot(n)));
+        }
+        list_.addAll(added);
+    }
+    std::sort(notTakenIn_.begin(), notTakenIn_.end());
+    counts_.leftOut =
+        std::distance(notTakenIn_.begin(), std::unique(notTakenIn_.begin(), notTakenIn_.end()));
+    return counts_;
+}
+
+}  // namespace reelcase
