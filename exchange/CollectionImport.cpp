@@ -152,7 +152,8 @@ std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const Storable
     }
     const StoredText note = text.convert(withCrLf(entry.info), true);
     setFieldText(r.PersonalInfo, note.bytes);
-    if (note.plainLetters || note.controlsDropped || note.unstorable) {
+    const bool noteCut = note.bytes.size() > sizeof r.PersonalInfo - 1;
+    if (note.plainLetters || note.controlsDropped || note.unstorable || noteCut) {
         report.textsChanged.push_back({entry.line, QStringLiteral("note"), entry.info,
                                        text.table().toUnicode(fieldText(r.PersonalInfo))});
     }

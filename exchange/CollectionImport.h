@@ -24,7 +24,7 @@ struct NameCut {
 };
 
 // A text kept otherwise than the source has it: letters written as plain ones, characters
-// with no form in the catalogue, control characters dropped.
+// with no form in the catalogue, control characters dropped, a note cut to its field.
 struct TextChanged {
     int line = 0;
     QString field;  // "name" or "note"

@@ -214,7 +214,10 @@ LargeString listCsvBytes(const Catalogue& catalogue, const MovieList& list, cons
         appendCsvField(field, out);
         out.append("\r\n");
     });
-    return whole ? out : LargeString();
+    if (!whole) {
+        return {};
+    }
+    return out;  // moved, where a conditional expression would copy the whole text
 }
 
 std::string listHtmlBytes(const Catalogue& catalogue, const MovieList& list, const ByteTable& table,

@@ -224,6 +224,8 @@ class ImportFidelityTest : public QObject {
         QCOMPARE(catalogue.slot(3).Size, 703);
         QVERIFY2(report.text().contains("Names cut: 1\n  line 4: \"Huge Name xxx"),
                  qPrintable(report.text()));
+        QVERIFY2(report.text().contains("Texts changed: 1\n  line 2: note \"a \"quoted"),
+                 qPrintable(report.text()));
         QVERIFY2(report.text().contains("Rows not read: 1\n  line 5: quote not closed\n"),
                  qPrintable(report.text()));
 
