@@ -2,14 +2,7 @@
 
 #include <algorithm>
 
-#include <dirent.h>
-
-#include <memory>
-#include <optional>
-
-#include <QFile>
 #include <QStringDecoder>
-#include <QStringList>
 
 namespace reelcase {
 
@@ -145,49 +138,6 @@ QString shownFileName(const QString& name) {
         }
     }
     return shown;
-}
-
-namespace {
-
-// The one entry of folder whose name the dialog would show as shown, or nothing.
-std::optional<QByteArray> entryShownAs(const QByteArray& folder, const QString& shown) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
-    if (!dir) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> found;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const QByteArray name(entry->d_name);
-        if (QFile::decodeName(name) == shown) {
-            if (found) {
-                return std::nullopt;
-            }
-            found = name;
-        }
-    }
-    return found;
-}
-
-}  // namespace
-
-QString fileNameFromDialog(const QString& path) {
-    if (!path.contains(QChar(QChar::ReplacementCharacter))) {
-        return path;
-    }
-    QByteArray bytes;
-    const QStringList parts = path.split(QLatin1Char('/'));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString& part = parts.at(i);
-        std::optional<QByteArray> entry;
-        if (part.contains(QChar(QChar::ReplacementCharacter))) {
-            entry = entryShownAs(bytes.isEmpty() ? QByteArray(".") : bytes, part);
-        }
-        bytes += entry ? *entry : fileNameBytes(part);
-        if (i + 1 < parts.size()) {
-            bytes += '/';
-        }
-    }
-    return fileNameFromBytes(bytes);
 }
 
 }  // namespace reelcase

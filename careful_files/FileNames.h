@@ -20,10 +20,4 @@ QByteArray fileNameBytes(QStringView name);
 // single-byte code page that names written by older systems are most often in.
 QString shownFileName(const QString& name);
 
-// A path a Qt file dialog handed back. The dialog reads names through QFile::decodeName, so
-// a byte outside UTF-8 comes back as U+FFFD and the path leads nowhere. Each such part of the
-// path is looked up in its folder and becomes the bytes of the one entry that reads the same;
-// a part that matches none, or several, stays as it is.
-QString fileNameFromDialog(const QString& path);
-
 }  // namespace reelcase

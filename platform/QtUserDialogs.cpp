@@ -1,5 +1,4 @@
 #include "platform/QtUserDialogs.h"
-#include "careful_files/FileNames.h"
 #include "platform/WindowInUse.h"
 
 #include <QFileDialog>
@@ -26,6 +25,9 @@ QString dialogFilter(const FileDialogRequest& request) {
     return request.filterDescription + QLatin1Char(' ') + bracketed;
 }
 
+// Qt's own dialog lists only names that are UTF-8 (its directory iterator passes over the
+// rest), so a path it hands back turns into the same bytes again; files with other names are
+// reached through the command line and the folder scan, which read names as bytes.
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(dialogFilter(request));
@@ -94,7 +96,7 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fileNameFromDialog(dialog.selectedFiles().constFirst());
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
@@ -106,7 +108,7 @@ std::optional<QString> QtUserDialogs::chooseFolder(const QString& title) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fileNameFromDialog(dialog.selectedFiles().constFirst());
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
@@ -117,7 +119,7 @@ std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fileNameFromDialog(dialog.selectedFiles().constFirst());
+    return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace reelcase

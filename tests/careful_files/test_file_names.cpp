@@ -1,11 +1,9 @@
 // File names are bytes: every byte string must come back from the program's text unchanged.
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,30 +48,6 @@ class FileNamesTest : public QObject {
             }
             QVERIFY2(comesBack(bytes), bytes.toHex(' ').constData());
         }
-    }
-
-    // A file dialog reads names as Qt does and hands back U+FFFD for the bytes it could not
-    // read: the path must still lead to the folder and file the user picked.
-    void dialogPathsLeadToTheFilePicked() {
-        QTemporaryDir dir;
-        const QByteArray root = QFile::encodeName(dir.path());
-        const QByteArray folder = root + "/caf\xe9 films";
-        const QByteArray file = folder + "/r\xeave \xc3\xa9t\xe9.rcb";
-        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
-        QVERIFY(::close(::open(file.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
-        const QString shown = QFile::decodeName(file);
-        QVERIFY(shown.contains(QChar(QChar::ReplacementCharacter)));
-        QCOMPARE(fileNameBytes(fileNameFromDialog(shown)), file);
-        // A new name typed into a folder of such a name.
-        QCOMPARE(fileNameBytes(fileNameFromDialog(QFile::decodeName(folder + "/new.rcb"))),
-                 folder + "/new.rcb");
-        // Two entries that read the same: neither is guessed.
-        QVERIFY(::mkdir((root + "/a\xe8").constData(), 0700) == 0);
-        QVERIFY(::mkdir((root + "/a\xe9").constData(), 0700) == 0);
-        const QString twin = QFile::decodeName(root + "/a\xe9");
-        QCOMPARE(fileNameFromDialog(twin), twin);
-        const QString plain = dir.filePath("plain.rcb");
-        QCOMPARE(fileNameFromDialog(plain), plain);
     }
 
     // UTF-8 reads and writes exactly as Qt's own conversion, so valid names are unchanged.
