@@ -42,8 +42,13 @@ std::span<MovieRecord> TakeIn::room(std::size_t count) {
     }
     const auto free = static_cast<std::size_t>(CatalogueCapacity - next_ + 1);
     const int given = static_cast<int>(std::min(count, free));
-    roomEnd_ = std::max(roomEnd_, next_ + given - 1);
-    return catalogue_.freeSlots(next_, given);
+    const std::span<MovieRecord> room = catalogue_.freeSlots(next_, given);
+    if (given > 0) {
+        room_ = room.data();
+        roomFirst_ = next_;
+        roomEnd_ = std::max(roomEnd_, next_ + given - 1);
+    }
+    return room;
 }
 
 TakeIn::Verdict TakeIn::judge(std::string_view name) {
@@ -65,12 +70,18 @@ TakeIn::Verdict TakeIn::judge(std::string_view name) {
 
 MovieRecord& TakeIn::placeNext(const MovieRecord& record) {
     assert(next_ <= CatalogueCapacity);
-    roomEnd_ = std::max(roomEnd_, next_);
-    MovieRecord& place = catalogue_.freeSlots(next_, 1).front();
-    if (&place != &record) {
-        std::memcpy(&place, &record, sizeof record);
+    // A slot of the room handed out is ready; any other is made ready first.
+    MovieRecord* place = next_ >= roomFirst_ && next_ <= roomEnd_
+                             ? room_ + (next_ - roomFirst_)
+                             : &catalogue_.freeSlots(next_, 1).front();
+    if (next_ > roomEnd_) {
+        room_ = place;
+        roomFirst_ = roomEnd_ = next_;
     }
-    return place;
+    if (place != &record) {
+        std::memcpy(place, &record, sizeof record);
+    }
+    return *place;
 }
 
 void TakeIn::take(const MovieRecord& record) {
@@ -81,21 +92,27 @@ void TakeIn::take(const MovieRecord& record) {
 }
 
 TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
-    const std::string_view name = nameOf(record);
-    if (rising_ && next_ <= CatalogueCapacity) {
+    if (next_ > CatalogueCapacity) {
+        return judge(nameOf(record));
+    }
+    // Put in place first, so that the index can view the name where it stays.
+    const std::string_view name = nameOf(placeNext(record));
+    if (rising_) {
         // The common case of an open, decided by one comparison with the last name.
-        if (rising_->take(nameOf(placeNext(record)))) {
+        if (rising_->take(name)) {
             ++next_;
             ++counts_.added;
             return Verdict::Added;
         }
         index();
     }
-    const Verdict verdict = judge(name);
-    if (verdict == Verdict::Added) {
-        take(record);
+    if (!index_->insert(name, next_).second) {
+        ++counts_.alreadyPresent;
+        return Verdict::AlreadyPresent;
     }
-    return verdict;
+    ++next_;
+    ++counts_.added;
+    return Verdict::Added;
 }
 
 TakeInCounts TakeIn::finish(Marks marks) {

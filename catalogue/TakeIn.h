@@ -69,7 +69,10 @@ class TakeIn {
     MovieList& list_;
     const int firstTaken_;
     int next_;
-    int roomEnd_;  // the last slot room() handed out
+    // The free slots made ready last (room_ is slot roomFirst_), and the last slot written.
+    MovieRecord* room_ = nullptr;
+    int roomFirst_ = 0;
+    int roomEnd_;
     std::size_t expected_;
     // Into an empty list, while names rise strictly in list order (as this program saves them),
     // none can repeat one before it: they are listed as they come, and indexed only once they
