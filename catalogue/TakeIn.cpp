@@ -40,7 +40,8 @@ std::span<MovieRecord> TakeIn::room(std::size_t count) {
     if (next_ > CatalogueCapacity) {
         return {};
     }
-    const auto free = static_cast<std::size_t>(CatalogueCapacity - next_ + 1);
+    const auto free =
+        static_cast<std::size_t>(CatalogueCapacity) + 1 - static_cast<std::size_t>(next_);
     const int given = static_cast<int>(std::min(count, free));
     const std::span<MovieRecord> room = catalogue_.freeSlots(next_, given);
     if (given > 0) {

@@ -551,20 +551,19 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 
 }  // namespace
 
-bool opensWindow(const QStringList& given) {
+bool opensWindow(const QStringList& arguments) {
     // A command takes no Qt option: its word comes first.
-    const bool command =
-        !given.isEmpty() && std::ranges::find(kCommands, given.front()) != std::end(kCommands);
-    const QStringList arguments = command ? given : withoutQtOptions(given);
-    if (arguments.isEmpty()) {
+    const bool command = !arguments.isEmpty() &&
+                         std::ranges::find(kCommands, arguments.front()) != std::end(kCommands);
+    const QStringList words = command ? arguments : withoutQtOptions(arguments);
+    if (words.isEmpty()) {
         return true;
     }
-    const QString& first = arguments.front();
+    const QString& first = words.front();
     if (first == QLatin1String("--")) {
-        return arguments.size() == 1 ||
-               (arguments.size() == 2 && !isStandardStream(arguments.at(1)));
+        return words.size() == 1 || (words.size() == 2 && !isStandardStream(words.at(1)));
     }
-    return arguments.size() == 1 && std::ranges::find(kCommands, first) == std::end(kCommands) &&
+    return words.size() == 1 && std::ranges::find(kCommands, first) == std::end(kCommands) &&
            namesCatalogue(first);
 }
 
