@@ -10,7 +10,7 @@
 #include <random>
 
 #include "catalogue/CatalogueFile.h"
-#include "editing/untMovieAnalyseWait.h"
+#include "editing/ui/untMovieAnalyseWait.h"
 #include "main_window/ReelcaseProgram.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"

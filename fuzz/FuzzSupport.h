@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/MovieList.h"
-#include "catalogue/untMovieRecord.h"
 
 namespace reelcase::fuzz {
 

@@ -11,9 +11,9 @@
 #include <QTreeView>
 
 #include "about_web/WebLookups.h"
-#include "about_web/frmAboutBox.h"
+#include "about_web/ui/frmAboutBox.h"
 #include "main_window/ReelcaseProgram.h"
-#include "platform/QtDesktopShell.h"
+#include "platform/ui/QtDesktopShell.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/TestSeams.h"

@@ -9,8 +9,8 @@
 #include <cerrno>
 
 #include "careful_files/FileErrors.h"
+#include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueFile.h"
-#include "catalogue/untMovieRecord.h"
 #include "support/Records.h"
 
 using namespace reelcase;

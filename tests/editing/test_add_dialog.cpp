@@ -15,10 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editing/RadioGroup.h"
-#include "editing/untAddModifyMovie.h"
-#include "editing/untMovieAnalyseWait.h"
-#include "look/ClassicLook.h"
+#include "editing/ui/RadioGroup.h"
+#include "editing/ui/untAddModifyMovie.h"
+#include "editing/ui/untMovieAnalyseWait.h"
+#include "look/ui/ClassicLook.h"
 #include "platform/FfmpegMediaDevice.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"

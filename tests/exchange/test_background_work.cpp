@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/QtBackgroundWork.h"
+#include "platform/ui/QtBackgroundWork.h"
 
 using namespace reelcase;
 using namespace std::chrono_literals;

@@ -19,7 +19,7 @@
 #include <QThread>
 
 #include "main_window/ReelcaseProgram.h"
-#include "platform/QtPrintDevice.h"
+#include "platform/ui/QtPrintDevice.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
 #include "support/TestSeams.h"

@@ -12,8 +12,8 @@
 #include <QThread>
 #include <QTimer>
 
-#include "catalogue/untMovieRecord.h"
-#include "folder_add/FolderAddWindow.h"
+#include "catalogue/Catalogue.h"
+#include "folder_add/ui/FolderAddWindow.h"
 #include "support/Records.h"
 
 using namespace reelcase;

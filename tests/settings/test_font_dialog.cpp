@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "look/ClassicLook.h"
-#include "platform/QtUserDialogs.h"
+#include "look/ui/ClassicLook.h"
+#include "platform/ui/QtUserDialogs.h"
 #include "support/ModalDriver.h"
 
 using namespace reelcase;

@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QTest>
 
-#include "look/ClassicLook.h"
+#include "look/ui/ClassicLook.h"
 #include "main_window/ReelcaseProgram.h"
 #include "settings/StoredSettings.h"
-#include "settings/untReelcasePreferences.h"
+#include "settings/ui/untReelcasePreferences.h"
 #include "support/FakeUserDialogs.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/ModalDriver.h"

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "settings/RegistryBackend.h"
+#include "settings/FileRegistryBackend.h"
 
 namespace reelcase::test {
 

@@ -10,9 +10,9 @@
 
 #include <QStringList>
 
+#include "catalogue/Catalogue.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/TextCodec.h"
-#include "catalogue/untMovieRecord.h"
 
 namespace reelcase::test {
 

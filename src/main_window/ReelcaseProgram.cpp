@@ -1,0 +1,341 @@
+#include "main_window/ReelcaseProgram.h"
+
+#include <cmath>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QTreeView>
+
+#include "about_web/WebLookups.h"
+#include "about_web/ui/frmAboutBox.h"
+#include "catalogue/TextCodec.h"
+#include "editing/ui/StorableTextInput.h"
+#include "look/ui/ClassicLook.h"
+#include "look/ui/Pictures.h"
+#include "look/ui/WindowPlacement.h"
+#include "main_window/MovieListModel.h"
+#include "main_window/SearchResultModel.h"
+#include "main_window/ToolbarNavigation.h"
+
+namespace reelcase {
+
+TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices,
+                   const OwnedWindowSeams& seams, QWidget* parent)
+    : QMainWindow(parent), logic_(logic), choices_(choices) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("reel-case"), programIcon()));
+    createControls();
+    createToolbar();
+    createMenus();
+    setTabOrderAsDesigned();
+    connectHandlers();
+    logic_.state.setStateListener([this] { showState(); });
+
+    const QSize client(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(client);
+    resize(client);
+    centreWhenShown(*this);
+
+    frmPreferences_ =
+        new TfrmPreferences(choices_, seams.settings, seams.dialogs, logic_.state.catalogue(),
+                            seams.fileTypes, seams.programPath, this);
+    frmAbout_ = new TfrmAbout(this);
+}
+
+TfrmMain::~TfrmMain() {
+    logic_.state.setStateListener({});
+}
+
+void TfrmMain::FormCreate(const QString& firstArgument) {
+    choices_.SelectedSkin = &background_;
+    logic_.files.FormCreate(firstArgument);
+    showState();
+}
+
+void TfrmMain::MenuPreferencesClick() {
+    const QPixmap* remembered = choices_.SelectedSkin;
+    if (choices_.SelectedSkin != nullptr) {
+        choices_.SelectedSkin = &background_;
+    }
+    if (!frmPreferences_->ShowPreferences()) {
+        choices_.SelectedSkin = remembered;
+        return;
+    }
+    // A copy: the thumbnail stays the preferences window's own.
+    background_ = choices_.SelectedSkin != nullptr ? QPixmap(*choices_.SelectedSkin) : QPixmap();
+    choices_.SelectedSkin = choices_.SelectedSkin != nullptr ? &background_ : nullptr;
+    imgBackground->setPixmap(background_);
+    imgBackground->setVisible(!background_.isNull());
+    if (choices_.SelectedFont) {
+        lbxMovie->setFont(*choices_.SelectedFont);
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (logic_.files.FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    showState();
+}
+
+void TfrmMain::showState() {
+    showingState_ = true;
+    if (shownDetails_ != logic_.state.details()) {
+        shownDetails_ = logic_.state.details();
+        memMovieInfo->setPlainText(shownPanelText(shownDetails_));
+    }
+    const FilterChoice& filters = logic_.state.filters();
+    comboGenreList->setCurrentIndex(filters.genre);
+    comboRating->setCurrentIndex(filters.rating);
+    comboFormat->setCurrentIndex(filters.format);
+    comboQuality->setCurrentIndex(filters.quality);
+
+    const int selected = logic_.state.list().hasSelection() ? logic_.state.list().selected() : -1;
+    const QModelIndex current = lbxMovie->currentIndex();
+    const bool viewSelected = lbxMovie->selectionModel()->hasSelection();
+    if (selected < 0 && viewSelected) {
+        lbxMovie->selectionModel()->clearSelection();
+    } else if (selected >= 0 && (!viewSelected || current.row() != selected)) {
+        lbxMovie->selectionModel()->setCurrentIndex(listModel_->index(selected),
+                                                    QItemSelectionModel::ClearAndSelect);
+        lbxMovie->scrollTo(listModel_->index(selected));
+    }
+    // A "&" in a movie's name is shown, not taken as the item's key.
+    const auto caption = [](const QString& text, int plain) {
+        return text.left(plain) + text.mid(plain).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
+    MenuUndo->setText(caption(logic_.undo.undoCaption(), 5));
+    MenuUndo->setEnabled(logic_.state.catalogue().history().canUndo());
+    MenuRedo->setText(caption(logic_.undo.redoCaption(), 5));
+    MenuRedo->setEnabled(logic_.state.catalogue().history().canRedo());
+    if (shownSearchRevision_ != logic_.state.searchRevision()) {
+        shownSearchRevision_ = logic_.state.searchRevision();
+        searchModel_->reset(logic_.state.searchRows());
+    }
+    if (logic_.state.takeSearchFocusRequest()) {
+        edtMovie->setFocus();
+    }
+    if (logic_.state.takeSelectSearchTextRequest()) {
+        edtMovie->selectAll();
+    }
+    showingState_ = false;
+}
+
+void TfrmMain::lbxMovieSelectionChanged() {
+    if (showingState_) {
+        return;
+    }
+    const QModelIndexList rows = lbxMovie->selectionModel()->selectedRows();
+    logic_.state.selectEntry(rows.isEmpty() ? -1 : rows.constFirst().row());
+    showState();
+}
+
+void TfrmMain::FormResize() {
+    const int w = client_->width();
+    const int h = client_->height();
+    lbxMovie->resize(lbxMovie->width(), h - 85);
+    memMovieInfo->resize(w - 291, h - 237);
+    lstvwMovieSearch->resize(w - 291, lstvwMovieSearch->height());
+    imgBackground->resize(w, h - 24);
+    ToolBar->resize(w, ToolBar->height());  // the toolbar spans the window
+    for (QComboBox* box : {comboGenreList, comboRating, comboFormat, comboQuality}) {
+        box->move(box->x(), h - 33);
+    }
+}
+
+void TfrmMain::New1Click() {
+    logic_.files.New1Click();
+    showState();
+}
+
+void TfrmMain::MenuOpenDatabaseClick() {
+    logic_.files.MenuOpenDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuSaveDatabaseClick() {
+    logic_.files.MenuSaveDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuSaveAsDatabaseClick() {
+    logic_.files.MenuSaveAsDatabaseClick();
+    showState();
+}
+
+void TfrmMain::MenuExitClick() {
+    close();
+}
+
+void TfrmMain::MenuAddNewMovieClick() {
+    logic_.editing.MenuAddNewMovieClick();
+    showState();
+}
+
+void TfrmMain::MenuModifyaMovieClick() {
+    logic_.editing.MenuModifyaMovieClick();
+    showState();
+}
+
+void TfrmMain::MenuDeleteMovieClick() {
+    withListChanging([this] { logic_.editing.MenuDeleteMovieClick(); });
+}
+
+void TfrmMain::withListChanging(const std::function<void()>& command) {
+    {
+        // Rows taken out of or put into the list move the view's selection by themselves;
+        // the command, not the view, says what is selected.
+        const QSignalBlocker block(lbxMovie->selectionModel());
+        command();
+    }
+    showState();
+}
+
+void TfrmMain::MenuExportListClick(const QAction* sender) {
+    logic_.output.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
+                                                               : ListMenuItem::MenuPrintList);
+    showState();
+}
+
+void TfrmMain::comboGenreListChange(int index) {
+    logic_.finding.filterChanged(FilterBox::Genre, index);
+    showState();
+}
+
+void TfrmMain::comboRatingChange(int index) {
+    logic_.finding.filterChanged(FilterBox::Rating, index);
+    showState();
+}
+
+void TfrmMain::comboFormatChange(int index) {
+    logic_.finding.filterChanged(FilterBox::Format, index);
+    showState();
+}
+
+void TfrmMain::comboQualityChange(int index) {
+    logic_.finding.filterChanged(FilterBox::Quality, index);
+    showState();
+}
+
+void TfrmMain::btnSearchClick() {
+    logic_.finding.btnSearchClick(toCatalogueText(edtMovie->text()));
+    showState();
+}
+
+void TfrmMain::btnClearSearchClick() {
+    edtMovie->clear();
+    logic_.finding.btnClearSearchClick();
+    showState();
+}
+
+void TfrmMain::edtMovieClick() {
+    edtMovie->selectAll();
+}
+
+void TfrmMain::lstvwMovieSearchClick() {
+    const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();
+    logic_.finding.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
+    showState();
+}
+
+void TfrmMain::lbxMovieDblClick() {
+    logic_.web.lbxMovieDblClick();
+    showState();
+}
+
+void TfrmMain::CheckforUpdate1Click() {
+    logic_.web.CheckforUpdate1Click();
+}
+
+void TfrmMain::MenuAboutClick() {
+    frmAbout_->exec();
+}
+
+void TfrmMain::imgBackgroundMouseMove() {
+    for (QPushButton* button : {btnSearch, btnClearSearch}) {
+        QFont font = button->font();
+        font.setBold(false);
+        button->setFont(font);
+    }
+}
+
+void TfrmMain::btnSearchMouseMove() {
+    QFont font = btnSearch->font();
+    font.setBold(true);
+    btnSearch->setFont(font);
+}
+
+void TfrmMain::btnClearSearchMouseMove() {
+    QFont font = btnClearSearch->font();
+    font.setBold(true);
+    btnClearSearch->setFont(font);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        FormResize();
+    } else if (watched == edtMovie && event->type() == QEvent::ShortcutOverride) {
+        // The search box keeps the focus after every command; while it has no typing of its
+        // own to undo, the undo and redo keys undo the catalogue's changes.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undoKey = key->matches(QKeySequence::Undo);
+        const bool redoKey = key->matches(QKeySequence::Redo) ||
+                             key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+        if ((undoKey && !edtMovie->isUndoAvailable()) ||
+            (redoKey && !edtMovie->isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == edtMovie) {
+            edtMovieClick();
+        } else if (watched == lstvwMovieSearch->viewport()) {
+            // Empty space below the rows selects nothing, as a desktop list view does.
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (!lstvwMovieSearch->indexAt(at).isValid()) {
+                lstvwMovieSearch->selectionModel()->clear();
+            }
+            lstvwMovieSearchClick();
+        }
+    } else if (event->type() == QEvent::MouseMove) {
+        if (watched == imgBackground) {
+            imgBackgroundMouseMove();
+        } else if (watched == btnSearch) {
+            btnSearchMouseMove();
+        } else if (watched == btnClearSearch) {
+            btnClearSearchMouseMove();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control used presses the window's default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        btnSearch->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace reelcase

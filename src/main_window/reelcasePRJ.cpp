@@ -1,0 +1,136 @@
+#include <QApplication>
+#include <QFont>
+#include <QSessionManager>
+
+#include "careful_files/FileNames.h"
+#include "careful_files/FileSystemCalls.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueFile.h"
+#include "editing/ui/untAddModifyMovie.h"
+#include "exchange/WindowProgram.h"
+#include "files/FileCommands.h"
+#include "folder_add/ui/FolderAddWindow.h"
+#include "look/ui/ClassicLook.h"
+#include "main_window/MainWindowLogic.h"
+#include "main_window/ReadyReport.h"
+#include "main_window/ReelcaseProgram.h"
+#include "platform/FfmpegMediaDevice.h"
+#include "platform/ui/QtBackgroundWork.h"
+#include "platform/ui/QtDesktopShell.h"
+#include "platform/ui/QtPrintDevice.h"
+#include "platform/ui/QtUserDialogs.h"
+#include "seams/FileTypeRegistration.h"
+#include "settings/FileRegistryBackend.h"
+#include "settings/ui/untReelcasePreferences.h"
+
+namespace {
+
+// Made with the program, before its windows: the catalogue it opens at start is read ahead,
+// and the memory its records take is filled, while the windows are made.
+struct StartFileReadAhead {
+    StartFileReadAhead(const QString& firstArgument, reelcase::RegistryBackend& settings,
+                       reelcase::Catalogue& catalogue) {
+        reelcase::prepareToRead(reelcase::catalogueOpenedAtStart(firstArgument, settings),
+                                catalogue);
+    }
+};
+
+// The composition root: builds and owns the catalogue, the real seams, the windows and their
+// wiring. Members are made in the order they are declared and destroyed in reverse, so each
+// lives as long as what refers to it. The add dialog is made before the main window because
+// the editing commands hold it (and the folder window likewise); it joins the main window as
+// soon as that exists, before either is shown, and Qt deletes it with the main window. The
+// main window makes its other windows (preferences, about) itself.
+class Program {
+  public:
+    // programPath: the program users start, which file associations name.
+    Program(const QString& firstArgument, const QString& programPath)
+        : readAhead_(firstArgument, settings_, catalogue_),
+          frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
+          frmFolderAdd_(new reelcase::TfrmFolderAdd(
+              catalogue_,
+              [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
+                  return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
+              })),
+          logic_(catalogue_, {.dialogs = dialogs_,
+                              .fileSystem = reelcase::realFileSystem(),
+                              .settings = settings_,
+                              .movieDialog = *frmAdd_,
+                              .printer = printer_,
+                              .desktop = desktop_,
+                              .work = backgroundWork_,
+                              .folderAddDialog = *frmFolderAdd_}),
+          frmMain_(logic_, choices_,
+                   {.settings = settings_,
+                    .dialogs = dialogs_,
+                    .fileTypes = fileTypes_,
+                    .programPath = programPath}) {
+        frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
+        frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
+        frmMain_.FormCreate(firstArgument);
+    }
+
+    reelcase::TfrmMain& mainWindow() { return frmMain_; }
+
+  private:
+    reelcase::Catalogue catalogue_;
+    reelcase::QtUserDialogs dialogs_;
+    reelcase::FileRegistryBackend settings_;
+    StartFileReadAhead readAhead_;
+    reelcase::QtDesktopShell desktop_;
+    reelcase::QtPrintDevice printer_;
+    reelcase::FfmpegMediaDevice mediaDevice_;
+    reelcase::XdgFileTypeRegistration fileTypes_;
+    reelcase::QtBackgroundWork backgroundWork_;
+    reelcase::AppearanceChoices choices_;
+    reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
+    reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
+    reelcase::MainWindowLogic logic_;
+    reelcase::TfrmMain frmMain_;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    reelcase::ignoreFileSizeLimitSignal();
+    // The window program, started by the program users start (which runs the commands for
+    // scripts itself); file associations name that one.
+    QString programPath = reelcase::takeUserProgramPath();
+    QApplication app(argc, argv);
+    if (programPath.isEmpty()) {
+        programPath = QApplication::applicationFilePath();
+    }
+    QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
+    reelcase::useDesignedFonts();
+
+    // The arguments Qt left (it takes its own options out of argv), as the bytes they are:
+    // QApplication::arguments() changes a name that is not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(reelcase::fileNameFromBytes(argv[i]));
+    }
+    // "--" lets a catalogue whose name starts with "-" be opened.
+    const int fileArgument = arguments.size() > 1 && arguments.at(1) == QLatin1String("--") ? 2 : 1;
+    Program program(arguments.size() > fileArgument ? arguments.at(fileArgument) : QString(),
+                    programPath);
+    reelcase::TfrmMain& frmMain = program.mainWindow();
+
+    // The desktop session ending asks the same questions as closing the window.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain](QSessionManager& manager) {
+                         if (manager.allowsInteraction()) {
+                             if (!frmMain.close()) {
+                                 manager.cancel();
+                             }
+                             manager.release();
+                         }
+                     });
+
+    frmMain.show();
+    // Only for the process benchmark, from outside the program: nothing unless asked for.
+    const std::unique_ptr<reelcase::ReadyReport> report = reelcase::ReadyReport::fromEnvironment();
+    if (report) {
+        report->start(frmMain);
+    }
+    return QApplication::exec();
+}

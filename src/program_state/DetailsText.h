@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "catalogue/Catalogue.h"
+
+namespace reelcase {
+
+// The details panel's text for one movie: seven labelled lines, an empty line, the banner
+// and the personal note, lines ended by CR LF as the note's own line breaks are.
+std::string detailsText(const MovieRecord& movie);
+
+}  // namespace reelcase
