@@ -67,7 +67,10 @@ class SettingsTest : public QObject {
         {
             Program first(store);
             first.logic.files.FormCreate({});
-            QCOMPARE(first.catalogue.movieCount(), 0);  // "." opens nothing
+            // "." opens nothing and says nothing.
+            QCOMPARE(first.catalogue.movieCount(), 0);
+            QVERIFY(first.catalogue.currentFileName().isEmpty());
+            QVERIFY(first.dialogs.shown.empty());
             first.dialogs.fileAnswers.push_back(catalogueFile("last.rcb"));
             first.logic.files.MenuOpenDatabaseClick();
             first.dialogs.confirmAnswers.push_back(false);  // cancel the exit
@@ -200,16 +203,17 @@ class SettingsTest : public QObject {
     void fileStoreIsReadableAndSurvivesReopening() {
         QTemporaryDir config;
         FileRegistryBackend backend(config.path());
-        QVERIFY(
-            saveGeneralSettings(backend, kAllTicked, QStringLiteral("/m/a \"b\".rcb"), kProgram));
+        // Quotes and a backslash before an n, which is no line break.
+        const QString last = QStringLiteral("/m/a \"b\"\\n.rcb");
+        QVERIFY(saveGeneralSettings(backend, kAllTicked, last, kProgram));
         QFile file(backend.fileOf(Root::LocalMachine));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY(text.contains("[SOFTWARE\\Reel-Case]"));
-        QVERIFY(text.contains("\"Open_Last_File\"=\"/m/a \\\"b\\\".rcb\""));
+        QVERIFY(text.contains("\"Open_Last_File\"=\"/m/a \\\"b\\\"\\\\n.rcb\""));
         FakeUserDialogs dialogs;
         FileRegistryBackend again(config.path());
-        QCOMPARE(lastFileToReopen(again, dialogs), QStringLiteral("/m/a \"b\".rcb"));
+        QCOMPARE(lastFileToReopen(again, dialogs), last);
         QCOMPARE(readGeneralSettings(again, dialogs), kAllTicked);
 
         // A store the user may not write cannot be opened at all: full access or nothing.
