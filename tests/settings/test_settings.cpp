@@ -246,7 +246,9 @@ class SettingsTest : public QObject {
         writeBytes(backend.fileOf(Root::LocalMachine),
                    "; my own notes\n\n[SOFTWARE\\Reel-Case]\n; quitting stays quiet\n"
                    "\"Ask_Before_Quiting\"=\"0\"\na line the reader does not understand\n\n"
-                   "[SOFTWARE\\Other]\n\"Colour\"=\"blue\"\n");
+                   "[SOFTWARE\\Other]\n\"Colour\"=\"blue\"\n"
+                   "\"Broken\"=\"no closing quote\\\r\r\r\n");
+        QByteArray previous;
         for (int save = 0; save < 2; ++save) {
             QVERIFY(saveGeneralSettings(backend, kAllTicked, QStringLiteral("/m/x.rcb"), kProgram));
             const QByteArray text = readBytes(backend.fileOf(Root::LocalMachine));
@@ -254,6 +256,11 @@ class SettingsTest : public QObject {
                 QVERIFY2(text.count(line + '\n') == 1, text.constData());
             }
             QVERIFY(text.contains("\"Ask_Before_Quiting\"=\"1\""));
+            // Nothing new to write, nothing changed: not even the returns ending a line.
+            if (save > 0) {
+                QCOMPARE(text, previous);
+            }
+            previous = text;
         }
     }
 };
