@@ -8,10 +8,10 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
-#include "look/ClassicLook.h"
-#include "look/WindowPlacement.h"
 #include "about_web/LogoDecoder.h"
 #include "about_web/WebLookups.h"
+#include "look/ClassicLook.h"
+#include "look/WindowPlacement.h"
 
 // The resource file is compiled into a static library; this makes sure the linker keeps it.
 static void registerLogoResource() {

@@ -251,7 +251,6 @@ void CommandLineTest::importLeavesADamagedCatalogueAlone() {
     QCOMPARE(readBytes(target).size(), 2 * 272);
     QVERIFY(!QFile::exists(target + ".bak"));
 
-
     const QString noName = path("noname.csv");
     writeBytes(noName, "Genre\nDrama\n");
     const Run refused =
