@@ -31,7 +31,7 @@ Catalogue::Catalogue()
     : table_(sizeof(MovieRecord) * static_cast<std::size_t>(CatalogueCapacity)),
       // The records' lifetimes begin without a write: the table stays untouched until used.
       slots_(static_cast<MovieRecord*>(table_.data())),
-      recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1, 0) {
+      recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1) {
     static_assert(std::is_trivial_v<MovieRecord>);
     std::uninitialized_default_construct_n(slots_, CatalogueCapacity);
 }

@@ -100,7 +100,7 @@ class Catalogue {
     bool stepOpen_ = false;
     CatalogueStep openStep_;
     std::uint32_t stepSerial_ = 0;
-    std::vector<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
+    ZeroedArray<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
     int highestWritten_ = 0;
     std::uint64_t revision_ = 0;  // slots above it still hold zero bytes only
 };

@@ -60,8 +60,10 @@ class CatalogueHistory {
     template <typename Apply>
     const CatalogueStep& undo(Apply apply) {
         CatalogueStep& step = steps_[current_ - base_ - 1];
-        change(step, apply);
+        // Moved back first: the step grows as it is undone, and the oldest steps dropped then
+        // must be ones behind it, never the step itself.
         --current_;
+        change(step, apply);
         return step;
     }
     template <typename Apply>

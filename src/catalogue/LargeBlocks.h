@@ -2,9 +2,12 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdlib>
 #include <new>
 #include <string>
 #include <thread>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace reelcase {
@@ -80,6 +83,61 @@ class ZeroedBlock {
   private:
     std::size_t bytes_;
     void* data_;
+};
+
+// A fixed number of Ts whose all-zero bytes are their empty state, zero-filled without a
+// write: a large block as above, a smaller one from calloc (which gives a big one as fresh
+// pages too). Only the pages that are used are ever touched, so a table sized for 100,000
+// entries costs next to nothing where few are used; a vector would write every byte first.
+template <typename T>
+class ZeroedArray {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
+  public:
+    ZeroedArray() = default;
+    explicit ZeroedArray(std::size_t count)
+        : count_(count), data_(static_cast<T*>(allocate(count * sizeof(T)))) {}
+    ~ZeroedArray() { release(); }
+    ZeroedArray(ZeroedArray&& other) noexcept
+        : count_(std::exchange(other.count_, 0)), data_(std::exchange(other.data_, nullptr)) {}
+    ZeroedArray& operator=(ZeroedArray&& other) noexcept {
+        if (this != &other) {
+            release();
+            count_ = std::exchange(other.count_, 0);
+            data_ = std::exchange(other.data_, nullptr);
+        }
+        return *this;
+    }
+    ZeroedArray(const ZeroedArray&) = delete;
+    ZeroedArray& operator=(const ZeroedArray&) = delete;
+
+    T& operator[](std::size_t i) { return data_[i]; }
+    const T& operator[](std::size_t i) const { return data_[i]; }
+    std::size_t size() const { return count_; }
+
+  private:
+    static void* allocate(std::size_t bytes) {
+        if (bytes >= LargeBlock) {
+            return allocateLargeBlock(bytes);
+        }
+        void* block = std::calloc(bytes > 0 ? bytes : 1, 1);
+        if (block == nullptr) {
+            throw std::bad_alloc();
+        }
+        return block;
+    }
+    void release() {
+        if (count_ * sizeof(T) >= LargeBlock) {
+            releaseLargeBlock(data_, count_ * sizeof(T));
+        } else {
+            std::free(data_);
+        }
+        data_ = nullptr;
+        count_ = 0;
+    }
+
+    std::size_t count_ = 0;
+    T* data_ = nullptr;
 };
 
 }  // namespace reelcase

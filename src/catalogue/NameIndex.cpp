@@ -10,7 +10,7 @@ NameIndex::NameIndex(std::size_t expected) {
     while (capacity < expected * 2) {
         capacity *= 2;
     }
-    cells_.resize(capacity);
+    cells_ = ZeroedArray<Cell>(capacity);
     mask_ = capacity - 1;
 }
 
@@ -70,11 +70,11 @@ const int* NameIndex::find(std::string_view name) const {
 }
 
 void NameIndex::grow() {
-    LargeVector<Cell> old = std::move(cells_);
-    cells_.assign(old.size() * 2, Cell{});
+    const ZeroedArray<Cell> old = std::move(cells_);
+    cells_ = ZeroedArray<Cell>(old.size() * 2);
     mask_ = cells_.size() - 1;
-    for (const Cell& cell : old) {
-        if (cell.data != nullptr) {
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        if (const Cell& cell = old[i]; cell.data != nullptr) {
             const std::string_view name(cell.data, cell.length);
             cells_[probe(name, hash(name))] = cell;
         }

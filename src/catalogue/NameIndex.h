@@ -26,7 +26,8 @@ class NameIndex {
     static std::uint64_t hash(std::string_view name);
 
   private:
-    // Empty while data is null; 16 bytes, so that a table for 100,000 names stays small.
+    // Empty while data is null (all zero bytes); 16 bytes, so that a table for 100,000 names
+    // stays small.
     struct Cell {
         const char* data = nullptr;
         std::uint32_t length = 0;
@@ -35,7 +36,7 @@ class NameIndex {
     std::size_t probe(std::string_view name, std::uint64_t h) const;
     void grow();
 
-    LargeVector<Cell> cells_;
+    ZeroedArray<Cell> cells_;
     std::size_t mask_ = 0;
     std::size_t count_ = 0;
 };

@@ -113,9 +113,11 @@ KeyTree KeyTree::parse(const QByteArray& text) {
         } else if (inKey && !line.startsWith(QLatin1Char(';')) && tree.readValue(line, key)) {
             continue;
         }
-        // A comment or a line not understood: carried along, after its key's values.
+        // A comment or a line not understood: carried along, after its key's values. It is
+        // written back ending in a bare line feed, so every return ending it goes (one alone
+        // would leave the rest to lose one at each rewrite).
         QString kept = fileNameFromBytes(raw);
-        if (kept.endsWith(QLatin1Char('\r'))) {
+        while (kept.endsWith(QLatin1Char('\r'))) {
             kept.chop(1);
         }
         if (inKey) {

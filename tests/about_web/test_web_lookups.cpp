@@ -1,8 +1,8 @@
 #include <QTest>
 
+#include "about_web/WebLookups.h"
 #include "catalogue/TextCodec.h"
 #include "main_window/MainWindowLogic.h"
-#include "about_web/WebLookups.h"
 #include "support/FakeDesktopShell.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"

@@ -141,6 +141,21 @@ class CarefulSaveTest : public QObject {
         QCOMPARE(statOf(foreign).st_uid, 0u);
     }
 
+    // A new file renamed over the old one is no more and no less readable than it was,
+    // whatever the mask would give a new file.
+    void aReplacedCatalogueKeepsItsMode() {
+        for (const mode_t mode : {mode_t{0600}, mode_t{0664}}) {
+            const QString file = path(QStringLiteral("mode%1.rcb").arg(mode, 0, 8));
+            writeBytes(file, movies(2));
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), mode) == 0);
+            const ino_t before = statOf(file).st_ino;
+            Edited p(file);
+            QCOMPARE(p.save(), QStringList{savedText(3)});
+            QVERIFY(statOf(file).st_ino != before);  // replaced, not written in place
+            QCOMPARE(statOf(file).st_mode & 07777, mode);
+        }
+    }
+
     void linksLeadOnlyToRegularFiles() {
         Edited p(QString{});
         const auto saveAs = [&](const QString& name) {

@@ -232,6 +232,17 @@ class CatalogueFileTest : public QObject {
         broken = readCatalogueFile(path("repeats.rcb"), repeats, repeatsList);
         QCOMPARE(broken.error, 0);
         QCOMPARE(broken.leftOut, 0LL);
+
+        // The very last free slot is room too.
+        Catalogue last;
+        MovieList lastList;
+        last.takeIntoUse(CatalogueCapacity - 1);
+        writeBytes(path("one.rcb"), recordBytes(Movie{"Z"}));
+        const OpenOutcome one = readCatalogueFile(path("one.rcb"), last, lastList);
+        QCOMPARE(one.error, 0);
+        QCOMPARE(one.leftOut, 0LL);
+        QCOMPARE(last.movieCount(), CatalogueCapacity);
+        QCOMPARE(listed(lastList), QStringList{"Z"});
     }
 
     void saveWritesListOrderAndOnlyNamedSlots() {

@@ -266,6 +266,14 @@ void ExchangeTest::importFindsColumnsByHeadingAndMapsValues() {
     QCOMPARE(catalogue.slot(2).Length, 117);
     COMPARE_TEXT(fieldText(catalogue.slot(3).Format), "RM");
     QVERIFY(catalogue.unsavedChanges());
+
+    // Two headings for the name: the first counts, the other is named as ignored.
+    Catalogue twice;
+    MovieList twiceList;
+    QCOMPARE(importInto(twice, twiceList, readCsv("Name,Genre,Title\nBrazil,Comedy,Other\n")),
+             QStringLiteral("Movies added: 1\nAlready present: 0\nNames cut: 0\n"
+                            "Values not mapped: 0\nRows not read: 0\nColumns ignored: Title\n"));
+    QCOMPARE(entriesOf(twiceList), QStringList{"Brazil"});
 }
 
 void ExchangeTest::importReadsSemicolonWindows1252() {

@@ -244,7 +244,8 @@ class ExportTest : public QObject {
         f.list({kHarbour, kZebra});
         f.fileSystem.shortWriteLimit = 7;
         f.exportTo(path("short.txt"));
-        QCOMPARE(readBytes(path("short.txt")), bytes(listExportBytes(f.catalogue, f.logic.state.list())));
+        QCOMPARE(readBytes(path("short.txt")),
+                 bytes(listExportBytes(f.catalogue, f.logic.state.list())));
         QCOMPARE(f.dialogs.texts().size(), 1);
     }
 

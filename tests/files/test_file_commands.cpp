@@ -4,8 +4,8 @@
 
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/TextCodec.h"
-#include "program_state/DetailsText.h"
 #include "main_window/MainWindowLogic.h"
+#include "program_state/DetailsText.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"

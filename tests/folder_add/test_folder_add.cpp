@@ -445,8 +445,11 @@ class FolderAddTest : public QObject {
         MovieList list;
         std::vector<std::string_view> listed;
         for (int n = 1; n <= CatalogueCapacity - 2; ++n) {
-            listed.push_back(
-                nameOf(catalogue.slot(catalogue.addMovie(makeRecord({"M" + std::to_string(n)})))));
+            // Appended, not "M" + number: GCC 12 at -O2 takes the latter for an overlapping
+            // copy (-Wrestrict), a false alarm that stops a Release build of the tests.
+            std::string name("M");
+            name += std::to_string(n);
+            listed.push_back(nameOf(catalogue.slot(catalogue.addMovie(makeRecord({name})))));
         }
         list.addAll(listed);  // as the command lists the whole catalogue first
         std::vector<MovieForm> forms;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/DesktopEntry.h"
 #include "seams/FileTypeRegistration.h"
@@ -14,7 +15,7 @@ using namespace reelcase;
 
 class FileAssociationTest : public QObject {
     Q_OBJECT
-    QTemporaryDir sandbox_;
+    QDir sandbox_;
     QString data() const { return sandbox_.filePath(QStringLiteral("data")); }
     QString config() const { return sandbox_.filePath(QStringLiteral("config")); }
 
@@ -32,13 +33,24 @@ class FileAssociationTest : public QObject {
         return run(QStringLiteral(REELCASE_MIME_PROBE), {QStringLiteral("catalogue.rcb")});
     }
 
-  private Q_SLOTS:
-    void initTestCase() {
-        // Every XDG folder inside the sandbox: the user's own are never touched.
-        qputenv("XDG_DATA_HOME", data().toUtf8());
-        qputenv("XDG_CONFIG_HOME", config().toUtf8());
-        QStandardPaths::setTestModeEnabled(false);
+  public:
+    explicit FileAssociationTest(const QString& sandbox) : sandbox_(sandbox) {}
+
+    // Every XDG folder, the system's too, inside the sandbox, set before anything reads
+    // them: neither the user's registrations nor an installed copy's are seen or touched.
+    static void useOnlyFoldersIn(const QString& sandbox) {
+        const QDir root(sandbox);
+        const std::pair<const char*, const char*> folders[] = {
+            {"XDG_DATA_HOME", "data"},        {"XDG_CONFIG_HOME", "config"},
+            {"XDG_CACHE_HOME", "cache"},      {"XDG_STATE_HOME", "state"},
+            {"XDG_DATA_DIRS", "system-data"}, {"XDG_CONFIG_DIRS", "system-config"}};
+        for (const auto& [variable, folder] : folders) {
+            qputenv(variable, root.filePath(QLatin1String(folder)).toUtf8());
+        }
     }
+
+  private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(false); }
 
     void execLinesFollowTheDesktopEntryRules() {
         QCOMPARE(desktopExecLine(QStringLiteral("/usr/bin/reelcase")),
@@ -167,5 +179,14 @@ class FileAssociationTest : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(FileAssociationTest)
+int main(int argc, char* argv[]) {
+    const QTemporaryDir sandbox;
+    if (!sandbox.isValid()) {
+        return 1;
+    }
+    FileAssociationTest::useOnlyFoldersIn(sandbox.path());
+    const QCoreApplication app(argc, argv);
+    FileAssociationTest test(sandbox.path());
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_file_association.moc"

@@ -67,7 +67,10 @@ class SettingsTest : public QObject {
         {
             Program first(store);
             first.logic.files.FormCreate({});
-            QCOMPARE(first.catalogue.movieCount(), 0);  // "." opens nothing
+            // "." opens nothing and says nothing.
+            QCOMPARE(first.catalogue.movieCount(), 0);
+            QVERIFY(first.catalogue.currentFileName().isEmpty());
+            QVERIFY(first.dialogs.shown.empty());
             first.dialogs.fileAnswers.push_back(catalogueFile("last.rcb"));
             first.logic.files.MenuOpenDatabaseClick();
             first.dialogs.confirmAnswers.push_back(false);  // cancel the exit
@@ -200,16 +203,17 @@ class SettingsTest : public QObject {
     void fileStoreIsReadableAndSurvivesReopening() {
         QTemporaryDir config;
         FileRegistryBackend backend(config.path());
-        QVERIFY(
-            saveGeneralSettings(backend, kAllTicked, QStringLiteral("/m/a \"b\".rcb"), kProgram));
+        // Quotes and a backslash before an n, which is no line break.
+        const QString last = QStringLiteral("/m/a \"b\"\\n.rcb");
+        QVERIFY(saveGeneralSettings(backend, kAllTicked, last, kProgram));
         QFile file(backend.fileOf(Root::LocalMachine));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY(text.contains("[SOFTWARE\\Reel-Case]"));
-        QVERIFY(text.contains("\"Open_Last_File\"=\"/m/a \\\"b\\\".rcb\""));
+        QVERIFY(text.contains("\"Open_Last_File\"=\"/m/a \\\"b\\\"\\\\n.rcb\""));
         FakeUserDialogs dialogs;
         FileRegistryBackend again(config.path());
-        QCOMPARE(lastFileToReopen(again, dialogs), QStringLiteral("/m/a \"b\".rcb"));
+        QCOMPARE(lastFileToReopen(again, dialogs), last);
         QCOMPARE(readGeneralSettings(again, dialogs), kAllTicked);
 
         // A store the user may not write cannot be opened at all: full access or nothing.
@@ -242,7 +246,9 @@ class SettingsTest : public QObject {
         writeBytes(backend.fileOf(Root::LocalMachine),
                    "; my own notes\n\n[SOFTWARE\\Reel-Case]\n; quitting stays quiet\n"
                    "\"Ask_Before_Quiting\"=\"0\"\na line the reader does not understand\n\n"
-                   "[SOFTWARE\\Other]\n\"Colour\"=\"blue\"\n");
+                   "[SOFTWARE\\Other]\n\"Colour\"=\"blue\"\n"
+                   "\"Broken\"=\"no closing quote\\\r\r\r\n");
+        QByteArray previous;
         for (int save = 0; save < 2; ++save) {
             QVERIFY(saveGeneralSettings(backend, kAllTicked, QStringLiteral("/m/x.rcb"), kProgram));
             const QByteArray text = readBytes(backend.fileOf(Root::LocalMachine));
@@ -250,6 +256,11 @@ class SettingsTest : public QObject {
                 QVERIFY2(text.count(line + '\n') == 1, text.constData());
             }
             QVERIFY(text.contains("\"Ask_Before_Quiting\"=\"1\""));
+            // Nothing new to write, nothing changed: not even the returns ending a line.
+            if (save > 0) {
+                QCOMPARE(text, previous);
+            }
+            previous = text;
         }
     }
 };

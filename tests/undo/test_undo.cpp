@@ -116,6 +116,13 @@ class UndoTest : public QObject {
         p.logic.files.MenuOpenDatabaseClick();
         QCOMPARE(p.catalogue.history().position(), saved);
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Brazil\""));
+        // Nor does a Modify confirmed without a change.
+        p.logic.state.selectEntry(p.positionOf("Brazil"));
+        p.movieDialog.sessions.push_back({{[](MovieForm&) {}}});
+        p.logic.editing.MenuModifyaMovieClick();
+        QCOMPARE(p.movieDialog.requests.size(), std::size_t{3});
+        QCOMPARE(p.catalogue.history().position(), saved);
+        QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Brazil\""));
         QCOMPARE(p.dialogs.unexpected, 0);
     }
 
@@ -237,6 +244,39 @@ class UndoTest : public QObject {
         QVERIFY(history.stepCount() > 100);
         QCOMPARE(history.position(), std::uint64_t{1000});
         QVERIFY(history.canUndo());
+    }
+
+    // A step may grow when undone (an open's fresh slots are then spelled out). Past the
+    // bound, the steps behind the position go, never the one undone nor any that can be
+    // redone.
+    void undoneStepsOverTheBoundAreKeptForRedo() {
+        constexpr std::size_t kBound = 64 * 1024;
+        constexpr int kSteps = 10;
+        CatalogueHistory history(kBound);
+        for (int i = 0; i < kSteps; ++i) {
+            CatalogueStep step;
+            step.changes.push_back({i + 1, -1});
+            history.push(std::move(step));
+        }
+        QCOMPARE(history.stepCount(), std::size_t{kSteps});
+        int undone = 0;
+        while (history.canUndo()) {
+            const CatalogueStep& step =
+                history.undo([](CatalogueStep& s) { s.records.resize(100); });
+            QCOMPARE(step.changes.at(0).slot, kSteps - undone);
+            ++undone;
+        }
+        QVERIFY(history.memoryUsed() > kBound);
+        QVERIFY(undone >= 2 && undone < kSteps);
+        int redone = 0;
+        while (history.canRedo()) {
+            QCOMPARE(history.redoStep().changes.at(0).slot, kSteps - undone + redone + 1);
+            history.redo([](CatalogueStep&) {});
+            ++redone;
+        }
+        QCOMPARE(redone, undone);
+        QCOMPARE(history.position(), std::uint64_t{kSteps});
+        QVERIFY(history.memoryUsed() <= kBound);
     }
 };
 
