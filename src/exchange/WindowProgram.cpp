@@ -33,6 +33,28 @@ std::string ownPath() {
 
 }  // namespace
 
+const char* const NoDisplayText =
+    "reelcase: the window needs a display, and none is set (DISPLAY or WAYLAND_DISPLAY); "
+    "without one, use the commands export, import, check and list (reelcase --help)\n";
+
+bool displayGiven(char* const argv[]) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0') {
+            return true;
+        }
+    }
+    for (int i = 1; argv[i] != nullptr; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            break;
+        }
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::string> windowProgramCandidates(std::string_view programPath) {
     const std::size_t slash = programPath.rfind('/');
     const std::string folder(slash == std::string_view::npos ? std::string_view("./")
@@ -41,6 +63,10 @@ std::vector<std::string> windowProgramCandidates(std::string_view programPath) {
 }
 
 int startWindowProgram(char* const argv[], std::FILE* err) {
+    if (!displayGiven(argv)) {
+        std::fputs(NoDisplayText, err);
+        return 2;
+    }
     const std::string self = ownPath();
     if (self.empty()) {
         std::fprintf(err, "reelcase: /proc/self/exe: %s\n", std::strerror(errno));

@@ -17,6 +17,12 @@ namespace reelcase {
 // (the package's program folder for internal programs), then beside it (a build folder).
 std::vector<std::string> windowProgramCandidates(std::string_view programPath);
 
+// Whether the window could show: a display is named in the environment (X11 or Wayland), or
+// Qt is told which platform to use (QT_QPA_PLATFORM or a -platform argument).
+bool displayGiven(char* const argv[]);
+// What the program says, on one line, when it would open the window without a display.
+extern const char* const NoDisplayText;
+
 // Replaces this process with the window program, with the same arguments, so the exit status
 // and the process are the window's own. Returns only on failure, with the exit status, the
 // path and the cause written to err.

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include <QApplication>
 #include <QFont>
 #include <QSessionManager>
@@ -96,6 +98,11 @@ int main(int argc, char* argv[]) {
     // The window program, started by the program users start (which runs the commands for
     // scripts itself); file associations name that one.
     QString programPath = reelcase::takeUserProgramPath();
+    // Qt would abort with its plugin text: say it in one line, as the program users start does.
+    if (!reelcase::displayGiven(argv)) {
+        std::fputs(reelcase::NoDisplayText, stderr);
+        return 2;
+    }
     QApplication app(argc, argv);
     if (programPath.isEmpty()) {
         programPath = QApplication::applicationFilePath();

@@ -50,12 +50,16 @@ bool writeByName(const QByteArray& name, const QByteArray& bytes) {
 // QFile::encodeName), input on its standard input (none: closed), started in folder.
 Run runBytes(const QList<QByteArray>& arguments,
              const std::optional<QByteArray>& input = QByteArray(), const QString& folder = {},
-             const QByteArray& program = QByteArrayLiteral(REELCASE_BINARY)) {
+             const QByteArray& program = QByteArrayLiteral(REELCASE_BINARY),
+             bool withDisplay = false) {
     QList<QByteArray> owned{program};
     owned += arguments;
     const auto argc = static_cast<std::size_t>(owned.size());
     for (const QString& entry : withoutDisplay().toStringList()) {
         owned << QFile::encodeName(entry);
+    }
+    if (withDisplay) {
+        owned << QByteArrayLiteral("QT_QPA_PLATFORM=offscreen");
     }
     std::vector<char*> pointers;
     for (QByteArray& b : owned) {
@@ -351,6 +355,17 @@ void CommandLineTest::windowProgramGetsTheArgumentsAndTheProcess() {
                    process.readAllStandardError()};
     }();
     QCOMPARE(missing.status, 2);
+    // Without a display the window program is not started: one line says why.
+    const Run noDisplay = [&] {
+        QProcess process;
+        process.setProcessEnvironment(withoutDisplay());
+        process.start(program, {QStringLiteral("movies.rcb")});
+        return finished(process, 30000);
+    }();
+    QCOMPARE(noDisplay.status, 2);
+    QVERIFY2(noDisplay.err.startsWith("reelcase: the window needs a display") &&
+                 noDisplay.err.count('\n') == 1,
+             noDisplay.err.constData());
     // Named where the package puts it.
     QVERIFY2(missing.err.startsWith("reelcase: " + folder.toUtf8() + "/") &&
                  missing.err.endsWith("/reelcase-window: No such file or directory\n"),
@@ -409,7 +424,7 @@ void CommandLineTest::onlyCatalogueNamesOpenTheWindow() {
     QVERIFY(writeByName(QFile::encodeName(work + "/notes"), "") &&
             writeByName(QFile::encodeName(work + "/list"), ""));
     const auto start = [&](const QList<QByteArray>& args) {
-        return runBytes(args, QByteArray(), work, QFile::encodeName(program));
+        return runBytes(args, QByteArray(), work, QFile::encodeName(program), true);
     };
 
     const struct {
