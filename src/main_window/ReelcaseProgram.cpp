@@ -330,9 +330,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
-    // Enter that no control used presses the window's default button.
+    // Enter that no control used presses the focused button, or else the window's default.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        btnSearch->click();
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : btnSearch)->click();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,10 +192,13 @@ class PrintingTest : public QObject {
         appendMovie(catalogue, {"Alien"});
         logic.state.RefreshMovieList();
         QString filter;
+        QString shownType;
         QString message;
         ModalDriver modals;
         modals.expect([&](QWidget* modal) {
             filter = qobject_cast<QFileDialog*>(modal)->nameFilters().join(QLatin1Char(';'));
+            shownType =
+                modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
             auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             name->setText(dir_.filePath(QStringLiteral("list")));
             QTest::keyClick(name, Qt::Key_Return);
@@ -205,6 +209,7 @@ class PrintingTest : public QObject {
         });
         logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
         QCOMPARE(filter, QStringLiteral("Movie List (Textfile) (*.txt)"));
+        QCOMPARE(shownType, QStringLiteral("Movie List (Textfile)"));
         QCOMPARE(
             message,
             QStringLiteral("The file: \"list.txt\" is succesfully created with all the Movies!"));

@@ -369,6 +369,15 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(w.control<QPushButton>("btnClearSearch"), Qt::LeftButton);
         QCOMPARE(results->model()->rowCount(), 0);
         QVERIFY(search->text().isEmpty());
+        // Enter on a focused button presses that button, not Search.
+        QTest::keyClicks(search, QStringLiteral("star"));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(results->model()->rowCount(), 3);
+        auto* clear = w.control<QPushButton>("btnClearSearch");
+        clear->setFocus();
+        QTest::keyClick(clear, Qt::Key_Return);
+        QCOMPARE(results->model()->rowCount(), 0);
+        QVERIFY(search->text().isEmpty());
     }
 
     void hoverMakesSearchCaptionsBoldUntilTheBackground() {

@@ -31,6 +31,10 @@ QString dialogFilter(const FileDialogRequest& request) {
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(dialogFilter(request));
+    // A pattern added behind the description filters the list but is not part of the
+    // designed text of the type box.
+    dialog.setOption(QFileDialog::HideNameFilterDetails,
+                     dialogFilter(request) != request.filterDescription);
     if (!request.defaultSuffix.isEmpty()) {
         dialog.setDefaultSuffix(request.defaultSuffix);
     }
