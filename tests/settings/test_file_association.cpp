@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "careful_files/FileNames.h"
 #include "platform/DesktopEntry.h"
 #include "seams/FileTypeRegistration.h"
 
@@ -144,6 +145,9 @@ class FileAssociationTest : public QObject {
         const bool registered = registration.registerCatalogueType(QStringLiteral("/usr/bin/x"));
         qputenv("XDG_DATA_HOME", data().toUtf8());
         QVERIFY(!registered);
+        // A program path that is not UTF-8 cannot be written into a desktop entry at all.
+        QVERIFY(!registration.registerCatalogueType(fileNameFromBytes("/opt/caf\xe9/reelcase")));
+        QVERIFY(!QFile::exists(data() + QStringLiteral("/applications/reel-case.desktop")));
     }
 
     // Root reads every file: as root this case runs itself again as nobody.

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include "careful_files/AtomicFile.h"
+#include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "platform/DesktopEntry.h"
 #include "seams/FileTypeRegistration.h"
@@ -118,6 +119,14 @@ bool updateDefault(bool set) {
 // Each stops at the first file that could not be written or removed, as a failed settings
 // write stops the preferences' remaining writes.
 bool XdgFileTypeRegistration::registerCatalogueType(const QString& programPath) {
+    // A desktop entry is UTF-8 text: a program whose path is not cannot be named in one, and
+    // an entry naming a changed path would open nothing.
+    if (fileNameBytes(programPath) != programPath.toUtf8()) {
+        qWarning(
+            "Reel-Case Database: the program's path is not UTF-8; no desktop entry can "
+            "name it");
+        return false;
+    }
     if (!writeFile(mimePackage(), resource(QStringLiteral("reel-case-catalogue.xml")))) {
         return false;
     }
