@@ -30,6 +30,12 @@ class CsvFieldCut {
     // The state after c, and whether c ends a field (outside quotes).
     bool step(char c);
     void endOfFirstLine();
+    // From i on, the bytes inside a field that only count; the first one that does not.
+    std::size_t skipPlain(std::string_view bytes, std::size_t i);
+    // A line end, outside quotes (boundary) or inside them.
+    void lineEnd(bool boundary, std::string& out);
+    // A separator outside quotes; false when the line is full and it is dropped.
+    bool separator(std::string& out);
 
     State state_ = State::FieldStart;
     State emitted_ = State::FieldStart;  // the state the text handed on was left in
