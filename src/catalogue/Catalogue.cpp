@@ -94,13 +94,6 @@ std::span<MovieRecord> Catalogue::freeSlots(int first, int count) {
     return {slots_ + (first - 1), static_cast<std::size_t>(count)};
 }
 
-void Catalogue::expectToTakeIn(int count) {
-    const int first = movieCount_ + 1;
-    count = std::clamp(count, 0, CatalogueCapacity - movieCount_);
-    filledAhead_.reset();
-    filledAhead_.emplace(slots_ + (first - 1), static_cast<std::size_t>(count) * RecordSize);
-}
-
 void Catalogue::takeIntoUse(int lastSlot, bool marksChanged) {
     assert(lastSlot >= movieCount_ && lastSlot <= CatalogueCapacity);
     ++revision_;

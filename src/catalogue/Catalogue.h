@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -55,9 +54,6 @@ class Catalogue {
     // that take movies in mark the catalogue changed when they took any.
     std::span<MovieRecord> freeSlots(int first, int count);
     void takeIntoUse(int lastSlot, bool marksChanged = false);
-    // About to take in count records: the free slots they will fill are made ready on
-    // another thread meanwhile (the kernel fills their pages).
-    void expectToTakeIn(int count);
 
     // The file that a complete open read or a save wrote; path must be absolute and clean.
     void setCurrentFileName(const QString& path);
@@ -89,8 +85,7 @@ class Catalogue {
     void swapSlots(CatalogueStep& step);
 
     ZeroedBlock table_;
-    MovieRecord* slots_;                           // CatalogueCapacity records in table_
-    std::optional<PagesFilledAhead> filledAhead_;  // ends before table_ goes
+    MovieRecord* slots_;  // CatalogueCapacity records in table_
     int movieCount_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;

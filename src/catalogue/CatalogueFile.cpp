@@ -75,21 +75,6 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
     return readCatalogueFd(file.fd(), catalogue, list);
 }
 
-void prepareToRead(const QString& path, Catalogue& catalogue) {
-    if (path.isEmpty()) {
-        return;
-    }
-    const ReadOnlyFile file(path);
-    struct stat st {};
-    if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return;
-    }
-    // Only advice: a file on a disk starts coming into the page cache now.
-    (void)::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_WILLNEED);
-    catalogue.expectToTakeIn(static_cast<int>(
-        std::min<off_t>(st.st_size / static_cast<off_t>(RecordSize), CatalogueCapacity)));
-}
-
 OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
     OpenOutcome outcome;
     struct stat st {};
