@@ -79,8 +79,6 @@ class Catalogue {
     void recordBefore(int number);
     // The same for slots first..last at once.
     void recordBefore(int first, int last);
-    // Turns the step's range of fresh slots into one change per slot.
-    static void spellOutFreshSlots(CatalogueStep& step);
     // Puts the step's kept bytes into the table and keeps the table's instead.
     void swapSlots(CatalogueStep& step);
 
@@ -94,10 +92,8 @@ class Catalogue {
     std::uint64_t savedPosition_ = 0;
     bool stepOpen_ = false;
     CatalogueStep openStep_;
-    std::uint32_t stepSerial_ = 0;
-    ZeroedArray<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
-    int highestWritten_ = 0;
-    std::uint64_t revision_ = 0;  // slots above it still hold zero bytes only
+    std::vector<bool> recordedInStep_;  // by slot: kept by the open step
+    std::uint64_t revision_ = 0;
 };
 
 // Makes the changes of one command one step, also when the command returns early.
