@@ -31,7 +31,7 @@ Catalogue::Catalogue()
     : table_(sizeof(MovieRecord) * static_cast<std::size_t>(CatalogueCapacity)),
       // The records' lifetimes begin without a write: the table stays untouched until used.
       slots_(static_cast<MovieRecord*>(table_.data())),
-      recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1) {
+      recordedInStep_(static_cast<std::size_t>(CatalogueCapacity) + 1, false) {
     static_assert(std::is_trivial_v<MovieRecord>);
     std::uninitialized_default_construct_n(slots_, CatalogueCapacity);
 }
@@ -94,13 +94,6 @@ std::span<MovieRecord> Catalogue::freeSlots(int first, int count) {
     return {slots_ + (first - 1), static_cast<std::size_t>(count)};
 }
 
-void Catalogue::expectToTakeIn(int count) {
-    const int first = movieCount_ + 1;
-    count = std::clamp(count, 0, CatalogueCapacity - movieCount_);
-    filledAhead_.reset();
-    filledAhead_.emplace(slots_ + (first - 1), static_cast<std::size_t>(count) * RecordSize);
-}
-
 void Catalogue::takeIntoUse(int lastSlot, bool marksChanged) {
     assert(lastSlot >= movieCount_ && lastSlot <= CatalogueCapacity);
     ++revision_;
@@ -121,60 +114,24 @@ void Catalogue::markSaved() {
 }
 
 void Catalogue::recordBefore(int number) {
-    // Every write to a slot comes through here first, so a slot above the mark is known to
-    // be zero without comparing its bytes: an open into fresh slots costs no scan of them.
-    const bool neverWritten = number > highestWritten_;
-    highestWritten_ = std::max(highestWritten_, number);
-    auto& serial = recordedInStep_[static_cast<std::size_t>(number)];
-    if (!stepOpen_ || serial == stepSerial_ ||
-        (number >= openStep_.freshFirst && number <= openStep_.freshLast)) {
+    const auto slotIndex = static_cast<std::size_t>(number);
+    if (!stepOpen_ || recordedInStep_[slotIndex]) {
         return;
     }
-    serial = stepSerial_;
-    const int before =
-        neverWritten ? -1 : keep(openStep_.records, slots_[static_cast<std::size_t>(number - 1)]);
-    openStep_.changes.push_back({number, before});
+    recordedInStep_[slotIndex] = true;
+    openStep_.changes.push_back({number, keep(openStep_.records, slots_[slotIndex - 1])});
 }
 
 void Catalogue::recordBefore(int first, int last) {
-    int number = first;
-    for (; number <= last && number <= highestWritten_; ++number) {
+    for (int number = first; number <= last; ++number) {
         recordBefore(number);
     }
-    if (number > last) {
-        return;
-    }
-    // number..last have never been written.
-    if (stepOpen_) {
-        if (openStep_.freshLast < openStep_.freshFirst) {
-            openStep_.freshFirst = number;
-            openStep_.freshLast = last;
-        } else if (openStep_.freshLast == highestWritten_ && number == highestWritten_ + 1) {
-            openStep_.freshLast = last;
-        } else {
-            for (int n = number; n <= last; ++n) {
-                recordBefore(n);
-            }
-            return;
-        }
-    }
-    highestWritten_ = last;
-}
-
-void Catalogue::spellOutFreshSlots(CatalogueStep& step) {
-    step.changes.reserve(step.changes.size() +
-                         static_cast<std::size_t>(step.freshLast - step.freshFirst + 1));
-    for (int n = step.freshFirst; n <= step.freshLast; ++n) {
-        step.changes.push_back({n, -1});
-    }
-    step.freshFirst = 0;
-    step.freshLast = -1;
 }
 
 void Catalogue::beginStep(const QString& text) {
     assert(!stepOpen_);
     stepOpen_ = true;
-    ++stepSerial_;
+    std::fill(recordedInStep_.begin(), recordedInStep_.end(), false);
     openStep_ = CatalogueStep{};
     openStep_.text = text;
     openStep_.countBefore = movieCount_;
@@ -208,22 +165,8 @@ void Catalogue::endStep() {
         }
     }
     step.changes = std::move(changed);
-    // Fresh slots left zero at the range's ends are no change either (a file that added
-    // nothing); one left zero inside it costs a slot's entry, not a scan of the whole range.
-    while (step.freshLast >= step.freshFirst &&
-           allZero(slots_[static_cast<std::size_t>(step.freshLast - 1)])) {
-        --step.freshLast;
-    }
-    while (step.freshLast >= step.freshFirst &&
-           allZero(slots_[static_cast<std::size_t>(step.freshFirst - 1)])) {
-        ++step.freshFirst;
-    }
-    if (step.freshLast < step.freshFirst) {
-        step.freshFirst = 0;
-        step.freshLast = -1;
-    }
-    if (step.changes.empty() && step.freshLast < step.freshFirst &&
-        step.countBefore == step.countAfter && step.fileBefore == step.fileAfter) {
+    if (step.changes.empty() && step.countBefore == step.countAfter &&
+        step.fileBefore == step.fileAfter) {
         return;
     }
     step.changes.shrink_to_fit();
@@ -241,7 +184,6 @@ void Catalogue::endStep() {
 
 void Catalogue::swapSlots(CatalogueStep& step) {
     ++revision_;
-    spellOutFreshSlots(step);
     static const MovieRecord zero{};
     LargeVector<MovieRecord> records;
     for (CatalogueStep::SlotChange& change : step.changes) {

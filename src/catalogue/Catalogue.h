@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -55,9 +54,6 @@ class Catalogue {
     // that take movies in mark the catalogue changed when they took any.
     std::span<MovieRecord> freeSlots(int first, int count);
     void takeIntoUse(int lastSlot, bool marksChanged = false);
-    // About to take in count records: the free slots they will fill are made ready on
-    // another thread meanwhile (the kernel fills their pages).
-    void expectToTakeIn(int count);
 
     // The file that a complete open read or a save wrote; path must be absolute and clean.
     void setCurrentFileName(const QString& path);
@@ -83,14 +79,11 @@ class Catalogue {
     void recordBefore(int number);
     // The same for slots first..last at once.
     void recordBefore(int first, int last);
-    // Turns the step's range of fresh slots into one change per slot.
-    static void spellOutFreshSlots(CatalogueStep& step);
     // Puts the step's kept bytes into the table and keeps the table's instead.
     void swapSlots(CatalogueStep& step);
 
     ZeroedBlock table_;
-    MovieRecord* slots_;                           // CatalogueCapacity records in table_
-    std::optional<PagesFilledAhead> filledAhead_;  // ends before table_ goes
+    MovieRecord* slots_;  // CatalogueCapacity records in table_
     int movieCount_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;
@@ -99,10 +92,8 @@ class Catalogue {
     std::uint64_t savedPosition_ = 0;
     bool stepOpen_ = false;
     CatalogueStep openStep_;
-    std::uint32_t stepSerial_ = 0;
-    ZeroedArray<std::uint32_t> recordedInStep_;  // by slot: the serial of the step that kept it
-    int highestWritten_ = 0;
-    std::uint64_t revision_ = 0;  // slots above it still hold zero bytes only
+    std::vector<bool> recordedInStep_;  // by slot: kept by the open step
+    std::uint64_t revision_ = 0;
 };
 
 // Makes the changes of one command one step, also when the command returns early.

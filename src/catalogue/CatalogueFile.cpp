@@ -75,21 +75,6 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
     return readCatalogueFd(file.fd(), catalogue, list);
 }
 
-void prepareToRead(const QString& path, Catalogue& catalogue) {
-    if (path.isEmpty()) {
-        return;
-    }
-    const ReadOnlyFile file(path);
-    struct stat st {};
-    if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return;
-    }
-    // Only advice: a file on a disk starts coming into the page cache now.
-    (void)::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_WILLNEED);
-    catalogue.expectToTakeIn(static_cast<int>(
-        std::min<off_t>(st.st_size / static_cast<off_t>(RecordSize), CatalogueCapacity)));
-}
-
 OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
     OpenOutcome outcome;
     struct stat st {};
@@ -157,47 +142,26 @@ std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list
 }
 
 StreamedBytes catalogueFileStream(const Catalogue& catalogue, const MovieList& list) {
-    // Slots in list order are written as they lie, straight from the table.
-    if (slotsInListOrder(catalogue, list)) {
-        const auto count = static_cast<std::size_t>(catalogue.movieCount());
-        return {count * RecordSize, [&catalogue, count](const StreamedBytes::Write& write) {
-                    constexpr std::size_t kPieceRecords = 960;
-                    for (std::size_t done = 0; done < count; done += kPieceRecords) {
-                        const std::size_t records = std::min(kPieceRecords, count - done);
-                        const auto* first = reinterpret_cast<const char*>(
-                            &catalogue.slot(static_cast<int>(done) + 1));
-                        if (const int error = write({first, records * RecordSize}); error != 0) {
-                            return error;
-                        }
-                    }
-                    return 0;
-                }};
-    }
-    // Each entry's first slot, looked up once: the size is known before a byte is written.
-    auto chains = std::make_shared<const SlotChains>(catalogue);
-    auto firsts = std::make_shared<std::vector<int>>(static_cast<std::size_t>(list.size()));
-    std::size_t records = 0;
-    for (int i = 0; i < list.size(); ++i) {
-        const int first = chains->first(list.at(i));
-        (*firsts)[static_cast<std::size_t>(i)] = first;
-        for (int n = first; n != 0; n = chains->next(n)) {
-            ++records;
-        }
-    }
-    return {records * RecordSize, [&catalogue, chains, firsts](const StreamedBytes::Write& write) {
+    // The slots in the order they are written, found once: the size is known before a byte is
+    // written.
+    auto slots = std::make_shared<std::vector<int>>();
+    slots->reserve(static_cast<std::size_t>(catalogue.movieCount()));
+    forEachListedSlot(catalogue, list, [&slots](int /*position*/, int slot) {
+        slots->push_back(slot);
+        return true;
+    });
+    return {slots->size() * RecordSize, [&catalogue, slots](const StreamedBytes::Write& write) {
                 constexpr std::size_t kPieceRecords = 960;  // 261,120 bytes
                 std::vector<char> piece(kPieceRecords * RecordSize);
                 std::size_t filled = 0;
-                for (const int first : *firsts) {
-                    for (int n = first; n != 0; n = chains->next(n)) {
-                        std::memcpy(piece.data() + filled, &catalogue.slot(n), RecordSize);
-                        filled += RecordSize;
-                        if (filled == piece.size()) {
-                            if (const int error = write({piece.data(), filled}); error != 0) {
-                                return error;
-                            }
-                            filled = 0;
+                for (const int n : *slots) {
+                    std::memcpy(piece.data() + filled, &catalogue.slot(n), RecordSize);
+                    filled += RecordSize;
+                    if (filled == piece.size()) {
+                        if (const int error = write({piece.data(), filled}); error != 0) {
+                            return error;
                         }
+                        filled = 0;
                     }
                 }
                 return filled == 0 ? 0 : write({piece.data(), filled});

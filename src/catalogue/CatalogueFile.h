@@ -27,12 +27,6 @@ OpenOutcome readCatalogueFile(const QString& path, Catalogue& catalogue, MovieLi
 // The same from a file already open for reading.
 OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list);
 
-// For a catalogue file about to be read into catalogue: the kernel starts reading the file
-// and filling the memory its records will take, on its own, while the caller goes on (the
-// program makes its windows meanwhile). Nothing is read into the catalogue; a path that
-// names no regular file prepares nothing.
-void prepareToRead(const QString& path, Catalogue& catalogue);
-
 // The bytes a save writes: for each list entry in list order, every slot in use whose
 // Name equals it.
 std::string catalogueFileBytes(const Catalogue& catalogue, const MovieList& list);

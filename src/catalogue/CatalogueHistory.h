@@ -16,8 +16,7 @@ struct MovieRecord;
 // What one step changed: the slots it wrote, the count in use and the current file. Of the
 // slots' bytes it keeps only the side that is not in the table: the bytes before the step
 // while it is done, the bytes after it while it is undone; undo and redo swap them. So a step
-// costs one copy of what it changed, and an open into never-used (all zero) slots costs next
-// to nothing until it is undone.
+// costs one copy of what it changed; a slot that held zero bytes costs its entry only.
 struct CatalogueStep {
     struct SlotChange {
         int slot = 0;
@@ -30,11 +29,6 @@ struct CatalogueStep {
     QString fileAfter;
     LargeVector<SlotChange> changes;
     LargeVector<MovieRecord> records;
-    // Slots freshFirst..freshLast held zero bytes before the step and are not in changes: a
-    // file taken into never-used slots is one range instead of an entry per slot, until the
-    // step is first undone.
-    int freshFirst = 0;
-    int freshLast = -1;
 
     // The memory the step holds.
     std::size_t bytes() const;

@@ -1,11 +1,7 @@
 #include "catalogue/LargeBlocks.h"
 
-#include <pthread.h>
-#include <sched.h>
 #include <sys/mman.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 
 namespace reelcase {
@@ -48,48 +44,6 @@ void* allocateLargeBlock(std::size_t bytes) {
 
 std::size_t blockBytes(std::size_t bytes) {
     return bytes >= LargeBlock ? roundedUp(bytes, HugePage) : bytes;
-}
-
-PagesFilledAhead::PagesFilledAhead(void* from, std::size_t bytes) {
-#ifdef MADV_POPULATE_WRITE
-    // From a page boundary: advice covers whole pages, and the pages before from are the
-    // owner's already.
-    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    const auto address = reinterpret_cast<std::uintptr_t>(from);
-    const std::size_t head = roundedUp(address, page) - address;
-    if (bytes <= head) {
-        return;
-    }
-    char* const start = static_cast<char*>(from) + head;
-    const std::size_t length = roundedUp(bytes - head, page);
-    // A kernel without the advice (older than 5.14) refuses it: the pages are then filled as
-    // they are first written, as without this. The thread runs only on an idle core, so that
-    // it never slows the work it is meant to overlap, and a huge page at a time, so that the
-    // owner's own mapping calls are not held up behind the whole range.
-    thread_ = std::thread([this, start, length] {
-        for (std::size_t done = 0; done < length && !stop_.load(std::memory_order_relaxed);
-             done += HugePage) {
-            (void)::madvise(start + done, std::min(HugePage, length - done), MADV_POPULATE_WRITE);
-        }
-    });
-    // Set from here, so that the destructor's setting comes after it.
-    sched_param none{};
-    (void)::pthread_setschedparam(thread_.native_handle(), SCHED_IDLE, &none);
-#else
-    (void)from;
-    (void)bytes;
-#endif
-}
-
-PagesFilledAhead::~PagesFilledAhead() {
-    if (thread_.joinable()) {
-        stop_.store(true, std::memory_order_relaxed);
-        // Back to a fair share of the processor: on a busy machine a thread that runs only
-        // on an idle core could keep the owner waiting here for long.
-        sched_param normal{};
-        (void)::pthread_setschedparam(thread_.native_handle(), SCHED_OTHER, &normal);
-        thread_.join();
-    }
 }
 
 void releaseLargeBlock(void* block, std::size_t bytes) {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdlib>
 #include <new>
 #include <string>
-#include <thread>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -53,22 +51,6 @@ class LargeBlockAllocator {
 template <typename T>
 using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
 using LargeString = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
-
-// Has the kernel fill bytes of a large block from from on, on a thread of its own, so that
-// the zero-filling of their pages overlaps the caller's work. Only page tables change, never
-// a byte, so the block's owner may use it meanwhile. The destructor stops the filling where
-// it is and waits for the thread.
-class PagesFilledAhead {
-  public:
-    PagesFilledAhead(void* from, std::size_t bytes);
-    ~PagesFilledAhead();
-    PagesFilledAhead(const PagesFilledAhead&) = delete;
-    PagesFilledAhead& operator=(const PagesFilledAhead&) = delete;
-
-  private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
 
 // One large block for the lifetime of its owner.
 class ZeroedBlock {

@@ -62,14 +62,19 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     work.run(QStringLiteral("Exporting \"%1\"...").arg(fileNameOf(*chosen)),
              [&](WorkProgress& progress) {
                  const ByteTable table;
-                 const LargeString bytes =
-                     csv ? listCsvBytes(catalogue_, list_, table, &progress)
-                         : LargeString(listHtmlBytes(catalogue_, list_, table, &progress));
+                 // Each is written from the string it was made in: a copy would be another
+                 // pass over every row.
+                 const LargeString csvBytes =
+                     csv ? listCsvBytes(catalogue_, list_, table, &progress) : LargeString();
+                 const std::string htmlBytes =
+                     csv ? std::string() : listHtmlBytes(catalogue_, list_, table, &progress);
                  if (progress.cancelled()) {
                      return;
                  }
                  // Once begun, the writing ends: the file is either whole or as it was.
-                 error = writeFileSafely(*chosen, bytes, fileSystem_);
+                 error = writeFileSafely(
+                     *chosen, csv ? std::string_view(csvBytes) : std::string_view(htmlBytes),
+                     fileSystem_);
                  written = true;
              });
     if (!written) {

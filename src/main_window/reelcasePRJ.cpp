@@ -7,10 +7,8 @@
 #include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/CatalogueFile.h"
 #include "editing/ui/untAddModifyMovie.h"
 #include "exchange/WindowProgram.h"
-#include "files/FileCommands.h"
 #include "folder_add/ui/FolderAddWindow.h"
 #include "look/ui/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
@@ -27,16 +25,6 @@
 
 namespace {
 
-// Made with the program, before its windows: the catalogue it opens at start is read ahead,
-// and the memory its records take is filled, while the windows are made.
-struct StartFileReadAhead {
-    StartFileReadAhead(const QString& firstArgument, reelcase::RegistryBackend& settings,
-                       reelcase::Catalogue& catalogue) {
-        reelcase::prepareToRead(reelcase::catalogueOpenedAtStart(firstArgument, settings),
-                                catalogue);
-    }
-};
-
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
@@ -47,8 +35,7 @@ class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
-        : readAhead_(firstArgument, settings_, catalogue_),
-          frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
+        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
           frmFolderAdd_(new reelcase::TfrmFolderAdd(
               catalogue_,
               [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
@@ -78,7 +65,6 @@ class Program {
     reelcase::Catalogue catalogue_;
     reelcase::QtUserDialogs dialogs_;
     reelcase::FileRegistryBackend settings_;
-    StartFileReadAhead readAhead_;
     reelcase::QtDesktopShell desktop_;
     reelcase::QtPrintDevice printer_;
     reelcase::FfmpegMediaDevice mediaDevice_;

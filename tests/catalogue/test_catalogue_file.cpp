@@ -173,23 +173,6 @@ class CatalogueFileTest : public QObject {
         QCOMPARE(catalogue.movieCount(), 0);
     }
 
-    // Preparing to read neither blocks on what is no file nor changes what is read.
-    void preparedReadingChangesNothing() {
-        const std::string bytes = recordBytes(Movie{"Zulu"}) + recordBytes(Movie{"Alpha"});
-        writeBytes(path("prepared.rcb"), bytes);
-        QVERIFY(::mkfifo(QFile::encodeName(path("pipe.rcb")).constData(), 0600) == 0);
-        Catalogue catalogue;
-        for (const char* name : {"pipe.rcb", "missing.rcb", "", "prepared.rcb"}) {
-            prepareToRead(*name != 0 ? path(name) : QString(), catalogue);
-        }
-        MovieList list;
-        QCOMPARE(readCatalogueFile(path("prepared.rcb"), catalogue, list).error, 0);
-        QCOMPARE(listed(list), (QStringList{"Alpha", "Zulu"}));
-        QVERIFY(catalogueFileBytes(catalogue, list) ==
-                recordBytes(Movie{"Alpha"}) + recordBytes(Movie{"Zulu"}));
-        QVERIFY(recordBytes(catalogue.slot(3)) == std::string(RecordSize, '\0'));
-    }
-
     void readOnlyFileOpens() {
         Catalogue catalogue;
         MovieList list;

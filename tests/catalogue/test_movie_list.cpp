@@ -1,12 +1,8 @@
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
 #include <QTest>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include "catalogue/LargeBlocks.h"
 #include "catalogue/MovieList.h"
@@ -145,38 +141,6 @@ class MovieListTest : public QObject {
         numbers.shrink_to_fit();  // back into a small block
         QCOMPARE(numbers.back(), 9);
         QCOMPARE(numbers.front(), 0);
-
-        // Pages filled ahead on another thread while the owner writes keep what was written,
-        // whichever got to a page first, and are zero elsewhere.
-        constexpr std::size_t kBytes = std::size_t{24} << 20;
-        ZeroedBlock block(kBytes);
-        auto* const bytes = static_cast<unsigned char*>(block.data());
-        {
-            const PagesFilledAhead ahead(bytes + 100, kBytes - 100);
-            for (std::size_t at = 0; at < kBytes; at += 4099) {
-                bytes[at] = static_cast<unsigned char>(at % 251 + 1);
-            }
-        }
-        for (std::size_t at = 0; at < kBytes; ++at) {
-            const unsigned char expected = at % 4099 == 0 ? at % 251 + 1 : 0;
-            if (bytes[at] != expected) {
-                QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(at)));
-            }
-        }
-
-        // Given up at once, the filling of a large block stops where it is: the owner does not
-        // wait for all of it.
-        constexpr std::size_t kLarge = std::size_t{256} << 20;
-        const ZeroedBlock large(kLarge);
-        { const PagesFilledAhead givenUp(large.data(), kLarge); }
-        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-        std::vector<unsigned char> resident(kLarge / page);
-        QCOMPARE(::mincore(large.data(), kLarge, resident.data()), 0);
-        const auto filled = std::count_if(resident.begin(), resident.end(),
-                                          [](unsigned char r) { return (r & 1) != 0; });
-        QVERIFY2(
-            static_cast<std::size_t>(filled) < resident.size() / 2,
-            qPrintable(QStringLiteral("%1 of %2 pages filled").arg(filled).arg(resident.size())));
     }
 };
 

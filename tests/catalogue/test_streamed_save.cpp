@@ -102,8 +102,8 @@ class StreamedSaveTest : public QObject {
         }
     }
 
-    // Slots standing in list order, one a name, are written as they lie; each near miss (a
-    // twin listed twice, a hole, two slots swapped, a list longer than the table) must take
+    // Slots standing in list order, one a name, are walked without a lookup; each near miss
+    // (a twin listed twice, a hole, two slots swapped, a list longer than the table) must take
     // the lookup path and still stream what the literal scan finds.
     void slotsInListOrderAndTheirNearMisses() {
         for (const int count : {1, 960, 2500}) {

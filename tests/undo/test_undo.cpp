@@ -246,7 +246,7 @@ class UndoTest : public QObject {
         QVERIFY(history.canUndo());
     }
 
-    // A step may grow when undone (an open's fresh slots are then spelled out). Past the
+    // A step may grow when undone (an undone open keeps the movies it took in). Past the
     // bound, the steps behind the position go, never the one undone nor any that can be
     // redone.
     void undoneStepsOverTheBoundAreKeptForRedo() {

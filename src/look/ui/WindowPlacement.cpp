@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -70,11 +69,6 @@ class Centring : public QObject {
             checking_ = true;
             corrections_ = 0;
             framed_.invalidate();
-            // A busy window manager may frame the window without another event reaching it:
-            // look again on a few timers as well.
-            for (const int ms : {100, 300, 700, 1500, 3000, 6000}) {
-                QTimer::singleShot(ms, this, [this] { lookAgain(); });
-            }
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
                                  event->type() == QEvent::WindowActivate)) {
             lookAgain();
