@@ -6,6 +6,7 @@
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/untMovieRecord.h"
+#include "disk_check/CheckWindow.h"
 #include "editing/untAddModifyMovie.h"
 #include "exchange/WindowProgram.h"
 #include "files/FileCommands.h"
@@ -25,6 +26,11 @@
 
 namespace {
 
+// Measuring devices for the worker threads of the folder windows.
+std::unique_ptr<reelcase::MediaDevice> measuringDevice(const std::atomic<bool>& stop) {
+    return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
+}
+
 // Made with the program, before its windows: the catalogue it opens at start is read ahead,
 // and the memory its records take is filled, while the windows are made.
 struct StartFileReadAhead {
@@ -38,28 +44,26 @@ struct StartFileReadAhead {
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
-// the editing commands hold it (and the folder window likewise); it joins the main window as
-// soon as that exists, before either is shown, and Qt deletes it with the main window. The
-// main window makes its other windows (preferences, about) itself.
+// the editing commands hold it (and the folder and check windows likewise); it joins the main
+// window as soon as that exists, before either is shown, and Qt deletes it with the main window.
+// The main window makes its other windows (preferences, about) itself.
 class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
         : readAhead_(firstArgument, settings_, catalogue_),
           frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
-          frmFolderAdd_(new reelcase::TfrmFolderAdd(
-              catalogue_,
-              [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
-                  return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
-              })),
+          frmFolderAdd_(new reelcase::TfrmFolderAdd(catalogue_, measuringDevice)),
+          frmCheck_(new reelcase::TfrmCheck(catalogue_, dialogs_, measuringDevice)),
           // Only for the process benchmark: nothing unless the environment asks for it.
           report_(reelcase::ReadyReport::fromEnvironment(dialogs_)),
           logic_(catalogue_,
                  {report_ ? report_->dialogs() : dialogs_, reelcase::realFileSystem(), settings_,
-                  *frmAdd_, printer_, desktop_, backgroundWork_, *frmFolderAdd_}),
+                  *frmAdd_, printer_, desktop_, backgroundWork_, *frmFolderAdd_, *frmCheck_}),
           frmMain_(logic_, choices_, {settings_, dialogs_, fileTypes_, programPath}) {
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
+        frmCheck_->setParent(&frmMain_, frmCheck_->windowFlags());
         frmMain_.FormCreate(firstArgument);
     }
 
@@ -85,6 +89,7 @@ class Program {
     reelcase::AppearanceChoices choices_;
     reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
     reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
+    reelcase::TfrmCheck* frmCheck_;          // the same
     std::unique_ptr<reelcase::ReadyReport> report_;
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
