@@ -249,6 +249,8 @@ void TfrmMain::createMenus() {
     MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
     MenuAddFromFolder =
         item(movies, "MenuAddFromFolder", QStringLiteral("Add Movies from &Folder..."));
+    MenuCheckAgainstFolders =
+        item(movies, "MenuCheckAgainstFolders", QStringLiteral("Check A&gainst Folders..."));
     CheckInternet1 = item(
         movies, "CheckInternet1",
         QStringLiteral("&Check ") +
@@ -326,6 +328,9 @@ void TfrmMain::connectHandlers() {
     connect(MenuAddFromFolder, &QAction::triggered, this, [this] {
         logic_.folderAdd.MenuAddFromFolderClick();
         showState();
+    });
+    connect(MenuCheckAgainstFolders, &QAction::triggered, this, [this] {
+        withListChanging([this] { logic_.diskCheck.MenuCheckAgainstFoldersClick(); });
     });
     connect(MenuImport, &QAction::triggered, this, [this] {
         logic_.exchange.MenuImportClick();
