@@ -9,7 +9,7 @@ DiskCheckCommand::DiskCheckCommand(ProgramState& state, UserDialogs& dialogs,
                                    RegistryBackend& settings, DiskCheckDialog& window)
     : state_(state), dialogs_(dialogs), settings_(settings), window_(window) {}
 
-void DiskCheckCommand::MenuCheckAgainstFoldersClick() {
+void DiskCheckCommand::checkAgainstFolders() {
     const std::optional<CheckRequest> request =
         window_.ChooseCheckFolders(rememberedCheck(settings_));
     if (!request || request->folders.isEmpty()) {

@@ -5,8 +5,8 @@
 #include "disk_check/CheckApplying.h"
 #include "disk_check/CheckFolders.h"
 #include "program_state/ProgramState.h"
-#include "seams/UserDialogs.h"
 #include "seams/RegistryBackend.h"
+#include "seams/UserDialogs.h"
 
 namespace reelcase {
 
@@ -28,7 +28,7 @@ class DiskCheckCommand {
     DiskCheckCommand(ProgramState& state, UserDialogs& dialogs, RegistryBackend& settings,
                      DiskCheckDialog& window);
 
-    void MenuCheckAgainstFoldersClick();
+    void checkAgainstFolders();
 
   private:
     ProgramState& state_;

@@ -36,7 +36,7 @@ FolderAddOutcome takeInFolderMovies(const std::vector<MovieForm>& forms, Catalog
         request.kind = MovieEditRequest::Kind::Add;
         request.slot = takeIn.nextSlot();
         request.record = catalogue.slot(request.slot);
-        if (const std::optional<MovieRecord> record = editor.btnAddOkClick(form, request)) {
+        if (const std::optional<MovieRecord> record = editor.checkedRecord(form, request)) {
             takeIn.take(*record);
         } else {
             ++outcome.notValid;

@@ -79,7 +79,7 @@ class TfrmMain : public QMainWindow {
     void btnClearSearchClick();
     void edtMovieClick();
     void lstvwMovieSearchClick();
-    void lbxMovieSelectionChanged();
+    void lbxMovieClick();
     void imgBackgroundMouseMove();
     void btnSearchMouseMove();
     void btnClearSearchMouseMove();

@@ -301,7 +301,7 @@ class CheckClipsTest : public QObject {
         check.table->setMissingChecked(0, true);  // Old Tapes is gone for good
         doubles.diskCheck.folderAnswers = {request};
         doubles.diskCheck.answers = {check.table->choices()};
-        logic.diskCheck.MenuCheckAgainstFoldersClick();
+        logic.diskCheck.checkAgainstFolders();
         QVERIFY(doubles.dialogs.shown.empty());
 
         const QString applied = path("applied.rcb");
@@ -327,7 +327,7 @@ class CheckClipsTest : public QObject {
         QCOMPARE(namesOf(again.table->newFiles()), QStringList({"Arrival", "broken"}));
 
         QCOMPARE(logic.undo.undoCaption(), QStringLiteral("&Undo Check Against Folders"));
-        logic.undo.EditUndoClick();
+        logic.undo.undoStep();
         const QString undone = path("undone.rcb");
         QCOMPARE(writeCatalogueFile(undone, catalogue, logic.state.list(), realFileSystem()), 0);
         QCOMPARE(readBytes(undone), readBytes(earlier_));

@@ -323,8 +323,8 @@ class CheckLogicTest : public QObject {
         const QString missing = dir.filePath(QStringLiteral("unmounted"));
         // Cancelled, then a folder that is not there.
         window.folderAnswers = {std::nullopt, CheckRequest{{dir.path(), missing}, false}};
-        logic.diskCheck.MenuCheckAgainstFoldersClick();
-        logic.diskCheck.MenuCheckAgainstFoldersClick();
+        logic.diskCheck.checkAgainstFolders();
+        logic.diskCheck.checkAgainstFolders();
         QCOMPARE(window.offered.size(), std::size_t(2));
         QCOMPARE(window.offered[0], CheckRequest{});
         QVERIFY(window.checked.empty());
@@ -344,7 +344,7 @@ class CheckLogicTest : public QObject {
             QCOMPARE(logic.state.filters(), FilterChoice{});
         };
         doubles.dialogs.clear();
-        logic.diskCheck.MenuCheckAgainstFoldersClick();
+        logic.diskCheck.checkAgainstFolders();
         // The folders of the last check are offered, even the one that stopped it.
         QCOMPARE(window.offered.back(), (CheckRequest{{dir.path(), missing}, false}));
         QCOMPARE(window.checked, std::vector<CheckRequest>{request});
@@ -352,7 +352,7 @@ class CheckLogicTest : public QObject {
         QCOMPARE(namesOf(logic.state.list()), QStringList({"Alpha", "Mike"}));
         QVERIFY(doubles.dialogs.shown.empty());
         QCOMPARE(logic.undo.undoCaption(), QStringLiteral("&Undo Check Against Folders"));
-        logic.undo.EditUndoClick();
+        logic.undo.undoStep();
         QCOMPARE(namesOf(logic.state.list()), QStringList({"Alpha", "Zulu"}));
         QVERIFY(!catalogue.unsavedChanges());
 
@@ -360,7 +360,7 @@ class CheckLogicTest : public QObject {
         window.folderAnswers = {request};
         window.whileOpen = nullptr;
         const std::size_t steps = catalogue.history().stepCount();
-        logic.diskCheck.MenuCheckAgainstFoldersClick();
+        logic.diskCheck.checkAgainstFolders();
         QCOMPARE(catalogue.history().stepCount(), steps);
     }
 };

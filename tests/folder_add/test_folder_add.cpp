@@ -444,8 +444,8 @@ class FolderAddTest : public QObject {
 
         // Cancelled in the folder dialog, then in the window: nothing changes.
         dialogs.folderAnswers = {std::nullopt, QStringLiteral("/films")};
-        logic.folderAdd.MenuAddFromFolderClick();
-        logic.folderAdd.MenuAddFromFolderClick();
+        logic.folderAdd.addFromFolder();
+        logic.folderAdd.addFromFolder();
         QCOMPARE(window.folders, QStringList{"/films"});
         QCOMPARE(dialogs.shown.front().text, QStringLiteral("Add Movies from Folder"));
         QCOMPARE(catalogue.movieCount(), 2);
@@ -462,7 +462,7 @@ class FolderAddTest : public QObject {
         };
         catalogue.markSaved();
         dialogs.clear();
-        logic.folderAdd.MenuAddFromFolderClick();
+        logic.folderAdd.addFromFolder();
         QCOMPARE(catalogue.movieCount(), 4);
         std::vector<std::string> listed;
         for (int i = 0; i < logic.state.list().size(); ++i) {
@@ -474,7 +474,7 @@ class FolderAddTest : public QObject {
                  QStringList{"2 Movies were added.\n1 of the checked Movies already exist and "
                              "were left out!"});
         QCOMPARE(logic.undo.undoCaption(), QStringLiteral("&Undo Add 2 Movies from Folder"));
-        logic.undo.EditUndoClick();
+        logic.undo.undoStep();
         QCOMPARE(catalogue.movieCount(), 2);
         QCOMPARE(logic.state.list().size(), 2);
         QVERIFY(!catalogue.unsavedChanges());
@@ -555,7 +555,7 @@ class FolderAddTest : public QObject {
             MovieEditRequest request;
             request.slot = viaDialog.movieCount() + 1;
             request.record = viaDialog.slot(request.slot);
-            const auto record = editor.btnAddOkClick(form, request);
+            const auto record = editor.checkedRecord(form, request);
             QVERIFY(record.has_value());
             viaDialog.addMovie(*record);
         }
