@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -49,84 +50,126 @@ std::optional<std::int64_t> wholeMegabytes(const std::vector<std::optional<std::
     return megabytes;
 }
 
+namespace {
+
+using NameGroups = std::unordered_map<std::string, std::vector<int>>;
+
+// Polled every 1,024 names: a hundred thousand take a moment, and a cancelled check does not
+// wait for them.
+bool stoppedAt(std::size_t i, const std::atomic<bool>& stop) {
+    return i % 1024 == 0 && stop.load(std::memory_order_relaxed);
+}
+
+// The named slots by their case-free names, in slot order; nothing when stopped.
+std::optional<NameGroups> slotsByName(const Catalogue& catalogue, const std::atomic<bool>& stop) {
+    NameGroups groups;
+    groups.reserve(static_cast<std::size_t>(catalogue.movieCount()));
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
+        if (stoppedAt(static_cast<std::size_t>(n), stop)) {
+            return std::nullopt;
+        }
+        const std::string_view name = nameOf(catalogue.slot(n));
+        if (!name.empty()) {
+            groups[caseFreeKey(name)].push_back(n);
+        }
+    }
+    return groups;
+}
+
+// Pairs the movies and slots of one case-free name: exact name and unchanged size first, then
+// exact name, then unchanged size, then any, each in slot and path order.
+class NamePairing {
+  public:
+    NamePairing(const Catalogue& catalogue, CheckPlan& plan, const FileSizes& sizes,
+                const std::vector<std::string>& stored)
+        : catalogue_(catalogue),
+          plan_(plan),
+          sizes_(sizes),
+          stored_(stored),
+          slotTaken_(static_cast<std::size_t>(catalogue.movieCount()) + 1, false),
+          movieTaken_(plan.movies.size(), false) {}
+
+    void pair(const std::vector<int>& slots, const std::vector<int>& movies) {
+        for (int score = 3; score >= 0; --score) {
+            for (const int s : slots) {
+                if (!slotTaken_[static_cast<std::size_t>(s)]) {
+                    pairSlot(s, movies, score);
+                }
+            }
+        }
+    }
+
+    // Whether the movie's files, in whole megabytes, hold the slot's stored size; sizes that
+    // stop short where looking at them was stopped are unknown.
+    bool unchanged(int movie, int slot) const {
+        const auto m = static_cast<std::size_t>(movie);
+        if (m >= sizes_.size() ||
+            sizes_[m].size() != static_cast<std::size_t>(plan_.movies[m].files.size())) {
+            return false;
+        }
+        const std::optional<std::int64_t> mb = wholeMegabytes(sizes_[m]);
+        return mb && *mb == catalogue_.slot(slot).Size;
+    }
+
+    bool slotTaken(int slot) const { return slotTaken_[static_cast<std::size_t>(slot)]; }
+
+  private:
+    void pairSlot(int slot, const std::vector<int>& movies, int score) {
+        for (const int m : movies) {
+            const auto mi = static_cast<std::size_t>(m);
+            if (movieTaken_[mi]) {
+                continue;
+            }
+            const bool exact = stored_[mi] == nameOf(catalogue_.slot(slot));
+            if ((exact ? 2 : 0) + (unchanged(m, slot) ? 1 : 0) == score) {
+                slotTaken_[static_cast<std::size_t>(slot)] = true;
+                movieTaken_[mi] = true;
+                plan_.slotOf[mi] = slot;
+                return;
+            }
+        }
+    }
+
+    const Catalogue& catalogue_;
+    CheckPlan& plan_;
+    const FileSizes& sizes_;
+    const std::vector<std::string>& stored_;
+    std::vector<bool> slotTaken_;
+    std::vector<bool> movieTaken_;
+};
+
+}  // namespace
+
 CheckPlan planCheck(const Catalogue& catalogue, std::vector<FolderMovie> movies,
                     const FileSizes& sizes, bool measureAll, const std::atomic<bool>& stop) {
     CheckPlan plan;
     plan.movies = std::move(movies);
     const std::size_t movieCount = plan.movies.size();
     plan.slotOf.assign(movieCount, 0);
-
-    const int slots = catalogue.movieCount();
-    // Slots and movies by their names, letter case ignored, in slot and path order.
-    std::unordered_map<std::string, std::vector<int>> slotsByName;
-    slotsByName.reserve(static_cast<std::size_t>(slots));
-    // A hundred thousand names take a moment: a cancelled check does not wait for them.
-    const auto stopped = [&stop](std::size_t i) {
-        return i % 1024 == 0 && stop.load(std::memory_order_relaxed);
-    };
-    for (int n = 1; n <= slots; ++n) {
-        if (stopped(static_cast<std::size_t>(n))) {
-            return plan;
-        }
-        const std::string_view name = nameOf(catalogue.slot(n));
-        if (!name.empty()) {
-            slotsByName[caseFreeKey(name)].push_back(n);
-        }
+    const std::optional<NameGroups> slots = slotsByName(catalogue, stop);
+    if (!slots) {
+        return plan;
     }
+    // The movies whose case-free name some slot holds, by that name, in path order.
     std::vector<std::string> stored(movieCount);
-    std::unordered_map<std::string, std::vector<int>> moviesByName;
+    NameGroups moviesByName;
     for (std::size_t m = 0; m < movieCount; ++m) {
-        if (stopped(m)) {
+        if (stoppedAt(m, stop)) {
             return plan;
         }
         stored[m] = storedMovieName(plan.movies[m].name);
         std::string key = caseFreeKey(stored[m]);
-        if (slotsByName.contains(key)) {
+        if (slots->contains(key)) {
             moviesByName[std::move(key)].push_back(static_cast<int>(m));
         }
     }
-    // The sizes may stop short where looking at them was stopped: those are unknown.
-    const auto megabytesOf = [&](int movie) -> std::optional<std::int64_t> {
-        const auto m = static_cast<std::size_t>(movie);
-        if (m >= sizes.size() ||
-            sizes[m].size() != static_cast<std::size_t>(plan.movies[m].files.size())) {
-            return std::nullopt;
-        }
-        return wholeMegabytes(sizes[m]);
-    };
-    const auto unchanged = [&](int movie, int slot) {
-        const std::optional<std::int64_t> mb = megabytesOf(movie);
-        return mb && *mb == catalogue.slot(slot).Size;
-    };
-    std::vector<bool> slotTaken(static_cast<std::size_t>(slots) + 1, false);
-    std::vector<bool> movieTaken(movieCount, false);
+    NamePairing pairing(catalogue, plan, sizes, stored);
     for (const auto& [key, sameName] : moviesByName) {
-        const std::vector<int>& named = slotsByName.at(key);
-        // Exact name and unchanged size first, then exact name, then unchanged size, then any.
-        for (int score = 3; score >= 0; --score) {
-            for (const int s : named) {
-                if (slotTaken[static_cast<std::size_t>(s)]) {
-                    continue;
-                }
-                for (const int m : sameName) {
-                    const auto mi = static_cast<std::size_t>(m);
-                    if (movieTaken[mi]) {
-                        continue;
-                    }
-                    const bool exact = stored[mi] == nameOf(catalogue.slot(s));
-                    if ((exact ? 2 : 0) + (unchanged(m, s) ? 1 : 0) == score) {
-                        slotTaken[static_cast<std::size_t>(s)] = true;
-                        movieTaken[mi] = true;
-                        plan.slotOf[mi] = s;
-                        break;
-                    }
-                }
-            }
-        }
+        pairing.pair(slots->at(key), sameName);
     }
     for (std::size_t m = 0; m < movieCount; ++m) {
         const int slot = plan.slotOf[m];
-        if (slot != 0 && !measureAll && unchanged(static_cast<int>(m), slot)) {
+        if (slot != 0 && !measureAll && pairing.unchanged(static_cast<int>(m), slot)) {
             ++plan.inStepBySize;
             continue;
         }
@@ -134,8 +177,8 @@ CheckPlan planCheck(const Catalogue& catalogue, std::vector<FolderMovie> movies,
             plan.toMeasure.push_back({static_cast<int>(m), static_cast<int>(p)});
         }
     }
-    for (int n = 1; n <= slots; ++n) {
-        if (!slotTaken[static_cast<std::size_t>(n)] && !nameOf(catalogue.slot(n)).empty()) {
+    for (int n = 1; n <= catalogue.movieCount(); ++n) {
+        if (!pairing.slotTaken(n) && !nameOf(catalogue.slot(n)).empty()) {
             plan.notFound.push_back(n);
         }
     }
