@@ -122,7 +122,7 @@ void AddMovie(benchmark::State& state) {
     int number = 0;
     for (auto _ : state) {
         p.movieDialog.sessions.push_back({{typed("Added " + std::to_string(number++))}});
-        p.logic.editing.MenuAddNewMovieClick();
+        p.logic.editing.addMovie();
     }
     if (p.logic.state.list().size() != CatalogueCapacity - 100 + number) {
         state.SkipWithError("a movie was not added");
@@ -133,7 +133,7 @@ void ModifyMovie(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
         p.logic.state.selectEntry(p.logic.state.list().size() / 2);
         p.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "99"; }}});
-        p.logic.editing.MenuModifyaMovieClick();
+        p.logic.editing.modifySelectedMovie();
     });
 }
 
@@ -141,7 +141,7 @@ void DeleteMovie(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
         p.logic.state.selectEntry(p.logic.state.list().size() / 2);
         p.dialogs.confirmAnswers.push_back(true);
-        p.logic.editing.MenuDeleteMovieClick();
+        p.logic.editing.deleteSelectedMovie();
     });
 }
 
@@ -151,14 +151,14 @@ void UndoRedoDelete(benchmark::State& state) {
     p.frmMain.FormCreate(fullCatalogueFile());
     p.logic.state.selectEntry(p.logic.state.list().size() / 2);
     p.dialogs.confirmAnswers.push_back(true);
-    p.logic.editing.MenuDeleteMovieClick();
+    p.logic.editing.deleteSelectedMovie();
     auto* view = p.frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"));
     bool undo = true;
     for (auto _ : state) {
         if (undo) {
-            p.logic.undo.EditUndoClick();
+            p.logic.undo.undoStep();
         } else {
-            p.logic.undo.EditRedoClick();
+            p.logic.undo.redoStep();
         }
         view->repaint();
         undo = !undo;
@@ -175,10 +175,10 @@ void HistoryAfter10000Steps(benchmark::State& state) {
         p.frmMain.FormCreate(catalogueFile(CatalogueCapacity - 5000));
         for (int i = 0; i < 5000; ++i) {
             p.movieDialog.sessions.push_back({{typed("Step " + std::to_string(i))}});
-            p.logic.editing.MenuAddNewMovieClick();
+            p.logic.editing.addMovie();
             p.logic.state.selectEntry(i);
             p.dialogs.confirmAnswers.push_back(true);
-            p.logic.editing.MenuDeleteMovieClick();
+            p.logic.editing.deleteSelectedMovie();
         }
         state.counters["steps"] = static_cast<double>(p.catalogue.history().stepCount());
         state.counters["history_MB"] =
@@ -192,13 +192,13 @@ void FilterByGenre(benchmark::State& state) {
 }
 
 void SearchByName(benchmark::State& state) {
-    WithFullCatalogue(state, [](Program& p) { p.logic.finding.btnSearchClick("12"); });
+    WithFullCatalogue(state, [](Program& p) { p.logic.finding.searchByName("12"); });
 }
 
 void SaveFullCatalogue(benchmark::State& state) {
     WithFullCatalogue(state, [](Program& p) {
         p.catalogue.setCurrentFileName(folder().filePath(QStringLiteral("saved.rcb")));
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
     });
 }
 
@@ -206,7 +206,7 @@ void ExportFullList(benchmark::State& state) {
     const QString file = folder().filePath(QStringLiteral("list.txt"));
     WithFullCatalogue(state, [](Program& p) {
         p.dialogs.fileAnswers.push_back(folder().filePath(QStringLiteral("list.txt")));
-        p.logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        p.logic.output.outputList(ListMenuItem::MenuExportList);
     });
     // Header, a row per movie, the empty line and the two closing lines.
     if (readBytes(file).count("\r\n") != CatalogueCapacity + 4) {

@@ -145,14 +145,14 @@ void Add10000MoviesTo90000(benchmark::State& state) {
     auto* list = frmMain.findChild<QListView*>(QStringLiteral("lbxMovie"));
     for (auto _ : state) {
         dialogs.folderAnswers.push_back(QStringLiteral("/films"));
-        logic.folderAdd.MenuAddFromFolderClick();
+        logic.folderAdd.addFromFolder();
         list->repaint();
         QApplication::processEvents();
         state.PauseTiming();
         if (logic.state.list().size() != 100000) {
             state.SkipWithError("not every movie added");
         }
-        logic.undo.EditUndoClick();
+        logic.undo.undoStep();
         QApplication::processEvents();
         state.ResumeTiming();
     }

@@ -15,6 +15,19 @@ inline void require(bool condition) {
     }
 }
 
+// A catalogue and its list kept from input to input and emptied for each, as File > New
+// empties the program's one catalogue: a table's worth of memory is mapped once, not at every
+// input, which would cost more than reading most inputs.
+struct ReusedCatalogue {
+    Catalogue catalogue;
+    MovieList list;
+
+    void empty() {
+        catalogue.startNew();
+        list.clear();
+    }
+};
+
 // Movies of these names in catalogue and list, as an open catalogue holds them.
 inline void holdMovies(Catalogue& catalogue, MovieList& list,
                        std::initializer_list<std::string_view> names) {

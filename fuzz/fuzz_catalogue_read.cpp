@@ -37,20 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (::write(fd, data, size) == static_cast<ssize_t>(size) && ::lseek(fd, 0, SEEK_SET) == 0) {
         // Into a table that holds movies, where every name is looked up ...
-        Catalogue held;
-        MovieList heldList;
-        fuzz::holdMovies(held, heldList, {"Alien", "Brazil", "Casablanca"});
-        const OpenOutcome outcome = readCatalogueFd(fd, held, heldList);
-        require(held.movieCount() >= 3);
-        require(fieldText(held.slot(1).Name) == "Alien");  // what was held stays
+        static fuzz::ReusedCatalogue held;
+        held.empty();
+        fuzz::holdMovies(held.catalogue, held.list, {"Alien", "Brazil", "Casablanca"});
+        const OpenOutcome outcome = readCatalogueFd(fd, held.catalogue, held.list);
+        require(held.catalogue.movieCount() >= 3);
+        require(fieldText(held.catalogue.slot(1).Name) == "Alien");  // what was held stays
         require(outcome.error == 0 || (size % RecordSize != 0));
-        requireWellTaken(held, heldList);
+        requireWellTaken(held.catalogue, held.list);
         // ... and into an empty one, where names are looked up only once they stop rising.
-        Catalogue fresh;
-        MovieList freshList;
+        static fuzz::ReusedCatalogue fresh;
+        fresh.empty();
         if (::lseek(fd, 0, SEEK_SET) == 0) {
-            require(readCatalogueFd(fd, fresh, freshList).error == outcome.error);
-            requireWellTaken(fresh, freshList);
+            require(readCatalogueFd(fd, fresh.catalogue, fresh.list).error == outcome.error);
+            requireWellTaken(fresh.catalogue, fresh.list);
         }
     }
     ::close(fd);

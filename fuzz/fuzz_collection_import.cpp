@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             collection = readTellicoArchive(bytes);
             break;
     }
-    Catalogue catalogue;
-    MovieList list;
+    static fuzz::ReusedCatalogue table;
+    table.empty();
+    Catalogue& catalogue = table.catalogue;
+    MovieList& list = table.list;
     fuzz::holdMovies(catalogue, list, {"Alien", "Brazil"});
     const ImportReport report = importCollection(collection, catalogue, list);
     require(catalogue.movieCount() == 2 + report.added);

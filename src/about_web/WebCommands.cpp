@@ -6,7 +6,7 @@
 
 namespace reelcase {
 
-void WebCommands::lbxMovieDblClick() {
+void WebCommands::lookUpSelectedMovie() {
     // Only the movie list's selection counts, also for a double click on a search result:
     // clicking a result has selected its movie in the list already.
     if (!state_.list().hasSelection()) {
@@ -18,7 +18,7 @@ void WebCommands::lbxMovieDblClick() {
     shell_.openAddress(browserUrl(address));
 }
 
-void WebCommands::CheckforUpdate1Click() {
+void WebCommands::openDownloadPage() {
     shell_.minimiseApplication();
     shell_.openAddress(downloadPageUrl());
 }

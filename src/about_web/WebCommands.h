@@ -12,8 +12,8 @@ class WebCommands {
   public:
     WebCommands(const ProgramState& state, DesktopShell& shell) : state_(state), shell_(shell) {}
 
-    void lbxMovieDblClick();
-    void CheckforUpdate1Click();
+    void lookUpSelectedMovie();
+    void openDownloadPage();
 
   private:
     const ProgramState& state_;

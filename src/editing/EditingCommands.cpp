@@ -32,7 +32,7 @@ bool refusedAsFull(ProgramState& state, UserDialogs& dialogs) {
     return true;
 }
 
-void EditingCommands::MenuAddNewMovieClick() {
+void EditingCommands::addMovie() {
     if (refusedAsFull(state_, dialogs_)) {
         return;
     }
@@ -60,7 +60,7 @@ void EditingCommands::MenuAddNewMovieClick() {
     state_.requestSearchFocus();
 }
 
-void EditingCommands::MenuModifyaMovieClick() {
+void EditingCommands::modifySelectedMovie() {
     if (!list_.hasSelection()) {
         dialogs_.showMessage(QStringLiteral("Select a movie before you try to modify!"));
         state_.requestSearchFocus();
@@ -96,7 +96,7 @@ void EditingCommands::MenuModifyaMovieClick() {
     state_.requestSearchFocus();
 }
 
-void EditingCommands::MenuDeleteMovieClick() {
+void EditingCommands::deleteSelectedMovie() {
     if (!list_.hasSelection()) {
         dialogs_.showMessage(QStringLiteral("Select a movie before you try to delete!"));
         state_.requestSearchFocus();

@@ -15,9 +15,9 @@ class EditingCommands {
   public:
     EditingCommands(ProgramState& state, UserDialogs& dialogs, MovieDialog& movieDialog);
 
-    void MenuAddNewMovieClick();
-    void MenuModifyaMovieClick();
-    void MenuDeleteMovieClick();
+    void addMovie();
+    void modifySelectedMovie();
+    void deleteSelectedMovie();
 
   private:
     ProgramState& state_;

@@ -47,7 +47,7 @@ MovieForm MovieEditor::FormShow(const MovieEditRequest& request, const MovieForm
     return form;
 }
 
-std::optional<MovieRecord> MovieEditor::btnAddOkClick(const MovieForm& form,
+std::optional<MovieRecord> MovieEditor::checkedRecord(const MovieForm& form,
                                                       const MovieEditRequest& request) const {
     if (form.personalInfo.size() > MaxPersonalInfo) {
         dialogs_.showMessage(

@@ -22,7 +22,7 @@ class MovieEditor {
 
     // Checks the form in the designed order; the first failure is shown and nothing is
     // returned. Otherwise the request's record with the form's values.
-    std::optional<MovieRecord> btnAddOkClick(const MovieForm& form,
+    std::optional<MovieRecord> checkedRecord(const MovieForm& form,
                                              const MovieEditRequest& request) const;
 
   private:

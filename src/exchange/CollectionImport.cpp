@@ -169,10 +169,15 @@ const QString kPlainFormListed = QStringLiteral("its plain form is a name alread
 // rows takes no more memory than a full table.
 class Mapping {
   public:
-    explicit Mapping(MappedCollection& mapped) : mapped_(mapped), text_(table_) {
-        // Never grown, so that the index's views into the kept names stay valid; the room
-        // costs nothing until it is used.
-        mapped_.records.reserve(CatalogueCapacity);
+    // room: how many movies the source may hold, when known; a table's worth otherwise.
+    Mapping(MappedCollection& mapped, std::size_t room)
+        : mapped_(mapped),
+          text_(table_),
+          room_(std::min<std::size_t>(room, CatalogueCapacity)),
+          names_(room_) {
+        // Never grown, so that the index's views into the kept names stay valid. A table's
+        // worth of room costs little until used, but a few movies need no more than their own.
+        mapped_.records.reserve(room_);
     }
 
     void take(const CollectionEntry& entry) {
@@ -182,7 +187,7 @@ class Mapping {
             return;
         }
         ImportReport& report = mapped_.report;
-        if (mapped_.records.size() == CatalogueCapacity) {
+        if (mapped_.records.size() == room_) {
             if (names_.find(nameOf(*r)) != nullptr) {
                 ++report.alreadyPresent;
             } else {
@@ -211,7 +216,8 @@ class Mapping {
     MappedCollection& mapped_;
     const ByteTable table_;
     const StorableText text_;
-    NameIndex names_{CatalogueCapacity};
+    const std::size_t room_;
+    NameIndex names_;
 };
 
 // What the reading found besides the movies, into the report.
@@ -230,7 +236,7 @@ void finishMapping(const Collection& collection, MappedCollection& mapped) {
 
 MappedCollection mapCollection(const Collection& collection, WorkProgress* progress) {
     MappedCollection mapped;
-    Mapping mapping(mapped);
+    Mapping mapping(mapped, collection.entries.size());
     for (std::size_t i = 0; i < collection.entries.size(); ++i) {
         if (progress != nullptr && i % 256 == 0 && progress->cancelled()) {
             return mapped;
@@ -244,7 +250,7 @@ MappedCollection mapCollection(const Collection& collection, WorkProgress* progr
 // Each movie is converted as it is read, so that no copy of the whole source is kept.
 MappedCollection readAndMapCollection(const QString& path, WorkProgress* progress) {
     MappedCollection mapped;
-    Mapping mapping(mapped);
+    Mapping mapping(mapped, CatalogueCapacity);
     const Collection collection = readCollectionFile(
         path, progress, [&](const CollectionEntry& entry) { mapping.take(entry); });
     finishMapping(collection, mapped);

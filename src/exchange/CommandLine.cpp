@@ -16,13 +16,17 @@
 #include "careful_files/SavingMark.h"
 #include "careful_files/WriteLock.h"
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/EnteredPath.h"
 #include "catalogue/SlotChains.h"
+#include "disk_check/CheckFolders.h"
+#include "disk_check/CheckRun.h"
 #include "exchange/ByteTable.h"
 #include "exchange/CatalogueCheck.h"
 #include "exchange/Collection.h"
 #include "exchange/CollectionImport.h"
 #include "exchange/CommandInput.h"
 #include "exchange/ListExports.h"
+#include "exchange/VerifyReport.h"
 #include "exchange/Vocabulary.h"
 #include "export_print/ExportRows.h"
 #include "finding/NameSearch.h"
@@ -46,6 +50,7 @@ constexpr std::string_view kSynopsis =
     "       reelcase check CATALOGUE.rcb\n"
     "       reelcase list CATALOGUE.rcb [--genre G] [--rating R] [--format F]\n"
     "                     [--quality Q] [--name TEXT]\n"
+    "       reelcase verify CATALOGUE.rcb FOLDER... [--format text|csv] [--measure-all]\n"
     "       reelcase --help | --version\n";
 
 constexpr std::string_view kDescription =
@@ -65,15 +70,25 @@ constexpr std::string_view kDescription =
     "          importing, unless --force is given\n"
     "  check   look through a catalogue file for damage, empty names and repeated names\n"
     "  list    the names, in list order, of the movies that pass every filter given\n"
+    "  verify  match the movie files in FOLDER... and every folder below them with the\n"
+    "          catalogue's movies by name (letter case ignored) and print the movies whose\n"
+    "          files now measure otherwise, those no file matched, and the files of no movie,\n"
+    "          with the files matched. A file (or its parts) whose whole megabytes equal the\n"
+    "          stored size is taken as unchanged without being opened, unless --measure-all.\n"
+    "          It changes nothing\n"
     "\n"
     "A file name that starts with '-' can follow '--'. '-' is standard input for the file\n"
-    "a command reads (CATALOGUE.rcb of export, check and list; SOURCE) and standard output\n"
-    "for OUT; a file named '-' is ./-. import writes into a catalogue file only.\n"
-    "Exit status: 0 done, 1 done with findings (check, import), 2 failed.\n";
+    "a command reads (CATALOGUE.rcb of export, check, list and verify; SOURCE) and standard\n"
+    "output for OUT; a file named '-' is ./-. import writes into a catalogue file only.\n"
+    "Exit status: 0 done, 1 done with findings (check, import, verify), 2 failed.\n";
 
 // The commands, which no catalogue to open in the window can be named like (./list can).
 const QString kCommands[] = {QStringLiteral("export"), QStringLiteral("import"),
-                             QStringLiteral("check"), QStringLiteral("list")};
+                             QStringLiteral("check"), QStringLiteral("list"),
+                             QStringLiteral("verify")};
+
+// The options that take no value.
+const QString kSwitches[] = {QStringLiteral("--force"), QStringLiteral("--measure-all")};
 
 // A text as the program writes it: UTF-8, with the bytes of a file name that is not UTF-8
 // as they were given, so that a message names the very file.
@@ -180,7 +195,7 @@ ParsedArguments parse(const QStringList& args, const QStringList& known) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(name);
             return parsed;
         }
-        if (!value && name == QLatin1String("--force")) {
+        if (!value && std::ranges::find(kSwitches, name) != std::end(kSwitches)) {
             value = QString();  // a switch, with no value
         }
         if (!value) {
@@ -474,6 +489,45 @@ int listCommand(Command& cmd, const QStringList& args) {
     return cmd.output(text, kDone);
 }
 
+int verifyCommand(Command& cmd, const QStringList& args, MeasuringModule& measuring) {
+    const ParsedArguments p =
+        parse(args, {QStringLiteral("--format"), QStringLiteral("--measure-all")});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    if (p.positional.size() < 2) {
+        return cmd.usageError(QStringLiteral("verify needs a catalogue file and a folder"));
+    }
+    const QString format = p.option(QStringLiteral("--format")).value_or(QStringLiteral("text"));
+    if (format != QLatin1String("text") && format != QLatin1String("csv")) {
+        return cmd.usageError(QStringLiteral("unknown format '%1' (text or csv)").arg(format));
+    }
+    CheckRequest request;
+    request.measureAll = p.flag(QStringLiteral("--measure-all"));
+    for (const QString& given : p.positional.mid(1)) {
+        const QString folder = enteredPath(given);
+        if (const QString problem = folderProblem(folder); !problem.isEmpty()) {
+            return cmd.fail(given + QStringLiteral(": ") + problem);
+        }
+        request.folders << folder;
+    }
+    CommandInput input;
+    auto loaded = std::make_unique<LoadedCatalogue>();
+    if (const int error = loadInput(p.positional.front(), input, *loaded); error != 0) {
+        return cmd.fileFailure(input.shown(), error);
+    }
+    const FinishedCheck check = runCheckToEnd(loaded->catalogue, request, measuring.devices());
+    if (const QString failure = measuring.failure(); !failure.isEmpty()) {
+        return cmd.fail(QStringLiteral("cannot measure movie files: ") + failure);
+    }
+    const int status = check.table->allInStep() ? kDone : kFindings;
+    if (format == QLatin1String("csv")) {
+        const LargeString csv = verifyCsv(*check.table);
+        return cmd.output(std::string_view(csv), status);
+    }
+    return cmd.output(verifyText(*check.table, check.skipped), status);
+}
+
 // A word the window takes for its catalogue: a name that is there, ends in ".rcb" or names
 // its folder. Any other word is taken for a command, so that a mistyped one is refused.
 bool namesCatalogue(const QString& word) {
@@ -567,7 +621,8 @@ bool opensWindow(const QStringList& arguments) {
            namesCatalogue(first);
 }
 
-int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err,
+                   MeasuringModule& measuring) {
     Command cmd(out, err);
     if (arguments.isEmpty()) {
         return cmd.usageError(QStringLiteral("no command"));
@@ -591,6 +646,9 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     if (command == QLatin1String("list")) {
         return listCommand(cmd, rest);
+    }
+    if (command == QLatin1String("verify")) {
+        return verifyCommand(cmd, rest, measuring);
     }
     return cmd.startError(refusalOf(withoutQtOptions(arguments)));
 }

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "exchange/MeasuringModule.h"
+
 namespace reelcase {
 
 // Whether the program's arguments (without its name, read by fileNameFromBytes) are the
@@ -12,11 +14,12 @@ namespace reelcase {
 // '/', and is not a command's. Everything else is run, or refused, by runCommandLine, so
 // that a mistyped command or option never opens the window. "-" (standard input) is the
 // commands' only. Decided before any application object exists.
-bool opensWindow(const QStringList& arguments);
+bool opensWindow(const QStringList& given);
 
 // Runs the command in arguments (without the program's name). Output goes to out, errors to
-// err, each naming the path and the cause. Returns the exit status: 0 done, 1 done with
-// findings (check, import), 2 not done.
-int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err);
+// err, each naming the path and the cause; verify measures files with measuring's devices.
+// Returns the exit status: 0 done, 1 done with findings (check, import, verify), 2 not done.
+int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err,
+                   MeasuringModule& measuring);
 
 }  // namespace reelcase

@@ -9,6 +9,7 @@
 #include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "exchange/CommandLine.h"
+#include "exchange/MeasuringModule.h"
 #include "exchange/WindowProgram.h"
 
 int main(int argc, char* argv[]) {
@@ -21,7 +22,9 @@ int main(int argc, char* argv[]) {
         return reelcase::startWindowProgram(argv, stderr);
     }
     reelcase::ignoreFileSizeLimitSignal();
-    const int status = reelcase::runCommandLine(arguments, stdout, stderr);
+    reelcase::MeasuringModule measuring(
+        reelcase::measuringModuleCandidates(reelcase::runningProgramPath()));
+    const int status = reelcase::runCommandLine(arguments, stdout, stderr, measuring);
     // Some file systems report a failed write only when the file is closed.
     if (std::fclose(stdout) != 0 && status != 2) {
         std::fprintf(stderr, "reelcase: standard output: %s\n", std::strerror(errno));

@@ -29,11 +29,11 @@ ExchangeCommands::ExchangeCommands(ProgramState& state, UserDialogs& dialogs,
       fileSystem_(fileSystem),
       work_(work) {}
 
-void ExchangeCommands::MenuExportCsvClick() {
+void ExchangeCommands::exportCsv() {
     exportListFile(ListFileKind::Csv);
 }
 
-void ExchangeCommands::MenuExportWebPageClick() {
+void ExchangeCommands::exportWebPage() {
     exportListFile(ListFileKind::WebPage);
 }
 
@@ -83,7 +83,7 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     tellExportOutcome(dialogs_, error == 0, *chosen);
 }
 
-void ExchangeCommands::MenuImportClick() {
+void ExchangeCommands::importCollection() {
     state_.RefreshMovieList();
     const std::optional<QString> chosen =
         dialogs_.chooseFileToOpen({QStringLiteral("Movie collections (*.csv *.tc *.gcs)"),

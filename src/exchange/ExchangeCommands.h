@@ -16,9 +16,9 @@ class ExchangeCommands {
     ExchangeCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem,
                      BackgroundWork& work);
 
-    void MenuExportCsvClick();
-    void MenuExportWebPageClick();
-    void MenuImportClick();
+    void exportCsv();
+    void exportWebPage();
+    void importCollection();
 
   private:
     enum class ListFileKind { Csv, WebPage };

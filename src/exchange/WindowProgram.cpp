@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "careful_files/FileNames.h"
+#include "exchange/MeasuringModule.h"
 
 #ifndef REELCASE_WINDOW_FROM_BINDIR
 #define REELCASE_WINDOW_FROM_BINDIR "../libexec/reelcase/reelcase-window"
@@ -20,8 +21,17 @@ constexpr const char* kWindowProgramName = "reelcase-window";
 // Tells the window program which program the user started.
 constexpr const char* kUserProgramVariable = "REELCASE_USER_PROGRAM";
 
-// The running program's own file, links resolved; argv[0] may be a bare name found on PATH.
-std::string ownPath() {
+// The folder of a program's path, with its slash.
+std::string folderOf(std::string_view programPath) {
+    const std::size_t slash = programPath.rfind('/');
+    return std::string(slash == std::string_view::npos ? std::string_view("./")
+                                                       : programPath.substr(0, slash + 1));
+}
+
+}  // namespace
+
+// argv[0] may be a bare name found on PATH: the kernel's link is the file itself.
+std::string runningProgramPath() {
     std::string path(4096, '\0');
     const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
     if (n <= 0 || static_cast<std::size_t>(n) >= path.size()) {
@@ -30,8 +40,6 @@ std::string ownPath() {
     path.resize(static_cast<std::size_t>(n));
     return path;
 }
-
-}  // namespace
 
 const char* const NoDisplayText =
     "reelcase: the window needs a display, and none is set (DISPLAY or WAYLAND_DISPLAY); "
@@ -56,10 +64,15 @@ bool displayGiven(char* const argv[]) {
 }
 
 std::vector<std::string> windowProgramCandidates(std::string_view programPath) {
-    const std::size_t slash = programPath.rfind('/');
-    const std::string folder(slash == std::string_view::npos ? std::string_view("./")
-                                                             : programPath.substr(0, slash + 1));
+    const std::string folder = folderOf(programPath);
     return {folder + REELCASE_WINDOW_FROM_BINDIR, folder + kWindowProgramName};
+}
+
+std::vector<std::string> measuringModuleCandidates(std::string_view programPath) {
+    const std::string folder = folderOf(programPath);
+    std::string installed = folder + REELCASE_WINDOW_FROM_BINDIR;
+    installed.erase(installed.rfind('/') + 1);
+    return {installed + MeasuringModuleName, folder + MeasuringModuleName};
 }
 
 int startWindowProgram(char* const argv[], std::FILE* err) {
@@ -67,7 +80,7 @@ int startWindowProgram(char* const argv[], std::FILE* err) {
         std::fputs(NoDisplayText, err);
         return 2;
     }
-    const std::string self = ownPath();
+    const std::string self = runningProgramPath();
     if (self.empty()) {
         std::fprintf(err, "reelcase: /proc/self/exe: %s\n", std::strerror(errno));
         return 2;

@@ -11,7 +11,8 @@ namespace reelcase {
 
 // The program users start is small: it runs the commands for scripts itself and hands
 // everything else to the window program, which carries the window system, printing and the
-// media libraries. Only the window program pays for loading them.
+// media libraries. Only the window program pays for loading them, and verify for loading the
+// media reader's module when it has a file to measure.
 
 // Where the window program may lie, given the path of the running program: as installed
 // (the package's program folder for internal programs), then beside it (a build folder).
@@ -22,6 +23,13 @@ std::vector<std::string> windowProgramCandidates(std::string_view programPath);
 bool displayGiven(char* const argv[]);
 // What the program says, on one line, when it would open the window without a display.
 extern const char* const NoDisplayText;
+
+// Where the module with the media reader lies (MeasuringModule), given the path of the
+// running program: beside the window program as installed, then beside the running program.
+std::vector<std::string> measuringModuleCandidates(std::string_view programPath);
+
+// The running program's own file, links resolved; empty when it cannot be told.
+std::string runningProgramPath();
 
 // Replaces this process with the window program, with the same arguments, so the exit status
 // and the process are the window's own. Returns only on failure, with the exit status, the

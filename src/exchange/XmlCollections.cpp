@@ -251,6 +251,16 @@ QString marksOutOfTen(const QString& value) {
     return QString::number((n + 1) / 2);
 }
 
+// The texts of the current element's children, trimmed, empty ones left out.
+void appendChildTexts(QXmlStreamReader& reader, QStringList& texts) {
+    while (reader.readNextStartElement()) {
+        const QString text = elementText(reader).trimmed();
+        if (!text.isEmpty()) {
+            texts.append(text);
+        }
+    }
+}
+
 // Files the entry; false when the reading is to stop because the user cancelled it.
 bool finishEntry(CollectionEntry& entry, Collection& result, const QXmlStreamReader& reader,
                  qsizetype size, WorkProgress* progress, const EntrySink& sink) {
@@ -268,9 +278,79 @@ bool finishEntry(CollectionEntry& entry, Collection& result, const QXmlStreamRea
     return !progress->cancelled();
 }
 
-}  // namespace
+// One movie of a video collection: the reader on its entry element.
+void readVideoEntry(QXmlStreamReader& reader, CollectionEntry& entry) {
+    while (reader.readNextStartElement()) {
+        const auto field = reader.name();
+        if (field == QLatin1String("title")) {
+            entry.name = elementText(reader).trimmed();
+        } else if (field == QLatin1String("genres")) {
+            appendChildTexts(reader, entry.genres);
+        } else if (field == QLatin1String("genre")) {
+            entry.genres.append(elementText(reader).trimmed());
+        } else if (field == QLatin1String("medium")) {
+            entry.format = elementText(reader).trimmed();
+        } else if (field == QLatin1String("running-time")) {
+            entry.length = elementText(reader).trimmed();
+        } else if (field == QLatin1String("rating")) {
+            entry.quality = starsOutOfFive(elementText(reader));
+        } else if (field == QLatin1String("comments")) {
+            entry.info = plainNote(elementText(reader));
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
 
-namespace {
+// One film of a film collection: the reader on its item element.
+void readFilmItem(QXmlStreamReader& reader, CollectionEntry& entry) {
+    const QXmlStreamAttributes a = reader.attributes();
+    entry.name = a.value(QLatin1String("title")).toString().trimmed();
+    entry.format = a.value(QLatin1String("format")).toString().trimmed();
+    entry.length = a.value(QLatin1String("time")).toString().trimmed();
+    entry.quality = marksOutOfTen(a.value(QLatin1String("rating")).toString());
+    for (const QString& g : a.value(QLatin1String("genre")).toString().split(QLatin1Char(','))) {
+        if (!g.trimmed().isEmpty()) {
+            entry.genres.append(g.trimmed());
+        }
+    }
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("genre")) {
+            // A list: one line per value, each holding its value in a column.
+            while (reader.readNextStartElement()) {
+                appendChildTexts(reader, entry.genres);
+            }
+        } else if (reader.name() == QLatin1String("comment")) {
+            entry.info = elementText(reader).trimmed();
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+// Reads every child of the current element named entryName into an entry with readEntry and files
+// it; other children are passed over. Both collection files keep their movies this way. False when
+// the user cancelled.
+bool readEachEntry(QXmlStreamReader& reader, QLatin1String entryName, Collection& result,
+                   qsizetype size, WorkProgress* progress, const EntrySink& sink,
+                   void (*readEntry)(QXmlStreamReader&, CollectionEntry&)) {
+    while (reader.readNextStartElement()) {
+        if (reader.name() != entryName) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        CollectionEntry entry;
+        entry.line = static_cast<int>(reader.lineNumber());
+        readEntry(reader, entry);
+        if (reader.hasError()) {
+            return true;
+        }
+        if (!finishEntry(entry, result, reader, size, progress, sink)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // A video collection's XML from reader; size is how much there is to read, for the progress.
 Collection readTellico(QXmlStreamReader& reader, qsizetype size, WorkProgress* progress,
@@ -292,44 +372,10 @@ Collection readTellico(QXmlStreamReader& reader, qsizetype size, WorkProgress* p
                                  .arg(type.isEmpty() ? QStringLiteral("missing") : type);
             return result;
         }
-        while (reader.readNextStartElement()) {
-            if (reader.name() != QLatin1String("entry")) {
-                reader.skipCurrentElement();
-                continue;
-            }
-            CollectionEntry entry;
-            entry.line = static_cast<int>(reader.lineNumber());
-            while (reader.readNextStartElement()) {
-                const auto field = reader.name();
-                if (field == QLatin1String("title")) {
-                    entry.name = elementText(reader).trimmed();
-                } else if (field == QLatin1String("genres")) {
-                    while (reader.readNextStartElement()) {
-                        const QString g = elementText(reader).trimmed();
-                        if (!g.isEmpty()) {
-                            entry.genres.append(g);
-                        }
-                    }
-                } else if (field == QLatin1String("genre")) {
-                    entry.genres.append(elementText(reader).trimmed());
-                } else if (field == QLatin1String("medium")) {
-                    entry.format = elementText(reader).trimmed();
-                } else if (field == QLatin1String("running-time")) {
-                    entry.length = elementText(reader).trimmed();
-                } else if (field == QLatin1String("rating")) {
-                    entry.quality = starsOutOfFive(elementText(reader));
-                } else if (field == QLatin1String("comments")) {
-                    entry.info = plainNote(elementText(reader));
-                } else {
-                    reader.skipCurrentElement();
-                }
-            }
-            if (reader.hasError()) {
-                break;
-            }
-            if (!finishEntry(entry, result, reader, size, progress, sink)) {
-                return result;
-            }
+        const bool goOn = readEachEntry(reader, QLatin1String("entry"), result, size, progress,
+                                        sink, readVideoEntry);
+        if (!goOn) {
+            return result;
         }
         break;
     }
@@ -434,47 +480,10 @@ Collection readGcstarFrom(QXmlStreamReader& reader, qsizetype size, WorkProgress
         result.problem = QStringLiteral("not a film collection (type %1)").arg(type);
         return result;
     }
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("item")) {
-            reader.skipCurrentElement();
-            continue;
-        }
-        CollectionEntry entry;
-        entry.line = static_cast<int>(reader.lineNumber());
-        const QXmlStreamAttributes a = reader.attributes();
-        entry.name = a.value(QLatin1String("title")).toString().trimmed();
-        entry.format = a.value(QLatin1String("format")).toString().trimmed();
-        entry.length = a.value(QLatin1String("time")).toString().trimmed();
-        entry.quality = marksOutOfTen(a.value(QLatin1String("rating")).toString());
-        for (const QString& g :
-             a.value(QLatin1String("genre")).toString().split(QLatin1Char(','))) {
-            if (!g.trimmed().isEmpty()) {
-                entry.genres.append(g.trimmed());
-            }
-        }
-        while (reader.readNextStartElement()) {
-            if (reader.name() == QLatin1String("genre")) {
-                // A list: one line per value, each holding its value in a column.
-                while (reader.readNextStartElement()) {
-                    while (reader.readNextStartElement()) {
-                        const QString g = elementText(reader).trimmed();
-                        if (!g.isEmpty()) {
-                            entry.genres.append(g);
-                        }
-                    }
-                }
-            } else if (reader.name() == QLatin1String("comment")) {
-                entry.info = elementText(reader).trimmed();
-            } else {
-                reader.skipCurrentElement();
-            }
-        }
-        if (reader.hasError()) {
-            break;
-        }
-        if (!finishEntry(entry, result, reader, size, progress, sink)) {
-            return result;
-        }
+    const bool goOn =
+        readEachEntry(reader, QLatin1String("item"), result, size, progress, sink, readFilmItem);
+    if (!goOn) {
+        return result;
     }
     noteXmlError(reader, result);
     return result;

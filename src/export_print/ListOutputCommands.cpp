@@ -33,7 +33,7 @@ ListOutputCommands::ListOutputCommands(ProgramState& state, UserDialogs& dialogs
       fileSystem_(fileSystem),
       printDevice_(printDevice) {}
 
-void ListOutputCommands::MenuExportListClick(ListMenuItem sender) {
+void ListOutputCommands::outputList(ListMenuItem sender) {
     if (list_.empty()) {
         dialogs_.showMessage(kNoMovies);
         return;

@@ -22,7 +22,7 @@ class ListOutputCommands {
                        PrintDevice& printDevice);
 
     // Writes the listed movies into a text file chosen by the user, or prints them.
-    void MenuExportListClick(ListMenuItem sender);
+    void outputList(ListMenuItem sender);
 
   private:
     void exportList();

@@ -52,7 +52,7 @@ bool FileCommands::FormCloseQuery() {
     if (catalogue_.unsavedChanges() && !list_.empty()) {
         switch (dialogs_.confirmWithCancel(QStringLiteral("Exiting, Do You Want To Save First!"))) {
             case Answer::Yes:
-                MenuSaveDatabaseClick();
+                saveCatalogue();
                 return !catalogue_.unsavedChanges();
             case Answer::No:
                 return true;
@@ -64,7 +64,7 @@ bool FileCommands::FormCloseQuery() {
     return !ask || dialogs_.confirm(QStringLiteral("Do You Really Want To Exit!"));
 }
 
-void FileCommands::New1Click() {
+void FileCommands::startNewCatalogue() {
     state_.requestSearchFocus();
     if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
         return;
@@ -77,7 +77,7 @@ void FileCommands::New1Click() {
     state_.RefreshMovieList();
 }
 
-void FileCommands::MenuOpenDatabaseClick() {
+void FileCommands::openCatalogue() {
     state_.requestSearchFocus();
     state_.RefreshMovieList();
     const auto chosen = dialogs_.chooseFileToOpen(catalogueDialog());
@@ -178,7 +178,7 @@ bool FileCommands::saveTo(const QString& path) {
     return true;
 }
 
-void FileCommands::MenuSaveAsDatabaseClick() {
+void FileCommands::saveCatalogueAs() {
     if (list_.empty()) {
         dialogs_.showMessage(kEmptyListText);
         state_.requestSearchFocus();
@@ -198,10 +198,10 @@ void FileCommands::MenuSaveAsDatabaseClick() {
     state_.requestSearchFocus();
 }
 
-void FileCommands::MenuSaveDatabaseClick() {
+void FileCommands::saveCatalogue() {
     const QString current = catalogue_.currentFileName();
     if (current.isEmpty()) {
-        MenuSaveAsDatabaseClick();
+        saveCatalogueAs();
         return;
     }
     if (list_.empty()) {

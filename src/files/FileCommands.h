@@ -29,10 +29,10 @@ class FileCommands {
     // changes, or asks before quitting.
     bool FormCloseQuery();
 
-    void New1Click();
-    void MenuOpenDatabaseClick();
-    void MenuSaveDatabaseClick();
-    void MenuSaveAsDatabaseClick();
+    void startNewCatalogue();
+    void openCatalogue();
+    void saveCatalogue();
+    void saveCatalogueAs();
 
   private:
     // Where a catalogue to open came from: the open dialog, the command line, or the

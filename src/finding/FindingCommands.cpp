@@ -42,13 +42,13 @@ void FindingCommands::filterChanged(FilterBox box, int index) {
     state_.showFiltered(names, wasFullListing);
 }
 
-void FindingCommands::btnSearchClick(std::string_view text) {
+void FindingCommands::searchByName(std::string_view text) {
     state_.setSearchRows(searchCatalogue(catalogue_, text));
     state_.requestSelectSearchText();
     state_.requestSearchFocus();
 }
 
-void FindingCommands::lstvwMovieSearchClick(int row) {
+void FindingCommands::selectSearchResult(int row) {
     state_.RefreshMovieList();
     if (row < 0 || row >= static_cast<int>(state_.searchRows().size())) {
         return;
@@ -59,10 +59,10 @@ void FindingCommands::lstvwMovieSearchClick(int row) {
             list_.select(i);
         }
     }
-    state_.lbxMovieClick();
+    state_.showSelectedDetails();
 }
 
-void FindingCommands::btnClearSearchClick() {
+void FindingCommands::clearSearch() {
     state_.clearSearchRows();
     state_.requestSearchFocus();
 }

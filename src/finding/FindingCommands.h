@@ -15,10 +15,10 @@ class FindingCommands {
     // The user picked item index in a filter box.
     void filterChanged(FilterBox box, int index);
     // text is the search box's text in single-byte form.
-    void btnSearchClick(std::string_view text);
+    void searchByName(std::string_view text);
     // row is the selected result row, or -1.
-    void lstvwMovieSearchClick(int row);
-    void btnClearSearchClick();
+    void selectSearchResult(int row);
+    void clearSearch();
 
   private:
     ProgramState& state_;

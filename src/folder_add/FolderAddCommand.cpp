@@ -13,7 +13,7 @@ FolderAddCommand::FolderAddCommand(ProgramState& state, UserDialogs& dialogs,
       dialogs_(dialogs),
       window_(window) {}
 
-void FolderAddCommand::MenuAddFromFolderClick() {
+void FolderAddCommand::addFromFolder() {
     if (refusedAsFull(state_, dialogs_)) {
         return;
     }

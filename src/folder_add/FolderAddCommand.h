@@ -12,7 +12,7 @@ class FolderAddCommand {
   public:
     FolderAddCommand(ProgramState& state, UserDialogs& dialogs, FolderAddDialog& window);
 
-    void MenuAddFromFolderClick();
+    void addFromFolder();
 
   private:
     ProgramState& state_;

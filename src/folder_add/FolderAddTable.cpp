@@ -2,25 +2,18 @@
 
 #include <unordered_set>
 
-#include "catalogue/EnteredPath.h"
 #include "catalogue/NameIndex.h"
 #include "catalogue/TextCodec.h"
-#include "editing/FileAnalysis.h"
 
 namespace reelcase {
 
-namespace {
-
-// The name as the record keeps it: single-byte and cut to its field.
-std::string storedName(const QString& name) {
+std::string storedMovieName(const QString& name) {
     std::string text = toCatalogueText(name);
     if (text.size() > NameRoom) {
         text.resize(NameRoom);
     }
     return text;
 }
-
-}  // namespace
 
 QString statusText(RowStatus status) {
     switch (status) {
@@ -85,23 +78,16 @@ std::vector<int> FolderAddTable::takeMeasured(const std::vector<MeasuredPart>& p
         if (!all) {
             continue;
         }
-        row.measured = true;
-        row.minutes = 0;
-        row.megabytes = 0;
-        for (std::size_t p = 0; p < row.parts.size(); ++p) {
-            const FileMeasure& m = *row.parts[p];
-            if (!m.measured()) {
-                row.failure = row.parts.size() > 1
-                                  ? fileNameOf(row.files.at(static_cast<qsizetype>(p))) +
-                                        QStringLiteral(": ") + m.failure
-                                  : m.failure;
-                break;
-            }
-            const std::int64_t mb = *m.bytes / BytesPerMegabyte;
-            row.minutes += *m.milliseconds / MillisecondsPerMinute;
-            row.megabytes += mb;
-            row.quality = qualityForMegabytes(mb);
+        std::vector<FileMeasure> measures;
+        for (const auto& part : row.parts) {
+            measures.push_back(*part);
         }
+        const MovieMeasure sum = sumParts(row.files, measures);
+        row.measured = true;
+        row.failure = sum.failure;
+        row.minutes = sum.failure.isEmpty() ? sum.minutes : 0;
+        row.megabytes = sum.failure.isEmpty() ? sum.megabytes : 0;
+        row.quality = sum.failure.isEmpty() ? sum.quality : -1;
         changed.push_back(measured.movie);
     }
     if (!changed.empty()) {
@@ -174,7 +160,7 @@ void FolderAddTable::refreshStatuses() {
     std::unordered_set<std::string> seen;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         FolderRow& r = rows_[i];
-        const std::string stored = storedName(r.name);
+        const std::string stored = storedMovieName(r.name);
         const bool readable = !r.measured || r.failure.isEmpty();
         const bool first = readable && seen.insert(stored).second;
         if (!r.measured) {

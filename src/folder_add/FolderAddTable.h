@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -92,6 +93,9 @@ class FolderAddTable {
     int batchGenre_ = 0;
     int batchRating_ = 2;
 };
+
+// A folder movie's name as the record keeps it: single-byte and cut to its field.
+std::string storedMovieName(const QString& name);
 
 // The text of a status as the table shows it.
 QString statusText(RowStatus status);

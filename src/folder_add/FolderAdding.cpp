@@ -17,40 +17,43 @@ QString stepText(int count) {
 
 }  // namespace
 
-FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
-                                 MovieList& list, UserDialogs& dialogs) {
+FolderAddOutcome takeInFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
+                                    MovieList& list, UserDialogs& dialogs) {
     FolderAddOutcome outcome;
     const MovieEditor editor(catalogue, dialogs);
-    TakeInCounts counts;
-    {
-        const CatalogueStepScope step(catalogue, stepText(0));
-        TakeIn takeIn(catalogue, list, forms.size());
-        for (const MovieForm& form : forms) {
-            const std::string_view name = std::string_view(form.name).substr(0, NameRoom);
-            if (name.empty()) {
-                ++outcome.notValid;
-                continue;
-            }
-            if (takeIn.judge(name) != TakeIn::Verdict::Added) {
-                continue;
-            }
-            // Made as the add dialog's OK makes it, from the bytes of the slot it takes.
-            MovieEditRequest request;
-            request.kind = MovieEditRequest::Kind::Add;
-            request.slot = takeIn.nextSlot();
-            request.record = catalogue.slot(request.slot);
-            if (const std::optional<MovieRecord> record = editor.btnAddOkClick(form, request)) {
-                takeIn.take(*record);
-            } else {
-                ++outcome.notValid;
-            }
+    TakeIn takeIn(catalogue, list, forms.size());
+    for (const MovieForm& form : forms) {
+        const std::string_view name = std::string_view(form.name).substr(0, NameRoom);
+        if (name.empty()) {
+            ++outcome.notValid;
+            continue;
         }
-        counts = takeIn.finish(TakeIn::Marks::Unsaved);
-        catalogue.nameStep(stepText(counts.added));
+        if (takeIn.judge(name) != TakeIn::Verdict::Added) {
+            continue;
+        }
+        // Made as the add dialog's OK makes it, from the bytes of the slot it takes.
+        MovieEditRequest request;
+        request.kind = MovieEditRequest::Kind::Add;
+        request.slot = takeIn.nextSlot();
+        request.record = catalogue.slot(request.slot);
+        if (const std::optional<MovieRecord> record = editor.checkedRecord(form, request)) {
+            takeIn.take(*record);
+        } else {
+            ++outcome.notValid;
+        }
     }
+    const TakeInCounts counts = takeIn.finish(TakeIn::Marks::Unsaved);
     outcome.added = counts.added;
     outcome.alreadyPresent = counts.alreadyPresent;
     outcome.leftOut = static_cast<int>(counts.leftOut);
+    return outcome;
+}
+
+FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
+                                 MovieList& list, UserDialogs& dialogs) {
+    const CatalogueStepScope step(catalogue, stepText(0));
+    const FolderAddOutcome outcome = takeInFolderMovies(forms, catalogue, list, dialogs);
+    catalogue.nameStep(stepText(outcome.added));
     return outcome;
 }
 

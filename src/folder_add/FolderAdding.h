@@ -27,6 +27,10 @@ struct FolderAddOutcome {
 FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
                                  MovieList& list, UserDialogs& dialogs);
 
+// The same within a step the caller owns, for a command that adds beside other changes.
+FolderAddOutcome takeInFolderMovies(const std::vector<MovieForm>& forms, Catalogue& catalogue,
+                                    MovieList& list, UserDialogs& dialogs);
+
 // What the user is told after adding, or an empty text when every movie went in.
 QString folderAddReport(const FolderAddOutcome& outcome);
 

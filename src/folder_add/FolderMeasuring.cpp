@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "catalogue/EnteredPath.h"
 #include "editing/FileAnalysis.h"
 
 namespace reelcase {
@@ -27,6 +28,24 @@ FileMeasure measureMovieFile(const QString& path, MediaDevice& device) {
     return result;
 }
 
+MovieMeasure sumParts(const QStringList& files, const std::vector<FileMeasure>& parts) {
+    MovieMeasure sum;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const FileMeasure& m = parts[p];
+        if (!m.measured()) {
+            sum.failure = parts.size() > 1 ? fileNameOf(files.value(static_cast<qsizetype>(p))) +
+                                                 QStringLiteral(": ") + m.failure
+                                           : m.failure;
+            return sum;
+        }
+        const std::int64_t mb = *m.bytes / BytesPerMegabyte;
+        sum.minutes += *m.milliseconds / MillisecondsPerMinute;
+        sum.megabytes += mb;
+        sum.quality = qualityForMegabytes(mb);
+    }
+    return sum;
+}
+
 FolderMeasuring::FolderMeasuring(DeviceFactory makeDevice, int threads)
     : makeDevice_(std::move(makeDevice)) {
     pool_.setMaxThreadCount(threads > 0 ? threads : QThread::idealThreadCount());
@@ -37,7 +56,16 @@ FolderMeasuring::~FolderMeasuring() {
 }
 
 void FolderMeasuring::start(const QString& folder) {
-    pool_.start([this, folder] { scan(folder); });
+    start(QStringList{folder}, {});
+}
+
+void FolderMeasuring::start(const QStringList& folders, Selection select) {
+    pool_.start([this, folders, select = std::move(select)] { scan(folders, select); });
+}
+
+void FolderMeasuring::waitUntilDone() {
+    // The scan queues the measuring before it returns, so the pool is idle only at the end.
+    pool_.waitForDone();
 }
 
 void FolderMeasuring::stop() {
@@ -65,14 +93,23 @@ std::vector<MeasuredPart> FolderMeasuring::takeMeasured() {
     return taken;
 }
 
-void FolderMeasuring::scan(const QString& folder) {
-    const ScanResult found = scanFolder(folder, stop_);
+void FolderMeasuring::scan(const QStringList& folders, const Selection& select) {
+    const ScanResult found = scanFolders(folders, stop_);
     std::vector<FolderMovie> movies = groupParts(found.files);
-    std::vector<std::pair<std::pair<int, int>, QString>> files;
-    for (std::size_t m = 0; m < movies.size(); ++m) {
-        for (qsizetype p = 0; p < movies[m].files.size(); ++p) {
-            files.push_back({{static_cast<int>(m), static_cast<int>(p)}, movies[m].files.at(p)});
+    std::vector<PartRef> chosen;
+    if (select) {
+        chosen = select(movies, stop_);
+    } else {
+        for (std::size_t m = 0; m < movies.size(); ++m) {
+            for (qsizetype p = 0; p < movies[m].files.size(); ++p) {
+                chosen.push_back({static_cast<int>(m), static_cast<int>(p)});
+            }
         }
+    }
+    std::vector<std::pair<PartRef, QString>> files;
+    files.reserve(chosen.size());
+    for (const PartRef& ref : chosen) {
+        files.emplace_back(ref, movies[static_cast<std::size_t>(ref.movie)].files.at(ref.part));
     }
     {
         const std::lock_guard lock(mutex_);
@@ -85,8 +122,8 @@ void FolderMeasuring::scan(const QString& folder) {
         if (stop_) {
             return;
         }
-        const int movie = file.first.first;
-        const int part = file.first.second;
+        const int movie = file.first.movie;
+        const int part = file.first.part;
         const QString path = file.second;
         pool_.start([this, movie, part, path] { measure(movie, part, path); });
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -148,6 +149,26 @@ class Scanner {
 
 }  // namespace
 
+QString skippedText(const SkippedCounts& skipped) {
+    const auto counted = [](int count, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    };
+    QStringList parts;
+    if (skipped.linkLoops > 0) {
+        parts << counted(skipped.linkLoops, "link that loops", "links that loop");
+    }
+    if (skipped.brokenLinks > 0) {
+        parts << counted(skipped.brokenLinks, "broken link", "broken links");
+    }
+    if (skipped.unreadableFolders > 0) {
+        parts << counted(skipped.unreadableFolders, "unreadable folder", "unreadable folders");
+    }
+    if (skipped.specialFiles > 0) {
+        parts << counted(skipped.specialFiles, "pipe or device", "pipes or devices");
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 std::optional<int> movieFormatOfExtension(QStringView extension) {
     for (const Extension& e : kExtensions) {
         if (extension.compare(QLatin1String(e.text), Qt::CaseInsensitive) == 0) {
@@ -159,6 +180,28 @@ std::optional<int> movieFormatOfExtension(QStringView extension) {
 
 ScanResult scanFolder(const QString& folder, const std::atomic<bool>& stop) {
     return Scanner(stop).run(folder);
+}
+
+ScanResult scanFolders(const QStringList& folders, const std::atomic<bool>& stop) {
+    ScanResult all;
+    for (const QString& folder : folders) {
+        ScanResult one = scanFolder(folder, stop);
+        all.files.insert(all.files.end(), std::make_move_iterator(one.files.begin()),
+                         std::make_move_iterator(one.files.end()));
+        all.skipped.linkLoops += one.skipped.linkLoops;
+        all.skipped.brokenLinks += one.skipped.brokenLinks;
+        all.skipped.unreadableFolders += one.skipped.unreadableFolders;
+        all.skipped.specialFiles += one.skipped.specialFiles;
+        if (one.stopped) {
+            all.stopped = true;
+            break;
+        }
+    }
+    const auto byPath = [](const FoundFile& a, const FoundFile& b) { return a.path < b.path; };
+    std::sort(all.files.begin(), all.files.end(), byPath);
+    const auto samePath = [](const FoundFile& a, const FoundFile& b) { return a.path == b.path; };
+    all.files.erase(std::unique(all.files.begin(), all.files.end(), samePath), all.files.end());
+    return all;
 }
 
 }  // namespace reelcase

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace reelcase {
@@ -28,6 +29,10 @@ struct SkippedCounts {
     bool operator==(const SkippedCounts&) const = default;
 };
 
+// What was passed over as people read it ("2 links that loop, 1 pipe or device"); empty when
+// nothing was.
+QString skippedText(const SkippedCounts& skipped);
+
 struct ScanResult {
     std::vector<FoundFile> files;  // sorted by path
     SkippedCounts skipped;
@@ -38,5 +43,9 @@ struct ScanResult {
 // is listed once (so a link loop ends), nothing is opened but folders, and the scan ends
 // soon after stop turns true.
 ScanResult scanFolder(const QString& folder, const std::atomic<bool>& stop);
+
+// The same for several folders at once: their files together, sorted by path, each path once
+// (a folder given inside another one is listed once), and what every scan passed over.
+ScanResult scanFolders(const QStringList& folders, const std::atomic<bool>& stop);
 
 }  // namespace reelcase

@@ -249,6 +249,8 @@ void TfrmMain::createMenus() {
     MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
     MenuAddFromFolder =
         item(movies, "MenuAddFromFolder", QStringLiteral("Add Movies from &Folder..."));
+    MenuCheckAgainstFolders =
+        item(movies, "MenuCheckAgainstFolders", QStringLiteral("Check A&gainst Folders..."));
     CheckInternet1 = item(
         movies, "CheckInternet1",
         QStringLiteral("&Check ") +
@@ -303,9 +305,9 @@ void TfrmMain::connectHandlers() {
     connect(MenuSaveAsDatabase, &QAction::triggered, this, &TfrmMain::MenuSaveAsDatabaseClick);
     connect(MenuExit, &QAction::triggered, this, &TfrmMain::MenuExitClick);
     connect(MenuUndo, &QAction::triggered, this,
-            [this] { withListChanging([this] { logic_.undo.EditUndoClick(); }); });
+            [this] { withListChanging([this] { logic_.undo.undoStep(); }); });
     connect(MenuRedo, &QAction::triggered, this,
-            [this] { withListChanging([this] { logic_.undo.EditRedoClick(); }); });
+            [this] { withListChanging([this] { logic_.undo.redoStep(); }); });
     connect(MenuPreferences, &QAction::triggered, this, &TfrmMain::MenuPreferencesClick);
     connect(OpenDatabaseToolbutton, &QToolButton::clicked, MenuOpenDatabase, &QAction::trigger);
     connect(SaveDatabaseToolbutton, &QToolButton::clicked, MenuSaveDatabase, &QAction::trigger);
@@ -315,7 +317,7 @@ void TfrmMain::connectHandlers() {
     connect(ModifyMovieToolButton, &QToolButton::clicked, MenuModifyaMovie, &QAction::trigger);
     connect(DeleteMovieToolButton, &QToolButton::clicked, MenuDeleteMovie, &QAction::trigger);
     connect(lbxMovie->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TfrmMain::lbxMovieSelectionChanged);
+            &TfrmMain::lbxMovieClick);
     connect(MenuAddNewMovie, &QAction::triggered, this, &TfrmMain::MenuAddNewMovieClick);
     connect(MenuModifyaMovie, &QAction::triggered, this, &TfrmMain::MenuModifyaMovieClick);
     connect(MenuPrintList, &QAction::triggered, this,
@@ -324,19 +326,21 @@ void TfrmMain::connectHandlers() {
             [this] { MenuExportListClick(MenuExportList); });
     connect(MenuDeleteMovie, &QAction::triggered, this, &TfrmMain::MenuDeleteMovieClick);
     connect(MenuAddFromFolder, &QAction::triggered, this, [this] {
-        logic_.folderAdd.MenuAddFromFolderClick();
+        logic_.folderAdd.addFromFolder();
         showState();
     });
+    connect(MenuCheckAgainstFolders, &QAction::triggered, this,
+            [this] { withListChanging([this] { logic_.diskCheck.checkAgainstFolders(); }); });
     connect(MenuImport, &QAction::triggered, this, [this] {
-        logic_.exchange.MenuImportClick();
+        logic_.exchange.importCollection();
         showState();
     });
     connect(MenuExportCsv, &QAction::triggered, this, [this] {
-        logic_.exchange.MenuExportCsvClick();
+        logic_.exchange.exportCsv();
         showState();
     });
     connect(MenuExportWebPage, &QAction::triggered, this, [this] {
-        logic_.exchange.MenuExportWebPageClick();
+        logic_.exchange.exportWebPage();
         showState();
     });
     // activated is the user's pick only: a choice made by program code never filters.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about_web/WebCommands.h"
+#include "disk_check/CheckCommand.h"
 #include "editing/EditingCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "export_print/ListOutputCommands.h"
@@ -24,6 +25,7 @@ struct Seams {
     DesktopShell& desktop;
     BackgroundWork& work;
     FolderAddDialog& folderAddDialog;
+    DiskCheckDialog& diskCheckDialog;
 };
 
 // What the windows that the main window makes and owns (preferences, about) work with.
@@ -48,7 +50,8 @@ class MainWindowLogic {
           web(state, seams.desktop),
           undo(state),
           exchange(state, seams.dialogs, seams.fileSystem, seams.work),
-          folderAdd(state, seams.dialogs, seams.folderAddDialog) {}
+          folderAdd(state, seams.dialogs, seams.folderAddDialog),
+          diskCheck(state, seams.dialogs, seams.settings, seams.diskCheckDialog) {}
     MainWindowLogic(const MainWindowLogic&) = delete;
     MainWindowLogic& operator=(const MainWindowLogic&) = delete;
 
@@ -61,6 +64,7 @@ class MainWindowLogic {
     UndoCommands undo;
     ExchangeCommands exchange;
     FolderAddCommand folderAdd;
+    DiskCheckCommand diskCheck;
 };
 
 }  // namespace reelcase

@@ -140,7 +140,7 @@ void TfrmMain::showState() {
     showingState_ = false;
 }
 
-void TfrmMain::lbxMovieSelectionChanged() {
+void TfrmMain::lbxMovieClick() {
     if (showingState_) {
         return;
     }
@@ -163,22 +163,22 @@ void TfrmMain::FormResize() {
 }
 
 void TfrmMain::New1Click() {
-    logic_.files.New1Click();
+    logic_.files.startNewCatalogue();
     showState();
 }
 
 void TfrmMain::MenuOpenDatabaseClick() {
-    logic_.files.MenuOpenDatabaseClick();
+    logic_.files.openCatalogue();
     showState();
 }
 
 void TfrmMain::MenuSaveDatabaseClick() {
-    logic_.files.MenuSaveDatabaseClick();
+    logic_.files.saveCatalogue();
     showState();
 }
 
 void TfrmMain::MenuSaveAsDatabaseClick() {
-    logic_.files.MenuSaveAsDatabaseClick();
+    logic_.files.saveCatalogueAs();
     showState();
 }
 
@@ -187,17 +187,17 @@ void TfrmMain::MenuExitClick() {
 }
 
 void TfrmMain::MenuAddNewMovieClick() {
-    logic_.editing.MenuAddNewMovieClick();
+    logic_.editing.addMovie();
     showState();
 }
 
 void TfrmMain::MenuModifyaMovieClick() {
-    logic_.editing.MenuModifyaMovieClick();
+    logic_.editing.modifySelectedMovie();
     showState();
 }
 
 void TfrmMain::MenuDeleteMovieClick() {
-    withListChanging([this] { logic_.editing.MenuDeleteMovieClick(); });
+    withListChanging([this] { logic_.editing.deleteSelectedMovie(); });
 }
 
 void TfrmMain::withListChanging(const std::function<void()>& command) {
@@ -211,8 +211,8 @@ void TfrmMain::withListChanging(const std::function<void()>& command) {
 }
 
 void TfrmMain::MenuExportListClick(const QAction* sender) {
-    logic_.output.MenuExportListClick(sender == MenuExportList ? ListMenuItem::MenuExportList
-                                                               : ListMenuItem::MenuPrintList);
+    logic_.output.outputList(sender == MenuExportList ? ListMenuItem::MenuExportList
+                                                      : ListMenuItem::MenuPrintList);
     showState();
 }
 
@@ -237,13 +237,13 @@ void TfrmMain::comboQualityChange(int index) {
 }
 
 void TfrmMain::btnSearchClick() {
-    logic_.finding.btnSearchClick(toCatalogueText(edtMovie->text()));
+    logic_.finding.searchByName(toCatalogueText(edtMovie->text()));
     showState();
 }
 
 void TfrmMain::btnClearSearchClick() {
     edtMovie->clear();
-    logic_.finding.btnClearSearchClick();
+    logic_.finding.clearSearch();
     showState();
 }
 
@@ -253,17 +253,17 @@ void TfrmMain::edtMovieClick() {
 
 void TfrmMain::lstvwMovieSearchClick() {
     const QModelIndexList rows = lstvwMovieSearch->selectionModel()->selectedRows();
-    logic_.finding.lstvwMovieSearchClick(rows.isEmpty() ? -1 : rows.constFirst().row());
+    logic_.finding.selectSearchResult(rows.isEmpty() ? -1 : rows.constFirst().row());
     showState();
 }
 
 void TfrmMain::lbxMovieDblClick() {
-    logic_.web.lbxMovieDblClick();
+    logic_.web.lookUpSelectedMovie();
     showState();
 }
 
 void TfrmMain::CheckforUpdate1Click() {
-    logic_.web.CheckforUpdate1Click();
+    logic_.web.openDownloadPage();
 }
 
 void TfrmMain::MenuAboutClick() {

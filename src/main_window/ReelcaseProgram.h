@@ -79,7 +79,7 @@ class TfrmMain : public QMainWindow {
     void btnClearSearchClick();
     void edtMovieClick();
     void lstvwMovieSearchClick();
-    void lbxMovieSelectionChanged();
+    void lbxMovieClick();
     void imgBackgroundMouseMove();
     void btnSearchMouseMove();
     void btnClearSearchMouseMove();
@@ -133,6 +133,7 @@ class TfrmMain : public QMainWindow {
     QAction* MenuModifyaMovie = nullptr;
     QAction* MenuDeleteMovie = nullptr;
     QAction* MenuAddFromFolder = nullptr;
+    QAction* MenuCheckAgainstFolders = nullptr;
     QAction* CheckInternet1 = nullptr;
     QAction* MenuPrintList = nullptr;
     QAction* MenuExportList = nullptr;

@@ -7,6 +7,7 @@
 #include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/Catalogue.h"
+#include "disk_check/ui/CheckWindow.h"
 #include "editing/ui/untAddModifyMovie.h"
 #include "exchange/WindowProgram.h"
 #include "folder_add/ui/FolderAddWindow.h"
@@ -25,22 +26,24 @@
 
 namespace {
 
+// Measuring devices for the worker threads of the folder windows.
+std::unique_ptr<reelcase::MediaDevice> measuringDevice(const std::atomic<bool>& stop) {
+    return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
+}
+
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
 // lives as long as what refers to it. The add dialog is made before the main window because
-// the editing commands hold it (and the folder window likewise); it joins the main window as
-// soon as that exists, before either is shown, and Qt deletes it with the main window. The
-// main window makes its other windows (preferences, about) itself.
+// the editing commands hold it (and the folder and check windows likewise); it joins the main
+// window as soon as that exists, before either is shown, and Qt deletes it with the main window.
+// The main window makes its other windows (preferences, about) itself.
 class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
         : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
-          frmFolderAdd_(new reelcase::TfrmFolderAdd(
-              catalogue_,
-              [](const std::atomic<bool>& stop) -> std::unique_ptr<reelcase::MediaDevice> {
-                  return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
-              })),
+          frmFolderAdd_(new reelcase::TfrmFolderAdd(catalogue_, measuringDevice)),
+          frmCheck_(new reelcase::TfrmCheck(catalogue_, dialogs_, measuringDevice)),
           logic_(catalogue_, {.dialogs = dialogs_,
                               .fileSystem = reelcase::realFileSystem(),
                               .settings = settings_,
@@ -48,7 +51,8 @@ class Program {
                               .printer = printer_,
                               .desktop = desktop_,
                               .work = backgroundWork_,
-                              .folderAddDialog = *frmFolderAdd_}),
+                              .folderAddDialog = *frmFolderAdd_,
+                              .diskCheckDialog = *frmCheck_}),
           frmMain_(logic_, choices_,
                    {.settings = settings_,
                     .dialogs = dialogs_,
@@ -56,6 +60,7 @@ class Program {
                     .programPath = programPath}) {
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
+        frmCheck_->setParent(&frmMain_, frmCheck_->windowFlags());
         frmMain_.FormCreate(firstArgument);
     }
 
@@ -73,6 +78,7 @@ class Program {
     reelcase::AppearanceChoices choices_;
     reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
     reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
+    reelcase::TfrmCheck* frmCheck_;          // the same
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
 };

@@ -56,10 +56,10 @@ void ProgramState::showFiltered(const std::vector<std::string_view>& names, bool
 
 void ProgramState::selectEntry(int position) {
     list_.select(position);
-    lbxMovieClick();
+    showSelectedDetails();
 }
 
-void ProgramState::lbxMovieClick() {
+void ProgramState::showSelectedDetails() {
     clearDetails();
     if (!list_.hasSelection()) {
         return;

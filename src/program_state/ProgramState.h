@@ -56,7 +56,7 @@ class ProgramState {
 
     // The user selected the list entry at position (-1: none); shows its details.
     void selectEntry(int position);
-    void lbxMovieClick();
+    void showSelectedDetails();
 
     // The details panel's text, single-byte, lines ended by CR LF.
     const std::string& details() const { return details_; }

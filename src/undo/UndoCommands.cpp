@@ -42,14 +42,14 @@ QString UndoCommands::redoCaption() const {
                              : QStringLiteral("&Redo");
 }
 
-void UndoCommands::EditUndoClick() {
+void UndoCommands::undoStep() {
     if (const CatalogueStep* step = catalogue_.undo()) {
         showStepApplied(*step, true);
     }
     state_.requestSearchFocus();
 }
 
-void UndoCommands::EditRedoClick() {
+void UndoCommands::redoStep() {
     if (const CatalogueStep* step = catalogue_.redo()) {
         showStepApplied(*step, false);
     }

@@ -12,8 +12,8 @@ class UndoCommands {
     explicit UndoCommands(ProgramState& state)
         : state_(state), catalogue_(state.catalogue()), list_(state.list()) {}
 
-    void EditUndoClick();
-    void EditRedoClick();
+    void undoStep();
+    void redoStep();
     // The items' texts name the step ("&Undo Delete "Alien""); without one, the plain
     // captions.
     QString undoCaption() const;

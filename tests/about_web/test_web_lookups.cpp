@@ -68,7 +68,7 @@ class WebLookupsTest : public QObject {
         QFETCH(QString, encoded);
         Fixture f({QStringLiteral("Another"), name});
         f.select(name);
-        f.logic.web.lbxMovieDblClick();
+        f.logic.web.lookUpSelectedMovie();
         QCOMPARE(f.desktop.calls, (QStringList{"minimise", kSearchUrl + encoded}));
         // The site reads back exactly the listed name.
         const QUrl sent = QUrl::fromEncoded(f.desktop.calls.at(1).toLatin1(), QUrl::StrictMode);
@@ -81,9 +81,9 @@ class WebLookupsTest : public QObject {
         Fixture f({QStringLiteral("Alien"), QStringLiteral("Zebra Crossing")});
         f.desktop.browserOpens = false;
         f.select(QStringLiteral("Zebra Crossing"));
-        f.logic.web.lbxMovieDblClick();
-        f.logic.web.CheckforUpdate1Click();
-        f.logic.web.lbxMovieDblClick();  // the selection stays
+        f.logic.web.lookUpSelectedMovie();
+        f.logic.web.openDownloadPage();
+        f.logic.web.lookUpSelectedMovie();  // the selection stays
         QCOMPARE(f.desktop.calls, (QStringList{"minimise", kSearchUrl + "Zebra%20Crossing",
                                                "minimise", REELCASE_DOWNLOAD_PAGE, "minimise",
                                                kSearchUrl + "Zebra%20Crossing"}));
@@ -95,24 +95,24 @@ class WebLookupsTest : public QObject {
 
     void onlyTheMovieListsSelectionCounts() {
         Fixture empty({});
-        empty.logic.web.lbxMovieDblClick();
+        empty.logic.web.lookUpSelectedMovie();
         QVERIFY(empty.desktop.calls.isEmpty());
 
         Fixture f(
             {QStringLiteral("Starship"), QStringLiteral("Alien"), QStringLiteral("Lodestar")});
-        f.logic.web.lbxMovieDblClick();
+        f.logic.web.lookUpSelectedMovie();
         QVERIFY(f.desktop.calls.isEmpty());
         // A picked search result is looked up through its entry in the main list.
-        f.logic.finding.btnSearchClick("star");
-        f.logic.finding.lstvwMovieSearchClick(1);
-        f.logic.web.lbxMovieDblClick();
+        f.logic.finding.searchByName("star");
+        f.logic.finding.selectSearchResult(1);
+        f.logic.web.lookUpSelectedMovie();
         QCOMPARE(f.desktop.calls, (QStringList{"minimise", kSearchUrl + "Lodestar"}));
         // A click beside the results, or a filter, leaves the list without a selection.
-        f.logic.finding.lstvwMovieSearchClick(-1);
-        f.logic.web.lbxMovieDblClick();
+        f.logic.finding.selectSearchResult(-1);
+        f.logic.web.lookUpSelectedMovie();
         f.select(QStringLiteral("Alien"));
         f.logic.finding.filterChanged(FilterBox::Genre, 3);
-        f.logic.web.lbxMovieDblClick();
+        f.logic.web.lookUpSelectedMovie();
         QCOMPARE(f.desktop.calls.size(), 2);
     }
 };

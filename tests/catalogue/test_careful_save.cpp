@@ -83,7 +83,7 @@ struct Edited : EditingProgram {
     }
     QStringList save() {
         dialogs.clear();
-        logic.files.MenuSaveDatabaseClick();
+        logic.files.saveCatalogue();
         return dialogs.texts();
     }
 };
@@ -161,7 +161,7 @@ class CarefulSaveTest : public QObject {
         const auto saveAs = [&](const QString& name) {
             p.dialogs.clear();
             p.dialogs.fileAnswers.push_back(name);
-            p.logic.files.MenuSaveAsDatabaseClick();
+            p.logic.files.saveCatalogueAs();
             return p.dialogs.texts();
         };
         const auto link = [&](const char* target, const QString& name) {
@@ -392,7 +392,7 @@ class CarefulSaveTest : public QObject {
         p.add({typed("Mine too")});
         p.dialogs.clear();
         p.dialogs.confirmAnswers.push_back(false);
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QCOMPARE(p.dialogs.shown.size(), std::size_t{1});
         QCOMPARE(p.dialogs.shown.at(0).text, question);
         QCOMPARE(readBytes(file), theirs);

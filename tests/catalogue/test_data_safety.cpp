@@ -81,14 +81,14 @@ class DataSafetyTest : public QObject {
                 Program p;
                 p.logic.files.FormCreate(file);
                 p.movieDialog.sessions.push_back({{typed("Added")}});
-                p.logic.editing.MenuAddNewMovieClick();
+                p.logic.editing.addMovie();
                 const QByteArray memory = snapshot(p);
                 p.fileSystem.failAt = step;
                 p.fileSystem.error = error;
                 p.fileSystem.failOnWriteNumber = write;
                 p.fileSystem.shortWriteLimit = 1000;  // 41 records: 12 writes or so
                 p.dialogs.clear();
-                p.logic.files.MenuSaveDatabaseClick();
+                p.logic.files.saveCatalogue();
                 QCOMPARE(p.dialogs.errors(), QStringList{fileErrorText(error)});
                 QCOMPARE(readBytes(file), before);
                 QCOMPARE(snapshot(p), memory);
@@ -109,8 +109,8 @@ class DataSafetyTest : public QObject {
         Program p;
         p.logic.files.FormCreate(file);
         p.movieDialog.sessions.push_back({{typed("Added")}});
-        p.logic.editing.MenuAddNewMovieClick();
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.editing.addMovie();
+        p.logic.files.saveCatalogue();
         QCOMPARE(readBytes(file + QStringLiteral(".bak")), first);
         const QByteArray second = readBytes(file);
         QCOMPARE(second.size(), 4 * 272);
@@ -118,7 +118,7 @@ class DataSafetyTest : public QObject {
         // Where a second name cannot be made, a copy is kept instead.
         p.fileSystem.failAt = FailingFileSystem::Step::Link;
         p.fileSystem.error = EPERM;
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QCOMPARE(readBytes(file + QStringLiteral(".bak")), second);
         QVERIFY(!p.catalogue.unsavedChanges());
     }
@@ -137,10 +137,10 @@ class DataSafetyTest : public QObject {
         p.logic.files.FormCreate(file);
         for (int i = 0; i < 200; ++i) {  // 54 KB more: the new file cannot fit beside the old
             p.movieDialog.sessions.push_back({{typed("Extra " + std::to_string(i))}});
-            p.logic.editing.MenuAddNewMovieClick();
+            p.logic.editing.addMovie();
         }
         p.dialogs.clear();
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QCOMPARE(p.dialogs.errors(), QStringList{QStringLiteral("Disk full.")});
         QCOMPARE(readBytes(file), before);
         ::umount(QFile::encodeName(mountPoint).constData());
@@ -199,7 +199,7 @@ class DataSafetyTest : public QObject {
         QVERIFY(
             p.dialogs.texts().at(0).contains(QStringLiteral("1 movies of this file could not")));
         p.movieDialog.sessions.push_back({{typed("One more")}});
-        p.logic.editing.MenuAddNewMovieClick();
+        p.logic.editing.addMovie();
         QCOMPARE(p.catalogue.movieCount(), CatalogueCapacity);
         QCOMPARE(p.movieDialog.sessions.size(), std::size_t{1});
     }
@@ -221,22 +221,22 @@ class DataSafetyTest : public QObject {
             m.lengthText = "1";
             m.sizeText = "1";
         }}});
-        p.logic.editing.MenuAddNewMovieClick();
+        p.logic.editing.addMovie();
         p.movieDialog.sessions.push_back({{[&](MovieForm& m) {
             m.name = high.substr(100);
             m.personalInfo = odd + odd;
             m.lengthText = "1";
             m.sizeText = "1";
         }}});
-        p.logic.editing.MenuAddNewMovieClick();
+        p.logic.editing.addMovie();
         QCOMPARE(p.logic.state.list().size(), 2);
         p.logic.state.selectEntry(0);
         QVERIFY(!fromCatalogueText(p.logic.state.details()).isEmpty());
-        p.logic.finding.btnSearchClick(high.substr(110, 3));
+        p.logic.finding.searchByName(high.substr(110, 3));
         QCOMPARE(p.logic.state.searchRows().size(), std::size_t{1});
         const QString file = path(QStringLiteral("odd.rcb"));
         p.dialogs.fileAnswers.push_back(file);
-        p.logic.files.MenuSaveAsDatabaseClick();
+        p.logic.files.saveCatalogueAs();
         Program again;
         again.logic.files.FormCreate(file);
         QCOMPARE(snapshot(again), snapshot(p));
@@ -247,10 +247,10 @@ class DataSafetyTest : public QObject {
         timer.start();
         for (int i = 0; i < 10000; ++i) {
             cycles.movieDialog.sessions.push_back({{typed("Cycle " + std::to_string(i % 7))}});
-            cycles.logic.editing.MenuAddNewMovieClick();
+            cycles.logic.editing.addMovie();
             cycles.logic.state.selectEntry(0);
             cycles.dialogs.confirmAnswers.push_back(true);
-            cycles.logic.editing.MenuDeleteMovieClick();
+            cycles.logic.editing.deleteSelectedMovie();
         }
         qInfo("10,000 add/delete cycles in %lld ms", timer.elapsed());
         QCOMPARE(cycles.catalogue.movieCount(), 10000);

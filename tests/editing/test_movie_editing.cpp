@@ -164,7 +164,7 @@ class MovieEditingTest : public QObject {
             [](MovieForm& m) { m.name = "Gamma"; },  // another movie's name: refused
             [](MovieForm& m) { m.name = "Zulu"; },
         }});
-        f.logic.editing.MenuModifyaMovieClick();
+        f.logic.editing.modifySelectedMovie();
         QCOMPARE(f.dialogs.texts(), QStringList{kExists});
         QCOMPARE(f.entries(), (QStringList{"Zulu", "Beta", "Gamma"}));
         QVERIFY(!f.logic.state.list().hasSelection());
@@ -175,7 +175,7 @@ class MovieEditingTest : public QObject {
         // Keeping its own name is fine; the next Add refills the list in order.
         f.logic.state.selectEntry(f.positionOf("Beta"));
         f.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "120"; }}});
-        f.logic.editing.MenuModifyaMovieClick();
+        f.logic.editing.modifySelectedMovie();
         QCOMPARE(f.catalogue.slot(2).Length, 120);
         f.add({typed("Delta")});
         QCOMPARE(f.entries(), (QStringList{"Beta", "Delta", "Gamma", "Zulu"}));
@@ -188,7 +188,7 @@ class MovieEditingTest : public QObject {
         f.logic.state.RefreshMovieList();
         f.logic.state.selectEntry(0);
         f.movieDialog.sessions.push_back({{[](MovieForm&) {}}});  // OK straight away
-        f.logic.editing.MenuModifyaMovieClick();
+        f.logic.editing.modifySelectedMovie();
         const MovieForm& shown = f.movieDialog.shownForms.at(0);
         QCOMPARE(shown.format, 4);
         QCOMPARE(shown.rating, 5);
@@ -200,7 +200,7 @@ class MovieEditingTest : public QObject {
 
         f.dialogs.clear();
         f.logic.state.selectEntry(-1);
-        f.logic.editing.MenuModifyaMovieClick();
+        f.logic.editing.modifySelectedMovie();
         QCOMPARE(f.dialogs.texts(),
                  QStringList{QStringLiteral("Select a movie before you try to modify!")});
     }
@@ -210,13 +210,13 @@ class MovieEditingTest : public QObject {
         for (const char* name : {"Alpha", "Beta"}) {
             f.add({typed(name)});
         }
-        f.logic.finding.btnSearchClick("");
+        f.logic.finding.searchByName("");
         QCOMPARE(f.logic.state.searchRows().size(), std::size_t{2});
         f.logic.state.selectEntry(f.positionOf("Alpha"));
         f.dialogs.confirmAnswers = {false, true};
-        f.logic.editing.MenuDeleteMovieClick();
+        f.logic.editing.deleteSelectedMovie();
         QCOMPARE(f.entries().size(), 2);
-        f.logic.editing.MenuDeleteMovieClick();
+        f.logic.editing.deleteSelectedMovie();
         QCOMPARE(f.dialogs.shown.at(0).text,
                  QStringLiteral("Are you sure you want to Delete the Movie: \"Alpha\""));
         QCOMPARE(f.dialogs.texts(),
@@ -232,7 +232,7 @@ class MovieEditingTest : public QObject {
         QCOMPARE(fieldText(f.catalogue.slot(3).Name), std::string_view("Gamma"));
 
         f.dialogs.clear();
-        f.logic.editing.MenuDeleteMovieClick();
+        f.logic.editing.deleteSelectedMovie();
         QCOMPARE(f.dialogs.texts(),
                  QStringList{QStringLiteral("Select a movie before you try to delete!")});
     }

@@ -101,7 +101,7 @@ void ExchangeCommandsTest::exportsWriteTheFilteredList() {
     f.list({{"Alpha", "Comedy"}, {"Beta", "Drama"}, {"Gamma", "Comedy"}});
     f.logic.finding.filterChanged(FilterBox::Genre, 2);  // Comedy
     f.dialogs.fileAnswers.push_back(path("comedies.csv"));
-    f.logic.exchange.MenuExportCsvClick();
+    f.logic.exchange.exportCsv();
     QCOMPARE(f.dialogs.fileRequests.back().filterDescription,
              QStringLiteral("Movie List (Comma-separated)"));
     QCOMPARE(f.dialogs.fileRequests.back().defaultSuffix, QStringLiteral("csv"));
@@ -112,13 +112,13 @@ void ExchangeCommandsTest::exportsWriteTheFilteredList() {
     QCOMPARE(f.dialogs.texts(), QStringList{kExported.arg("comedies.csv")});
 
     f.dialogs.fileAnswers.push_back(path("comedies.html"));
-    f.logic.exchange.MenuExportWebPageClick();
+    f.logic.exchange.exportWebPage();
     QVERIFY(readBytes(path("comedies.html")).contains("<p class=\"count\">2 movies</p>"));
     QCOMPARE(f.dialogs.texts().back(), kExported.arg("comedies.html"));
 
     // The dialog offers the name chosen last time; a cancelled dialog writes nothing.
     f.dialogs.fileAnswers.push_back(std::nullopt);
-    f.logic.exchange.MenuExportCsvClick();
+    f.logic.exchange.exportCsv();
     QCOMPARE(f.dialogs.fileRequests.back().fileName, path("comedies.csv"));
     QCOMPARE(f.dialogs.texts().size(), 2);
     QCOMPARE(f.dialogs.unexpected, 0);
@@ -130,7 +130,7 @@ void ExchangeCommandsTest::exportFailureKeepsTheOldFile() {
     writeBytes(path("old.csv"), "old contents");
     f.fileSystem.failAt = FailingFileSystem::Step::Write;
     f.dialogs.fileAnswers.push_back(path("old.csv"));
-    f.logic.exchange.MenuExportCsvClick();
+    f.logic.exchange.exportCsv();
     QCOMPARE(f.dialogs.texts(), QStringList{"There went something wrong with exporting!"});
     QCOMPARE(readBytes(path("old.csv")), QByteArray("old contents"));
 }
@@ -139,7 +139,7 @@ void ExchangeCommandsTest::emptyListExportsNothing() {
     Fixture f;
     f.list({{"Alpha", "Drama"}});
     f.logic.finding.filterChanged(FilterBox::Genre, 4);  // Horror: nothing listed
-    f.logic.exchange.MenuExportWebPageClick();
+    f.logic.exchange.exportWebPage();
     QCOMPARE(f.dialogs.texts(),
              QStringList{"Please make sure you have some Movies in your database"});
     QVERIFY(f.dialogs.fileRequests.empty());
@@ -156,7 +156,7 @@ void ExchangeCommandsTest::importMergesAndReports() {
     rows += QStringLiteral("Harbour Lights,Comedy\n");
     writeBytes(path("more.csv"), rows.toStdString());
     f.dialogs.fileAnswers.push_back(path("more.csv"));
-    f.logic.exchange.MenuImportClick();
+    f.logic.exchange.importCollection();
     QCOMPARE(f.dialogs.fileRequests.back().pattern, QStringLiteral("*.csv *.tc *.gcs"));
     QString expected = QStringLiteral(
         "Import of \"more.csv\"\n\nMovies added: 12\nAlready present: 1\nNames cut: 0\n"
@@ -177,11 +177,11 @@ void ExchangeCommandsTest::importOfAnUnreadableFileChangesNothing() {
     Fixture f;
     f.list({{"Alpha"}});
     f.dialogs.fileAnswers.push_back(path("missing.csv"));
-    f.logic.exchange.MenuImportClick();
+    f.logic.exchange.importCollection();
     writeBytes(path("books.tc"),
                "<?xml version=\"1.0\"?><tellico><collection type=\"2\"/></tellico>");
     f.dialogs.fileAnswers.push_back(path("books.tc"));
-    f.logic.exchange.MenuImportClick();
+    f.logic.exchange.importCollection();
     QCOMPARE(f.dialogs.texts(),
              QStringList({"File not found.",
                           "\"books.tc\" cannot be imported: not a video collection (collection "
@@ -205,7 +205,7 @@ void ExchangeCommandsTest::workOffTheWindowThreadGivesTheSynchronousResult() {
     Fixture f(&work);
     f.list({{"Movie 7"}});
     f.dialogs.fileAnswers.push_back(path("many.csv"));
-    f.logic.exchange.MenuImportClick();
+    f.logic.exchange.importCollection();
     QCOMPARE(work.labels, QStringList{"Importing \"many.csv\"..."});
     QCOMPARE(f.dialogs.texts(),
              QStringList{"Import of \"many.csv\"\n\n" + expected.text(10).trimmed()});
@@ -217,12 +217,12 @@ void ExchangeCommandsTest::workOffTheWindowThreadGivesTheSynchronousResult() {
 
     const ByteTable table;
     f.dialogs.fileAnswers.push_back(path("many-out.csv"));
-    f.logic.exchange.MenuExportCsvClick();
+    f.logic.exchange.exportCsv();
     QCOMPARE(readBytes(path("many-out.csv")),
              QByteArray::fromStdString(
                  std::string(std::string_view(listCsvBytes(direct, directList, table)))));
     f.dialogs.fileAnswers.push_back(path("many-out.html"));
-    f.logic.exchange.MenuExportWebPageClick();
+    f.logic.exchange.exportWebPage();
     QCOMPARE(readBytes(path("many-out.html")),
              QByteArray::fromStdString(listHtmlBytes(direct, directList, table)));
     QCOMPARE(work.labels.size(), 3);
@@ -238,7 +238,7 @@ void ExchangeCommandsTest::cancelledWorkChangesNothing() {
     Fixture f(&work);
     f.list({{"Alpha"}});
     f.dialogs.fileAnswers.push_back(path("many.csv"));
-    f.logic.exchange.MenuImportClick();
+    f.logic.exchange.importCollection();
     QVERIFY(work.cancelledWhileRunning);
     QCOMPARE(f.catalogue.movieCount(), 1);
     QCOMPARE(f.logic.state.list().size(), 1);
@@ -249,7 +249,7 @@ void ExchangeCommandsTest::cancelledWorkChangesNothing() {
     writeBytes(path("old.csv"), "old contents");
     work.cancelAt = 0;
     f.dialogs.fileAnswers.push_back(path("old.csv"));
-    f.logic.exchange.MenuExportCsvClick();
+    f.logic.exchange.exportCsv();
     QCOMPARE(readBytes(path("old.csv")), QByteArray("old contents"));
     QCOMPARE(f.dialogs.texts(), QStringList());
     QCOMPARE(f.dialogs.unexpected, 0);

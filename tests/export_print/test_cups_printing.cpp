@@ -163,7 +163,7 @@ struct PrintingProgram {
         MainWindowLogic toFile(catalogue,
                                doubles.seams({.fileSystem = &realFileSystem(), .printer = &file}));
         toFile.state.RefreshMovieList();
-        toFile.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        toFile.output.outputList(ListMenuItem::MenuPrintList);
     }
     void printFromTheMenu() {
         frmMain.findChild<QAction*>(QStringLiteral("MenuPrintList"))->trigger();

@@ -63,9 +63,9 @@ struct Fixture {
     }
     void exportTo(const QString& path) {
         dialogs.fileAnswers.push_back(path);
-        logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        logic.output.outputList(ListMenuItem::MenuExportList);
     }
-    void print() { logic.output.MenuExportListClick(ListMenuItem::MenuPrintList); }
+    void print() { logic.output.outputList(ListMenuItem::MenuPrintList); }
 
     // The printed lines: the parts drawn at one place on the paper joined, with their style.
     QList<QPair<QByteArray, PrintStyle>> printed() const {
@@ -176,7 +176,7 @@ class ExportTest : public QObject {
         // The dialog offers the name chosen last time; a cancel does nothing at all.
         f.dialogs.clear();
         f.dialogs.fileAnswers.push_back(std::nullopt);
-        f.logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        f.logic.output.outputList(ListMenuItem::MenuExportList);
         QCOMPARE(f.dialogs.fileRequests.at(0).fileName, file);
         QCOMPARE(f.dialogs.shown.size(), std::size_t{1});
     }
@@ -196,7 +196,7 @@ class ExportTest : public QObject {
 
     void nothingListedAsksNothing() {
         Fixture f;
-        f.logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        f.logic.output.outputList(ListMenuItem::MenuExportList);
         f.list({kHarbour});
         f.logic.finding.filterChanged(FilterBox::Genre, 4);  // Horror: nothing
         f.print();

@@ -83,7 +83,7 @@ struct PdfProgram {
     explicit PdfProgram(QString file) : pdf(std::move(file)) {}
     // Prints and reads the text back.
     QString print() {
-        logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        logic.output.outputList(ListMenuItem::MenuPrintList);
         return run(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     }
@@ -145,7 +145,7 @@ class PrintingTest : public QObject {
                                                         .fileSystem = &realFileSystem(),
                                                         .printer = &none}));
         logic.state.RefreshMovieList();
-        logic.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        logic.output.outputList(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
 
         if (!QPrinterInfo::defaultPrinter().isNull()) {
@@ -157,7 +157,7 @@ class PrintingTest : public QObject {
                                                                .fileSystem = &realFileSystem(),
                                                                .printer = &systemDefault}));
         usingDefault.state.RefreshMovieList();
-        usingDefault.output.MenuExportListClick(ListMenuItem::MenuPrintList);
+        usingDefault.output.outputList(ListMenuItem::MenuPrintList);
         QCOMPARE(dialogs.texts(), failed);
         QCOMPARE(dialogs.shown.size(), std::size_t{1});
     }
@@ -207,7 +207,7 @@ class PrintingTest : public QObject {
             message = qobject_cast<QMessageBox*>(box)->text();
             box->close();
         });
-        logic.output.MenuExportListClick(ListMenuItem::MenuExportList);
+        logic.output.outputList(ListMenuItem::MenuExportList);
         QCOMPARE(filter, QStringLiteral("Movie List (Textfile) (*.txt)"));
         QCOMPARE(shownType, QStringLiteral("Movie List (Textfile)"));
         QCOMPARE(

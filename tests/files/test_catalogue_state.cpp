@@ -87,13 +87,13 @@ class CatalogueStateTest : public QObject {
             p.add({typed("Three")});
             // Save As offers the file where it is, and accepting the name writes it there.
             p.dialogs.fileAnswers.push_back(two);
-            p.logic.files.MenuSaveAsDatabaseClick();
+            p.logic.files.saveCatalogueAs();
             QCOMPARE(p.dialogs.fileRequests.at(0).fileName, two);
             QVERIFY(!QFile::exists(path(QStringLiteral("two.rcb"))));
             QCOMPARE(readBytes(two).size(), 3 * 272);
             // A name typed relative to the working folder is kept absolute.
             p.dialogs.fileAnswers.push_back(QStringLiteral("data/copy.rcb"));
-            p.logic.files.MenuSaveAsDatabaseClick();
+            p.logic.files.saveCatalogueAs();
             QCOMPARE(p.catalogue.currentFileName(), path(QStringLiteral("data/copy.rcb")));
             QVERIFY(p.logic.files.FormCloseQuery());
         }
@@ -120,7 +120,7 @@ class CatalogueStateTest : public QObject {
         QVERIFY(p.catalogue.currentFileName().isEmpty());
         p.dialogs.clear();
         p.dialogs.fileAnswers.push_back(std::nullopt);
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QCOMPARE(p.dialogs.shown.at(0).kind, Kind::SaveDialog);
         QCOMPARE(QFileInfo(big).size(), size);
         // The setting keeps naming it: the next start reopens it and says so again.
@@ -136,7 +136,7 @@ class CatalogueStateTest : public QObject {
         p.logic.files.FormCreate({});
         QCOMPARE(p.dialogs.errors(), QStringList{QStringLiteral("File not found.")});
         p.add({typed("First")});
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QCOMPARE(readBytes(gone).size(), 272);
     }
 
@@ -156,7 +156,7 @@ class CatalogueStateTest : public QObject {
         };
         p.logic.state.selectEntry(1);
         p.movieDialog.sessions.push_back({{[](MovieForm& m) { m.lengthText = "1"; }}});
-        p.logic.editing.MenuModifyaMovieClick();
+        p.logic.editing.modifySelectedMovie();
         QVERIFY(closed);
         QVERIFY(
             p.dialogs.texts().contains(QStringLiteral("The 5 MOVIES Are Now Succesfully Saved!")));
@@ -192,7 +192,7 @@ class CatalogueStateTest : public QObject {
                 }
                 inside = true;
                 if (random->bounded(2) == 0) {
-                    p.logic.files.MenuSaveDatabaseClick();
+                    p.logic.files.saveCatalogue();
                 } else {
                     markEdited(p.catalogue);
                     p.dialogs.cancelAnswers.push_front(Answer::Yes);
@@ -217,15 +217,15 @@ class CatalogueStateTest : public QObject {
                         p.movieDialog.sessions.push_back({{[&](MovieForm& m) {
                             m.name = "Renamed " + std::to_string(random->bounded(20));
                         }}});
-                        p.logic.editing.MenuModifyaMovieClick();
+                        p.logic.editing.modifySelectedMovie();
                         break;
                     case 2:
                         p.dialogs.confirmAnswers.push_back(true);
-                        p.logic.editing.MenuDeleteMovieClick();
+                        p.logic.editing.deleteSelectedMovie();
                         break;
                     case 3:
                         p.dialogs.fileAnswers.push_back(other);
-                        p.logic.files.MenuOpenDatabaseClick();
+                        p.logic.files.openCatalogue();
                         p.catalogue.setCurrentFileName(file);  // keep saving to one file
                         break;
                     case 4:

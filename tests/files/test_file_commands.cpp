@@ -75,7 +75,7 @@ class FileCommandsTest : public QObject {
         const QString damaged = path("damaged.rcb");
         writeBytes(damaged, recordBytes(Movie{"Mid"}) + recordBytes(Movie{"New One"}) + "xx");
         f.dialogs.fileAnswers.push_back(damaged);
-        f.logic.files.MenuOpenDatabaseClick();
+        f.logic.files.openCatalogue();
         QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Read beyond end of file.")});
         QCOMPARE(f.catalogue.movieCount(), 4);
         QCOMPARE(entries(f.logic.state.list()), (QStringList{"alpha", "Mid", "New One", "Zorro"}));
@@ -84,7 +84,7 @@ class FileCommandsTest : public QObject {
                  QStringLiteral("Reelcase Files (*.rcb)"));
 
         f.dialogs.fileAnswers.push_back(std::nullopt);  // cancelled: nothing more happens
-        f.logic.files.MenuOpenDatabaseClick();
+        f.logic.files.openCatalogue();
         QCOMPARE(f.catalogue.movieCount(), 4);
         QCOMPARE(f.dialogs.unexpected, 0);
     }
@@ -94,9 +94,9 @@ class FileCommandsTest : public QObject {
         f.logic.files.FormCreate(threeMovies());
         markEdited(f.catalogue);
         f.dialogs.confirmAnswers = {false, true};
-        f.logic.files.New1Click();
+        f.logic.files.startNewCatalogue();
         QCOMPARE(f.logic.state.list().size(), 3);
-        f.logic.files.New1Click();
+        f.logic.files.startNewCatalogue();
         QCOMPARE(f.dialogs.shown.at(0).text,
                  QStringLiteral("Do you want to start a new Movie-database?"));
         QCOMPARE(f.catalogue.movieCount(), 0);
@@ -107,10 +107,10 @@ class FileCommandsTest : public QObject {
         const QString fresh = path("fresh.rcb");
         writeBytes(fresh, recordBytes(Movie{"Fresh"}));
         f.dialogs.fileAnswers.push_back(fresh);
-        f.logic.files.MenuOpenDatabaseClick();
+        f.logic.files.openCatalogue();
         f.catalogue.forgetCurrentFileName();  // as if the movie had been added by hand
         f.dialogs.fileAnswers.push_back(std::nullopt);
-        f.logic.files.MenuSaveDatabaseClick();
+        f.logic.files.saveCatalogue();
         QCOMPARE(f.dialogs.shown.back().kind, Kind::SaveDialog);
         QCOMPARE(readBytes(threeMovies()).size(), 3 * 272);
     }
@@ -121,7 +121,7 @@ class FileCommandsTest : public QObject {
         markEdited(f.catalogue);
         f.logic.state.takeSearchFocusRequest();
         f.dialogs.fileAnswers.push_back(path("copy.rcb"));
-        f.logic.files.MenuSaveAsDatabaseClick();
+        f.logic.files.saveCatalogueAs();
         const FileDialogRequest& request = f.dialogs.fileRequests.at(0);
         QCOMPARE(request.defaultSuffix, QStringLiteral("rcb"));
         QCOMPARE(request.fileName, threeMovies());
@@ -135,7 +135,7 @@ class FileCommandsTest : public QObject {
 
         // Save writes the current file without a dialog.
         f.dialogs.clear();
-        f.logic.files.MenuSaveDatabaseClick();
+        f.logic.files.saveCatalogue();
         QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
         QVERIFY(f.logic.state.takeSearchFocusRequest());
         QCOMPARE(f.dialogs.unexpected, 0);
@@ -143,7 +143,7 @@ class FileCommandsTest : public QObject {
 
     void emptyListRefusesAndDotMeansNoFile() {
         Fixture f;
-        f.logic.files.MenuSaveDatabaseClick();  // no file: Save As, which refuses the empty list
+        f.logic.files.saveCatalogue();  // no file: Save As, which refuses the empty list
         QCOMPARE(f.dialogs.texts(), QStringList{kEmpty});
         QVERIFY(f.logic.state.takeSearchFocusRequest());
     }
@@ -170,7 +170,7 @@ class FileCommandsTest : public QObject {
         f.logic.files.FormCreate(file);
         writeBytes(path("added.rcb"), recordBytes(Movie{"Added"}));
         f.dialogs.fileAnswers.push_back(path("added.rcb"));
-        f.logic.files.MenuOpenDatabaseClick();
+        f.logic.files.openCatalogue();
         f.catalogue.setCurrentFileName(file);
         markEdited(f.catalogue);
         QCOMPARE(f.logic.state.list().size(), 4);
@@ -178,7 +178,7 @@ class FileCommandsTest : public QObject {
         f.fileSystem.error = error;
         f.fileSystem.shortWriteLimit = 272 + 100;  // several writes, the first ones short
         f.fileSystem.failOnWriteNumber = 2;
-        f.logic.files.MenuSaveDatabaseClick();
+        f.logic.files.saveCatalogue();
         QCOMPARE(f.dialogs.texts(), QStringList{text});
         QCOMPARE(readBytes(file), before);
         QVERIFY(f.catalogue.unsavedChanges());
@@ -192,7 +192,7 @@ class FileCommandsTest : public QObject {
         f.logic.files.FormCreate(threeMovies());
         f.fileSystem.shortWriteLimit = 100;
         f.dialogs.fileAnswers.push_back(path("short.rcb"));
-        f.logic.files.MenuSaveAsDatabaseClick();
+        f.logic.files.saveCatalogueAs();
         QCOMPARE(f.dialogs.texts(), QStringList{kSaved3});
         QCOMPARE(readBytes(path("short.rcb")),
                  QByteArray::fromStdString(catalogueFileBytes(f.catalogue, f.logic.state.list())));

@@ -41,23 +41,23 @@ class FindTest : public QObject {
             appendMovie(f.catalogue, {cp1252(name), "SF"});
         }
         f.catalogue.deleteMovie(7);
-        f.logic.finding.btnSearchClick("star");
+        f.logic.finding.searchByName("star");
         QCOMPARE(f.found(),
                  (QStringList{"Starship/SF", "LUCKY STAR/SF", "Lodestar/SF", "Starship/SF"}));
         QVERIFY(f.logic.state.takeSelectSearchTextRequest());
         QVERIFY(f.logic.state.takeSearchFocusRequest());
 
-        f.logic.finding.btnSearchClick("E");
+        f.logic.finding.searchByName("E");
         QCOMPARE(f.found(),
                  (QStringList{"Lodestar/SF", QString::fromUtf8("Émile/SF"), "emile/SF"}));
-        f.logic.finding.btnSearchClick(cp1252("é"));
+        f.logic.finding.searchByName(cp1252("é"));
         QCOMPARE(f.found(), QStringList{});  // é does not find É
-        f.logic.finding.btnSearchClick("");
+        f.logic.finding.searchByName("");
         QCOMPARE(f.found().size(), 7);  // every named movie, in slot order
         QCOMPARE(f.found().at(4), QString::fromUtf8("Émile/SF"));
-        f.logic.finding.btnSearchClick("ship ");
+        f.logic.finding.searchByName("ship ");
         QVERIFY(f.found().isEmpty());
-        f.logic.finding.btnSearchClick(std::string(30, 'a'));
+        f.logic.finding.searchByName(std::string(30, 'a'));
         QVERIFY(f.found().isEmpty());
     }
 
@@ -68,21 +68,21 @@ class FindTest : public QObject {
         f.logic.state.RefreshMovieList();
         f.logic.finding.filterChanged(FilterBox::Genre, 0);  // Action only
         QCOMPARE(f.entries(), QStringList{"Brave"});
-        f.logic.finding.btnSearchClick("calm");
+        f.logic.finding.searchByName("calm");
         const int rowsRevision = f.logic.state.searchRevision();
-        f.logic.finding.lstvwMovieSearchClick(0);
+        f.logic.finding.selectSearchResult(0);
         QCOMPARE(f.entries(), (QStringList{"Brave", "Calm"}));
         QCOMPARE(f.logic.state.filters(), FilterChoice{});
         QCOMPARE(f.logic.state.list().selected(), 1);
         QVERIFY(f.logic.state.details().starts_with("   Movie: Calm\r\n"));
         QCOMPARE(f.logic.state.searchRevision(), rowsRevision);  // results stay
 
-        f.logic.finding.lstvwMovieSearchClick(-1);  // a click on empty space
+        f.logic.finding.selectSearchResult(-1);  // a click on empty space
         QVERIFY(!f.logic.state.list().hasSelection());
         QVERIFY(f.logic.state.details().empty());
 
         f.logic.state.selectEntry(0);
-        f.logic.finding.btnClearSearchClick();
+        f.logic.finding.clearSearch();
         QVERIFY(f.logic.state.searchRows().empty());
         QCOMPARE(f.logic.state.list().selected(), 0);  // list and panel untouched
         QVERIFY(!f.logic.state.details().empty());
@@ -126,7 +126,7 @@ class FindTest : public QObject {
         f.logic.finding.filterChanged(FilterBox::Genre, FilterChoice::AllGenres);
         QCOMPARE(f.entries(), (QStringList{"Alpha", "Beta"}));
         f.logic.finding.filterChanged(FilterBox::Genre, 3);
-        f.logic.undo.EditUndoClick();
+        f.logic.undo.undoStep();
         QCOMPARE(f.entries(), QStringList{"Alpha"});
         f.logic.finding.filterChanged(FilterBox::Genre, FilterChoice::AllGenres);
         QCOMPARE(f.entries(), QStringList{"Alpha"});
@@ -153,7 +153,7 @@ class FindTest : public QObject {
                         f.logic.state.selectEntry(
                             static_cast<int>(random() % f.logic.state.list().size()));
                         f.dialogs.confirmAnswers.push_back(true);
-                        f.logic.editing.MenuDeleteMovieClick();
+                        f.logic.editing.deleteSelectedMovie();
                     }
                     break;
                 case 3:
@@ -163,7 +163,7 @@ class FindTest : public QObject {
                         const std::string renamed = name();
                         f.movieDialog.sessions.push_back(
                             {{[renamed](MovieForm& m) { m.name = renamed; }}});
-                        f.logic.editing.MenuModifyaMovieClick();
+                        f.logic.editing.modifySelectedMovie();
                     }
                     break;
                 case 4:

@@ -25,6 +25,7 @@
 #include "folder_add/PartGrouping.h"
 #include "main_window/MainWindowLogic.h"
 #include "platform/FfmpegMediaDevice.h"
+#include "support/Clips.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
 #include "support/TestSeams.h"
@@ -47,44 +48,6 @@ class NoWait : public WaitDisplay {
     void ProgressSecondHalf() override {}
     void hideNow() override {}
 };
-
-bool makeClip(const QString& path, int seconds, const QStringList& encoding) {
-    QProcess ffmpeg;
-    ffmpeg.start(
-        QStringLiteral("ffmpeg"),
-        QStringList{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                    QStringLiteral("testsrc=duration=%1:size=32x32:rate=25").arg(seconds)} +
-            encoding + QStringList{path});
-    return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
-}
-
-// The container and codec each extension is made with.
-QStringList encodingFor(const QString& extension) {
-    const QString e = extension.toLower();
-    if (e == "avi" || e == "mkv")
-        return {"-c:v", "mpeg4"};
-    if (e == "asf" || e == "wmv")
-        return {"-f", "asf", "-c:v", "wmv2"};
-    if (e == "mpg" || e == "mpeg" || e == "mpe")
-        return {"-f", "mpeg", "-c:v", "mpeg1video"};
-    if (e == "vob")
-        return {"-f", "vob", "-c:v", "mpeg2video"};
-    if (e == "rm" || e == "rmvb")
-        return {"-f", "rm", "-c:v", "rv10"};
-    if (e == "mp4" || e == "m4v")
-        return {"-f", "mp4", "-c:v", "mpeg4"};
-    if (e == "mov")
-        return {"-f", "mov", "-c:v", "mpeg4"};
-    if (e == "ts")
-        return {"-f", "mpegts", "-c:v", "mpeg2video"};
-    if (e == "webm")
-        return {"-f", "webm", "-c:v", "libvpx", "-deadline", "realtime"};
-    if (e == "ogv")
-        return {"-f", "ogg", "-c:v", "libtheora"};
-    if (e == "flv")
-        return {"-f", "flv", "-c:v", "flv"};
-    return {};
-}
 
 const QStringList kMapped = {"avi", "asf", "wmv", "mpg", "mpeg", "mpe", "vob", "rm", "rmvb"};
 const QStringList kToChoose = {"mkv", "mp4", "m4v", "mov", "ts", "webm", "ogv", "flv"};
@@ -481,8 +444,8 @@ class FolderAddTest : public QObject {
 
         // Cancelled in the folder dialog, then in the window: nothing changes.
         dialogs.folderAnswers = {std::nullopt, QStringLiteral("/films")};
-        logic.folderAdd.MenuAddFromFolderClick();
-        logic.folderAdd.MenuAddFromFolderClick();
+        logic.folderAdd.addFromFolder();
+        logic.folderAdd.addFromFolder();
         QCOMPARE(window.folders, QStringList{"/films"});
         QCOMPARE(dialogs.shown.front().text, QStringLiteral("Add Movies from Folder"));
         QCOMPARE(catalogue.movieCount(), 2);
@@ -499,7 +462,7 @@ class FolderAddTest : public QObject {
         };
         catalogue.markSaved();
         dialogs.clear();
-        logic.folderAdd.MenuAddFromFolderClick();
+        logic.folderAdd.addFromFolder();
         QCOMPARE(catalogue.movieCount(), 4);
         std::vector<std::string> listed;
         for (int i = 0; i < logic.state.list().size(); ++i) {
@@ -511,7 +474,7 @@ class FolderAddTest : public QObject {
                  QStringList{"2 Movies were added.\n1 of the checked Movies already exist and "
                              "were left out!"});
         QCOMPARE(logic.undo.undoCaption(), QStringLiteral("&Undo Add 2 Movies from Folder"));
-        logic.undo.EditUndoClick();
+        logic.undo.undoStep();
         QCOMPARE(catalogue.movieCount(), 2);
         QCOMPARE(logic.state.list().size(), 2);
         QVERIFY(!catalogue.unsavedChanges());
@@ -592,7 +555,7 @@ class FolderAddTest : public QObject {
             MovieEditRequest request;
             request.slot = viaDialog.movieCount() + 1;
             request.record = viaDialog.slot(request.slot);
-            const auto record = editor.btnAddOkClick(form, request);
+            const auto record = editor.checkedRecord(form, request);
             QVERIFY(record.has_value());
             viaDialog.addMovie(*record);
         }

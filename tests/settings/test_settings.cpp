@@ -72,7 +72,7 @@ class SettingsTest : public QObject {
             QVERIFY(first.catalogue.currentFileName().isEmpty());
             QVERIFY(first.dialogs.shown.empty());
             first.dialogs.fileAnswers.push_back(catalogueFile("last.rcb"));
-            first.logic.files.MenuOpenDatabaseClick();
+            first.logic.files.openCatalogue();
             first.dialogs.confirmAnswers.push_back(false);  // cancel the exit
             QVERIFY(!first.logic.files.FormCloseQuery());
             QCOMPARE(first.dialogs.shown.back().text,

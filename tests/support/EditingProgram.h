@@ -31,7 +31,7 @@ struct EditingProgram {
     // Add, with the dialog given these edits in turn.
     void add(std::vector<FakeMovieDialog::Edit> edits) {
         movieDialog.sessions.push_back({std::move(edits)});
-        logic.editing.MenuAddNewMovieClick();
+        logic.editing.addMovie();
     }
     int positionOf(std::string_view name) const {
         for (int i = 0; i < logic.state.list().size(); ++i) {

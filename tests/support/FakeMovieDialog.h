@@ -43,7 +43,7 @@ class FakeMovieDialog : public MovieDialog {
         for (const Edit& edit : session.edits) {
             edit(form);
             lastForm_ = form;
-            if (auto record = editor_.btnAddOkClick(form, request)) {
+            if (auto record = editor_.checkedRecord(form, request)) {
                 return record;
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,34 @@ struct TestSeams {
             return answer;
         }
     } folderAdd;
+    // The check windows: each use hands back the next answer (nothing: cancelled).
+    struct FakeDiskCheck : DiskCheckDialog {
+        std::deque<std::optional<CheckRequest>> folderAnswers;
+        std::deque<std::optional<CheckChoices>> answers;
+        std::vector<CheckRequest> offered;  // what the folder question started from
+        std::vector<CheckRequest> checked;
+        std::function<void()> whileOpen;
+        std::optional<CheckRequest> ChooseCheckFolders(const CheckRequest& last) override {
+            offered.push_back(last);
+            return take(folderAnswers);
+        }
+        std::optional<CheckChoices> ShowCheck(const CheckRequest& request) override {
+            checked.push_back(request);
+            if (whileOpen) {
+                whileOpen();
+            }
+            return take(answers);
+        }
+        template <typename T>
+        static std::optional<T> take(std::deque<std::optional<T>>& queue) {
+            if (queue.empty()) {
+                return std::nullopt;
+            }
+            auto answer = queue.front();
+            queue.pop_front();
+            return answer;
+        }
+    } diskCheck;
     // The desktop's file types: each call is written down; fails makes them report failure.
     struct FakeFileTypes : FileTypeRegistration {
         std::vector<QString> calls;
@@ -63,8 +92,8 @@ struct TestSeams {
     RegistryBackend& settingsInUse;
     BackgroundWork& workInUse;
     Seams seams() {
-        return {dialogs, fileSystem, settingsInUse, movieDialog,
-                printer, desktop,    workInUse,     folderAdd};
+        return {dialogs, fileSystem, settingsInUse, movieDialog, printer,
+                desktop, workInUse,  folderAdd,     diskCheck};
     }
     // The same with some doubles replaced: by a real seam, or by a double of the test's own.
     struct Instead {
@@ -73,6 +102,7 @@ struct TestSeams {
         PrintDevice* printer = nullptr;
         DesktopShell* desktop = nullptr;
         FolderAddDialog* folderAdd = nullptr;
+        DiskCheckDialog* diskCheck = nullptr;
     };
     Seams seams(const Instead& instead) {
         return {instead.dialogs != nullptr ? *instead.dialogs : dialogs,
@@ -82,7 +112,8 @@ struct TestSeams {
                 instead.printer != nullptr ? *instead.printer : printer,
                 instead.desktop != nullptr ? *instead.desktop : desktop,
                 workInUse,
-                instead.folderAdd != nullptr ? *instead.folderAdd : folderAdd};
+                instead.folderAdd != nullptr ? *instead.folderAdd : folderAdd,
+                instead.diskCheck != nullptr ? *instead.diskCheck : diskCheck};
     }
     OwnedWindowSeams windowSeams() {
         return {settingsInUse, dialogs, fileTypes, QStringLiteral("/usr/bin/reelcase")};

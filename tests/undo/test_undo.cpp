@@ -74,35 +74,35 @@ class UndoTest : public QObject {
         p.add({typed("Alien")});
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Alien\""));
         p.dialogs.fileAnswers.push_back(family);
-        p.logic.files.MenuOpenDatabaseClick();
+        p.logic.files.openCatalogue();
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Open \"family.rcb\""));
         p.logic.state.selectEntry(p.positionOf("Alien"));
         p.dialogs.confirmAnswers = {true};
-        p.logic.editing.MenuDeleteMovieClick();
+        p.logic.editing.deleteSelectedMovie();
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Delete \"Alien\""));
 
         // The hole comes back as the movie, in the list as a refresh shows it.
         p.logic.finding.filterChanged(FilterBox::Genre, 3);
-        p.logic.undo.EditUndoClick();
+        p.logic.undo.undoStep();
         QCOMPARE(p.entries(), (QStringList{"Alien", "Family 0", "Family 1", "Family 2"}));
         QCOMPARE(p.logic.state.filters(), FilterChoice{});
         QVERIFY(p.logic.state.details().empty());
         QCOMPARE(p.logic.undo.redoCaption(), QStringLiteral("&Redo Delete \"Alien\""));
-        p.logic.undo.EditUndoClick();  // the open: the merge and the current file it set
+        p.logic.undo.undoStep();  // the open: the merge and the current file it set
         QCOMPARE(p.entries(), QStringList{"Alien"});
         QVERIFY(p.catalogue.currentFileName().isEmpty());
         for (int n = 2; n <= 4; ++n) {  // the slots it filled are as they were: never used
             QVERIFY(recordBytes(p.catalogue.slot(n)) == std::string(RecordSize, '\0'));
         }
-        p.logic.undo.EditRedoClick();
+        p.logic.undo.redoStep();
         QCOMPARE(p.catalogue.currentFileName(), family);
         QCOMPARE(p.catalogue.movieCount(), 4);
 
         // New answered Yes by mistake.
         p.dialogs.confirmAnswers = {true};
-        p.logic.files.New1Click();
+        p.logic.files.startNewCatalogue();
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo New"));
-        p.logic.undo.EditUndoClick();
+        p.logic.undo.undoStep();
         QCOMPARE(p.entries(), (QStringList{"Alien", "Family 0", "Family 1", "Family 2"}));
         QCOMPARE(p.catalogue.currentFileName(), family);
         // A new step drops what could be redone.
@@ -110,16 +110,16 @@ class UndoTest : public QObject {
         QCOMPARE(p.logic.undo.redoCaption(), QStringLiteral("&Redo"));
 
         // Opening the current file again adds nothing: no step to undo.
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         const std::uint64_t saved = p.catalogue.history().position();
         p.dialogs.fileAnswers.push_back(family);
-        p.logic.files.MenuOpenDatabaseClick();
+        p.logic.files.openCatalogue();
         QCOMPARE(p.catalogue.history().position(), saved);
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Brazil\""));
         // Nor does a Modify confirmed without a change.
         p.logic.state.selectEntry(p.positionOf("Brazil"));
         p.movieDialog.sessions.push_back({{[](MovieForm&) {}}});
-        p.logic.editing.MenuModifyaMovieClick();
+        p.logic.editing.modifySelectedMovie();
         QCOMPARE(p.movieDialog.requests.size(), std::size_t{3});
         QCOMPARE(p.catalogue.history().position(), saved);
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"Brazil\""));
@@ -134,28 +134,28 @@ class UndoTest : public QObject {
         QVERIFY(!p.catalogue.unsavedChanges());
         p.add({typed("One")});
         QVERIFY(p.catalogue.unsavedChanges());
-        p.logic.undo.EditUndoClick();  // back at the opened state
+        p.logic.undo.undoStep();  // back at the opened state
         QVERIFY(!p.catalogue.unsavedChanges());
         p.dialogs.confirmAnswers = {true};
         QVERIFY(p.logic.files.FormCloseQuery());  // only the quit question: nothing to save
         QCOMPARE(p.dialogs.shown.at(0).text, QStringLiteral("Do You Really Want To Exit!"));
-        p.logic.undo.EditRedoClick();
+        p.logic.undo.redoStep();
         QVERIFY(p.catalogue.unsavedChanges());
-        p.logic.files.MenuSaveDatabaseClick();
+        p.logic.files.saveCatalogue();
         QVERIFY(!p.catalogue.unsavedChanges());
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo Add \"One\""));  // kept
-        p.logic.undo.EditUndoClick();                                               // past the save
+        p.logic.undo.undoStep();                                                    // past the save
         QVERIFY(p.catalogue.unsavedChanges());
         p.dialogs.clear();
         p.dialogs.cancelAnswers = {Answer::No};
         QVERIFY(p.logic.files.FormCloseQuery());
         QCOMPARE(p.dialogs.shown.at(0).text, QStringLiteral("Exiting, Do You Want To Save First!"));
-        p.logic.undo.EditRedoClick();  // back at the saved state
+        p.logic.undo.redoStep();  // back at the saved state
         QVERIFY(!p.catalogue.unsavedChanges());
         // Undoing past the save and taking another step leaves the saved state out of reach.
-        p.logic.undo.EditUndoClick();
+        p.logic.undo.undoStep();
         p.add({typed("Two")});
-        p.logic.undo.EditUndoClick();
+        p.logic.undo.undoStep();
         QVERIFY(p.catalogue.unsavedChanges());
     }
 
@@ -191,24 +191,24 @@ class UndoTest : public QObject {
                             m.name = "Renamed " + std::to_string(random->bounded(9));
                             m.personalInfo = "note";
                         }}});
-                        p.logic.editing.MenuModifyaMovieClick();
+                        p.logic.editing.modifySelectedMovie();
                         break;
                     case 3:
                         p.dialogs.confirmAnswers.push_back(true);
-                        p.logic.editing.MenuDeleteMovieClick();
+                        p.logic.editing.deleteSelectedMovie();
                         break;
                     case 4:
                         p.dialogs.fileAnswers.push_back(other);
-                        p.logic.files.MenuOpenDatabaseClick();
+                        p.logic.files.openCatalogue();
                         break;
                     case 5:
                         p.dialogs.confirmAnswers.push_back(random->bounded(2) == 0);
-                        p.logic.files.New1Click();
+                        p.logic.files.startNewCatalogue();
                         break;
                     default:
                         if (!p.catalogue.currentFileName().isEmpty() &&
                             !p.logic.state.list().empty()) {
-                            p.logic.files.MenuSaveDatabaseClick();
+                            p.logic.files.saveCatalogue();
                         }
                         break;
                 }
@@ -216,13 +216,13 @@ class UndoTest : public QObject {
             const TableState end = stateOf(p.catalogue, reach);
             const std::string endBytes = savedBytes(p);
             while (p.catalogue.history().position() > startPosition) {
-                p.logic.undo.EditUndoClick();
+                p.logic.undo.undoStep();
                 QCOMPARE(p.entries(), refreshed(p));
             }
             QVERIFY(stateOf(p.catalogue, reach) == start);
             QVERIFY(savedBytes(p) == startBytes);
             while (p.catalogue.history().canRedo()) {
-                p.logic.undo.EditRedoClick();
+                p.logic.undo.redoStep();
                 QCOMPARE(p.entries(), refreshed(p));
             }
             QVERIFY(stateOf(p.catalogue, reach) == end);

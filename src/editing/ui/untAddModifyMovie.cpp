@@ -221,7 +221,7 @@ void TfrmAdd::FormShow() {
 }
 
 void TfrmAdd::btnAddOkClick() {
-    result_ = editor_.btnAddOkClick(currentForm(), request_);
+    result_ = editor_.checkedRecord(currentForm(), request_);
     if (result_) {
         accept();
     }

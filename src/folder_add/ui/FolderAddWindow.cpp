@@ -215,29 +215,15 @@ void TfrmFolderAdd::openFormatBoxes() {
 }
 
 void TfrmFolderAdd::showSummary() {
-    const SkippedCounts& skipped = skipped_;
     int checked = 0;
     for (int r = 0; r < table_->size(); ++r) {
         checked += table_->row(r).checked ? 1 : 0;
     }
-    QStringList parts;
-    if (skipped.linkLoops > 0) {
-        parts << counted(skipped.linkLoops, "link that loops", "links that loop");
-    }
-    if (skipped.brokenLinks > 0) {
-        parts << counted(skipped.brokenLinks, "broken link", "broken links");
-    }
-    if (skipped.unreadableFolders > 0) {
-        parts << counted(skipped.unreadableFolders, "unreadable folder", "unreadable folders");
-    }
-    if (skipped.specialFiles > 0) {
-        parts << counted(skipped.specialFiles, "pipe or device", "pipes or devices");
-    }
     QString text = QStringLiteral("%1, %2 checked.")
                        .arg(counted(table_->size(), "movie", "movies"))
                        .arg(checked);
-    if (!parts.isEmpty()) {
-        text += QStringLiteral(" Skipped: ") + parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    if (const QString skipped = skippedText(skipped_); !skipped.isEmpty()) {
+        text += QStringLiteral(" Skipped: ") + skipped + QLatin1Char('.');
     }
     lblSkipped->setText(text);
 }

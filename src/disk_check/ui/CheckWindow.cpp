@@ -1,0 +1,312 @@
+#include "disk_check/ui/CheckWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "careful_files/FileNames.h"
+#include "disk_check/ui/CheckFoldersWindow.h"
+#include "look/ui/WindowPlacement.h"
+
+namespace reelcase {
+
+namespace {
+
+// Often enough for the groups to fill as results come, seldom enough to batch them.
+constexpr int kPollMilliseconds = 50;
+
+QString counted(int count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+QTableView* makeTable(QWidget* parent, const char* name, QAbstractItemModel* model,
+                      const std::vector<int>& widths) {
+    auto* table = new QTableView(parent);
+    table->setObjectName(QLatin1String(name));
+    table->setModel(model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 10);
+    table->verticalHeader()->hide();
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        table->setColumnWidth(static_cast<int>(c), widths[c]);
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// A group: its heading, with what goes beside it, above its table.
+QWidget* group(QWidget* parent, QLabel* heading, QTableView* table,
+               std::initializer_list<QWidget*> beside = {}) {
+    auto* box = new QWidget(parent);
+    auto* top = new QHBoxLayout;
+    top->addWidget(heading, 1);
+    for (QWidget* w : beside) {
+        top->addWidget(w);
+    }
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->addLayout(top);
+    layout->addWidget(table, 1);
+    return box;
+}
+
+QLabel* heading(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+}  // namespace
+
+TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
+                     FolderMeasuring::DeviceFactory makeDevice, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue), makeDevice_(std::move(makeDevice)) {
+    setObjectName(QStringLiteral("frmCheck"));
+    setWindowTitle(QStringLiteral("Check Against Folders"));
+    resize(1160, 760);
+    frmFolders = new TfrmCheckFolders(dialogs, this);
+
+    lblFolders = new QLabel(this);
+    lblFolders->setObjectName(QStringLiteral("lblFolders"));
+    lblFolders->setTextFormat(Qt::PlainText);
+    barFiles = new QProgressBar(this);
+    barFiles->setObjectName(QStringLiteral("barFiles"));
+
+    changedModel_ = new ChangedModel(this);
+    missingModel_ = new MissingModel(this);
+    newModel_ = new FolderAddModel(this);
+    lblChanged = heading(this, "lblChanged");
+    tblChanged =
+        makeTable(this, "tblChanged", changedModel_, {24, 220, 110, 110, 80, 110, 220, 150});
+    lblMissing = heading(this, "lblMissing");
+    tblMissing = makeTable(this, "tblMissing", missingModel_, {24, 220, 110, 110, 80, 110, 90});
+    lblNew = heading(this, "lblNew");
+    tblNew = makeTable(this, "tblNew", newModel_, {24, 220, 70, 80, 65, 50, 40, 170, 190, 80, 115});
+    tblNew->setItemDelegate(new VocabularyDelegate(tblNew));
+    tblNew->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::SelectedClicked);
+    comboBatchGenre = new QComboBox(this);
+    comboBatchGenre->setObjectName(QStringLiteral("comboBatchGenre"));
+    comboBatchGenre->addItems(vocabularyItems(FolderAddModel::Genre));
+    comboBatchGenre->setAccessibleName(QStringLiteral("Genre"));
+    comboBatchRating = new QComboBox(this);
+    comboBatchRating->setObjectName(QStringLiteral("comboBatchRating"));
+    comboBatchRating->addItems(vocabularyItems(FolderAddModel::Rating));
+    comboBatchRating->setAccessibleName(QStringLiteral("Rating"));
+    auto* genreLabel = new QLabel(QStringLiteral("&Genre:"), this);
+    genreLabel->setBuddy(comboBatchGenre);
+    auto* ratingLabel = new QLabel(QStringLiteral("&Rating:"), this);
+    ratingLabel->setBuddy(comboBatchRating);
+    lblInStep = heading(this, "lblInStep");
+
+    auto* groups = new QSplitter(Qt::Vertical, this);
+    groups->setObjectName(QStringLiteral("splGroups"));
+    groups->setChildrenCollapsible(false);
+    groups->addWidget(group(groups, lblChanged, tblChanged));
+    groups->addWidget(group(groups, lblMissing, tblMissing));
+    groups->addWidget(group(groups, lblNew, tblNew,
+                            {genreLabel, comboBatchGenre, ratingLabel, comboBatchRating}));
+
+    lblSkipped = new QLabel(this);
+    lblSkipped->setObjectName(QStringLiteral("lblSkipped"));
+    btnApply = new QPushButton(applyButtonText(0), this);
+    btnApply->setObjectName(QStringLiteral("btnApply"));
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnApply->setAutoDefault(false);
+    btnCancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblSkipped, 1);
+    buttons->addWidget(btnApply);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblFolders);
+    layout->addWidget(barFiles);
+    layout->addWidget(groups, 1);
+    layout->addWidget(lblInStep);
+    layout->addLayout(buttons);
+
+    pollTimer_ = new QTimer(this);
+    pollTimer_->setInterval(kPollMilliseconds);
+    connect(pollTimer_, &QTimer::timeout, this, &TfrmCheck::poll);
+    connect(btnApply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(comboBatchGenre, &QComboBox::activated, this, [this](int index) {
+        if (table_) {
+            table_->newFiles().setBatchGenre(index);
+            newModel_->rowsChanged();
+        }
+    });
+    connect(comboBatchRating, &QComboBox::activated, this, [this](int index) {
+        if (table_) {
+            table_->newFiles().setBatchRating(index);
+            newModel_->rowsChanged();
+        }
+    });
+    for (QAbstractItemModel* model :
+         std::initializer_list<QAbstractItemModel*>{changedModel_, missingModel_, newModel_}) {
+        connect(model, &QAbstractItemModel::dataChanged, this, [this] {
+            if (table_ && planShown_) {
+                showCounts();
+            }
+        });
+    }
+    centreWhenShown(*this);
+}
+
+TfrmCheck::~TfrmCheck() {
+    pollTimer_->stop();
+    run_.reset();
+}
+
+std::optional<CheckRequest> TfrmCheck::ChooseCheckFolders(const CheckRequest& last) {
+    // It stands over the window the check is started from, as this window does.
+    if (parentWidget() != nullptr && frmFolders->parentWidget() != parentWidget()) {
+        frmFolders->setParent(parentWidget(), frmFolders->windowFlags());
+    }
+    return frmFolders->choose(last);
+}
+
+std::optional<CheckChoices> TfrmCheck::ShowCheck(const CheckRequest& request) {
+    table_ = std::make_unique<CheckTable>(catalogue_);
+    changedModel_->setTable(table_.get());
+    missingModel_->setTable(table_.get());
+    newModel_->setTable(&table_->newFiles());
+    planShown_ = false;
+    skipped_ = {};
+    comboBatchGenre->setCurrentIndex(table_->newFiles().batchGenre());
+    comboBatchRating->setCurrentIndex(table_->newFiles().batchRating());
+    QStringList shown;
+    for (const QString& folder : request.folders) {
+        shown << shownFileName(folder);
+    }
+    lblFolders->setText(
+        QStringLiteral("Folders: %1%2")
+            .arg(shown.join(QStringLiteral(", ")),
+                 request.measureAll ? QStringLiteral(" (every file measured)") : QString()));
+    lblChanged->setText(QStringLiteral("Changed"));
+    lblMissing->setText(QStringLiteral("Not found in these folders"));
+    lblNew->setText(QStringLiteral("New files"));
+    lblInStep->setText(QStringLiteral("In step: looking for movie files..."));
+    lblSkipped->clear();
+    barFiles->setRange(0, 0);
+    barFiles->setFormat(QStringLiteral("%v of %m files measured"));
+    btnApply->setText(applyButtonText(0));
+    btnApply->setEnabled(false);
+    run_ = std::make_unique<CheckRun>(catalogue_, makeDevice_, threads_);
+    run_->start(request);
+    pollTimer_->start();
+    const int result = exec();
+    pollTimer_->stop();
+    run_.reset();
+    std::optional<CheckChoices> chosen;
+    if (result == QDialog::Accepted) {
+        chosen = table_->choices();
+    }
+    changedModel_->setTable(nullptr);
+    missingModel_->setTable(nullptr);
+    newModel_->setTable(nullptr);
+    table_.reset();
+    return chosen;
+}
+
+void TfrmCheck::reject() {
+    // Cancel changes nothing: the workers are stopped before the window goes.
+    pollTimer_->stop();
+    if (run_) {
+        run_->stop();
+    }
+    QDialog::reject();
+}
+
+void TfrmCheck::poll() {
+    if (!run_ || !table_) {
+        return;
+    }
+    const FolderMeasuring::Progress progress = run_->progress();
+    if (!planShown_) {
+        if (std::optional<CheckPlan> plan = run_->takePlan()) {
+            table_->setPlan(std::move(*plan));
+            missingModel_->rowsReplaced();
+            newModel_->rowsReplaced();
+            planShown_ = true;
+        }
+    }
+    if (planShown_) {
+        const std::vector<MeasuredPart> measured = run_->takeMeasured();
+        if (!measured.empty()) {
+            for (ChangedRow& row : table_->takeMeasured(measured)) {
+                changedModel_->insertFound(std::move(row));
+            }
+            newModel_->rowsChanged();
+            openFormatBoxes();
+        }
+        if (progress.scanned) {
+            barFiles->setRange(0, std::max(progress.filesFound, 1));
+            barFiles->setValue(progress.filesDone);
+        }
+        skipped_ = progress.skipped;
+        if (progress.finished()) {
+            pollTimer_->stop();
+            btnApply->setEnabled(true);
+            barFiles->setValue(std::max(progress.filesFound, 1));
+            barFiles->setFormat(QStringLiteral("%1 of %2 files measured")
+                                    .arg(progress.filesDone)
+                                    .arg(progress.filesFound));
+        }
+        showCounts();
+    }
+    if (pollListener_) {
+        // A copy: the listener may replace itself.
+        const std::function<void()> listener = pollListener_;
+        listener();
+    }
+}
+
+void TfrmCheck::openFormatBoxes() {
+    // A new file whose format the extension does not give has its box open until one is chosen.
+    const FolderAddTable& rows = table_->newFiles();
+    for (int r = 0; r < rows.size(); ++r) {
+        const FolderRow& row = rows.row(r);
+        if (!row.formatFromExtension && row.measured && row.failure.isEmpty()) {
+            const QModelIndex cell = newModel_->index(r, FolderAddModel::Format);
+            if (!tblNew->isPersistentEditorOpen(cell)) {
+                tblNew->openPersistentEditor(cell);
+            }
+        }
+    }
+}
+
+void TfrmCheck::showCounts() {
+    const auto changed = static_cast<int>(table_->changed().size());
+    const auto missing = static_cast<int>(table_->missing().size());
+    lblChanged->setText(
+        QStringLiteral("Changed (%1): checked movies take the new values").arg(changed));
+    lblMissing->setText(
+        QStringLiteral("Not found in these folders (%1): checked movies are deleted").arg(missing));
+    lblNew->setText(
+        QStringLiteral("New files (%1): checked files are added").arg(table_->newFiles().size()));
+    QString inStep =
+        QStringLiteral("In step: %1").arg(counted(table_->inStep(), "movie", "movies"));
+    if (table_->awaitingMeasure() > 0) {
+        inStep += QStringLiteral(" (%1 still being measured)").arg(table_->awaitingMeasure());
+    }
+    lblInStep->setText(inStep);
+    btnApply->setText(applyButtonText(table_->checkedDeletions()));
+    const QString skipped = skippedText(skipped_);
+    lblSkipped->setText(
+        skipped.isEmpty() ? QString() : QStringLiteral("Skipped: ") + skipped + QLatin1Char('.'));
+}
+
+}  // namespace reelcase

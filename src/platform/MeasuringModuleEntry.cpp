@@ -1,0 +1,14 @@
+// The entry of the module that carries the media reader for the program users start (see
+// exchange/MeasuringModule.h); the window program links the reader itself.
+#include <atomic>
+
+#include "platform/FfmpegMediaDevice.h"
+
+extern "C" {
+
+// The caller owns the device; exported under a plain name for dlsym.
+__attribute__((visibility("default"))) reelcase::MediaDevice* reelcase_make_media_device(
+    const std::atomic<bool>* stop) {
+    return new reelcase::FfmpegMediaDevice(stop);
+}
+}
