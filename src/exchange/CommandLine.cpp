@@ -60,7 +60,7 @@ constexpr std::string_view kDescription =
     "word or option is refused with exit status 2 and never opens the window.\n"
     "\n"
     "Commands (no display needed):\n"
-    "  export  write every movie as the designed text list (text, the default), as\n"
+    "  export  write every movie as the Movie List text file (text, the default), as\n"
     "          comma-separated text (csv) or as a web page (html), to OUT or standard output\n"
     "  import  take the movies of SOURCE (comma- or semicolon-separated text with a header\n"
     "          row, a zipped .tc video collection or a .gcs film collection) into\n"

@@ -221,14 +221,14 @@ class CheckClipsTest : public QObject {
 
         const Run text = verify({earlier_, collection_, disk2_});
         QCOMPARE(text.err, QByteArray());
-        QCOMPARE(text.status, 1);
+        QVERIFY2(text.status == 1, text.err.constData());
         QCOMPARE(text.out, expectedText());
         // Every file opened gives the same answer.
         const Run all = verify({earlier_, "--measure-all", collection_, disk2_});
         QCOMPARE(all.out, expectedText());
 
         const Run csv = verify({"--format", "csv", earlier_, collection_, disk2_});
-        QCOMPARE(csv.status, 1);
+        QVERIFY2(csv.status == 1, csv.err.constData());
         const QList<QByteArray> rows = csv.out.split('\n');
         QCOMPARE(rows.size(), 11);  // header, 9 movies, and the end of the last line
         QCOMPARE(rows[0], QByteArray("Group,Name,Format,New Format,Length,New Length,Size,New Size,"
