@@ -5,8 +5,8 @@
 #include "disk_check/CheckApplying.h"
 #include "disk_check/CheckFolders.h"
 #include "program_state/ProgramState.h"
-#include "seams/UserDialogs.h"
 #include "seams/RegistryBackend.h"
+#include "seams/UserDialogs.h"
 
 namespace reelcase {
 

@@ -6,8 +6,8 @@
 #include <QDialog>
 
 #include "disk_check/CheckCommand.h"
-#include "disk_check/ui/CheckModels.h"
 #include "disk_check/CheckRun.h"
+#include "disk_check/ui/CheckModels.h"
 #include "folder_add/ui/FolderAddModel.h"
 
 class QComboBox;
