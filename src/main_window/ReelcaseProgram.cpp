@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -132,12 +133,26 @@ void TfrmMain::showState() {
         searchModel_->reset(logic_.state.searchRows());
     }
     if (logic_.state.takeSearchFocusRequest()) {
-        edtMovie->setFocus();
+        moveFocusTo(edtMovie);
     }
     if (logic_.state.takeSelectSearchTextRequest()) {
         edtMovie->selectAll();
     }
     showingState_ = false;
+}
+
+// Qt tells screen readers of a focus change only in the active window. A command that asked a
+// question moves the focus as the question box closes, before the window manager hands the
+// window the keyboard back (without one, it never does): Qt then only notes the widget as the
+// window's focus, keys typed reach it, and a screen reader would go on naming what had the focus
+// before the question. It is told here instead.
+void TfrmMain::moveFocusTo(QWidget* widget) {
+    const QWidget* before = focusWidget();
+    widget->setFocus();
+    if (widget != before && focusWidget() == widget && QApplication::focusWidget() != widget) {
+        QAccessibleEvent event(widget, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TfrmMain::lbxMovieClick() {

@@ -57,6 +57,7 @@ class TfrmMain : public QMainWindow {
     void connectHandlers();
     // Shows the logic's state: details, filter boxes, selection, focus.
     void showState();
+    void moveFocusTo(QWidget* widget);
     // Runs a command that changes the list, then shows the state it left.
     void withListChanging(const std::function<void()>& command);
 

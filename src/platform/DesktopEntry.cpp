@@ -50,6 +50,7 @@ QString withCatalogueDefault(const QString& mimeappsList, bool set) {
         lines.removeLast();
     }
     const QString ours = CatalogueMimeType + QLatin1Char('=') + DesktopFileName;
+    const QString former = CatalogueMimeType + QLatin1Char('=') + FormerDesktopFileName;
     qsizetype section = -1;
     qsizetype sectionEnd = lines.size();
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -67,7 +68,7 @@ QString withCatalogueDefault(const QString& mimeappsList, bool set) {
     if (section >= 0) {
         for (qsizetype i = sectionEnd - 1; i > section; --i) {
             if (isOurDefault(lines[i])) {
-                if (!set && lines[i].trimmed() != ours) {
+                if (!set && lines[i].trimmed() != ours && lines[i].trimmed() != former) {
                     continue;  // another program's default is not ours to remove
                 }
                 lines.removeAt(i);

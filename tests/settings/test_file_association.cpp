@@ -69,19 +69,31 @@ class FileAssociationTest : public QObject {
             "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
             "[Default Applications]\nimage/png=eog.desktop\n");
         const QString set = withCatalogueDefault(other, true);
-        QCOMPARE(set, QStringLiteral("[Added Associations]\ntext/plain=gedit.desktop;\n\n"
-                                     "[Default Applications]\n"
-                                     "application/x-reel-case-catalogue=reel-case.desktop\n"
-                                     "image/png=eog.desktop\n"));
+        QCOMPARE(set, QStringLiteral(
+                          "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
+                          "[Default Applications]\n"
+                          "application/x-reel-case-catalogue=io.github.reelcase.ReelCase.desktop\n"
+                          "image/png=eog.desktop\n"));
         QCOMPARE(withCatalogueDefault(set, true), set);  // set twice: one line
         QCOMPARE(withCatalogueDefault(set, false), other);
-        QCOMPARE(
-            withCatalogueDefault(QString(), true),
-            QStringLiteral(
-                "[Default Applications]\napplication/x-reel-case-catalogue=reel-case.desktop\n"));
+        QCOMPARE(withCatalogueDefault(QString(), true),
+                 QStringLiteral("[Default "
+                                "Applications]\napplication/"
+                                "x-reel-case-catalogue=io.github.reelcase.ReelCase.desktop\n"));
         const QString foreign = QStringLiteral(
             "[Default Applications]\napplication/x-reel-case-catalogue=other.desktop\n");
         QCOMPARE(withCatalogueDefault(foreign, false), foreign);
+        // A default set under the entry's former name is this program's: replaced, removed.
+        const QString former = QStringLiteral(
+            "[Default Applications]\napplication/x-reel-case-catalogue=reel-case.desktop\n"
+            "image/png=eog.desktop\n");
+        QCOMPARE(withCatalogueDefault(former, true),
+                 QStringLiteral("[Default Applications]\n"
+                                "application/x-reel-case-catalogue="
+                                "io.github.reelcase.ReelCase.desktop\n"
+                                "image/png=eog.desktop\n"));
+        QCOMPARE(withCatalogueDefault(former, false),
+                 QStringLiteral("[Default Applications]\nimage/png=eog.desktop\n"));
     }
 
     void registrationIsSeenByTheDesktopAndUndone() {
@@ -109,7 +121,8 @@ class FileAssociationTest : public QObject {
         XdgFileTypeRegistration registration;
         QVERIFY(registration.registerCatalogueType(program));
         QCOMPARE(probe(), CatalogueMimeType);
-        const QString entry = data() + QStringLiteral("/applications/reel-case.desktop");
+        const QString entry =
+            data() + QStringLiteral("/applications/io.github.reelcase.ReelCase.desktop");
         if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
             int code = -1;
             const QString report = run(QStringLiteral("desktop-file-validate"), {entry}, &code);
@@ -134,6 +147,33 @@ class FileAssociationTest : public QObject {
         QCOMPARE(f.readAll(), QByteArray("[Default Applications]\nimage/png=eog.desktop\n"));
     }
 
+    // A registration made before the entry took the AppStream id: registering again leaves one
+    // entry in the menus, unregistering leaves none.
+    void formerEntryIsReplacedAndRemoved() {
+        const QString applications = data() + QStringLiteral("/applications/");
+        const auto writeFormer = [&] {
+            QDir().mkpath(applications);
+            QFile former(applications + QStringLiteral("reel-case.desktop"));
+            QVERIFY(former.open(QIODevice::WriteOnly));
+            former.write(
+                "[Desktop Entry]\nType=Application\nName=Reel-Case Database\n"
+                "Exec=/opt/old/reelcase %f\n");
+        };
+        XdgFileTypeRegistration registration;
+        writeFormer();
+        QVERIFY(registration.registerCatalogueType(QStringLiteral("/usr/bin/reelcase")));
+        QVERIFY(
+            QFile::exists(applications + QStringLiteral("io.github.reelcase.ReelCase.desktop")));
+        QVERIFY(!QFile::exists(applications + QStringLiteral("reel-case.desktop")));
+        QVERIFY(registration.unregisterCatalogueType());
+
+        writeFormer();
+        QVERIFY(registration.unregisterCatalogueType());
+        QVERIFY(!QFile::exists(applications + QStringLiteral("reel-case.desktop")));
+        QVERIFY(
+            !QFile::exists(applications + QStringLiteral("io.github.reelcase.ReelCase.desktop")));
+    }
+
     // A data folder that cannot be made (a file stands in its way, which stops root too).
     void registrationThatCannotWriteSaysSo() {
         const QString blocker = sandbox_.filePath(QStringLiteral("blocker"));
@@ -147,7 +187,8 @@ class FileAssociationTest : public QObject {
         QVERIFY(!registered);
         // A program path that is not UTF-8 cannot be written into a desktop entry at all.
         QVERIFY(!registration.registerCatalogueType(fileNameFromBytes("/opt/caf\xe9/reelcase")));
-        QVERIFY(!QFile::exists(data() + QStringLiteral("/applications/reel-case.desktop")));
+        QVERIFY(!QFile::exists(
+            data() + QStringLiteral("/applications/io.github.reelcase.ReelCase.desktop")));
     }
 
     // Root reads every file: as root this case runs itself again as nobody.

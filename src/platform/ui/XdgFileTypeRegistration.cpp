@@ -30,8 +30,8 @@ QString dataHome() {
 QString mimePackage() {
     return dataHome() + QStringLiteral("/mime/packages/reel-case-catalogue.xml");
 }
-QString desktopEntry() {
-    return dataHome() + QStringLiteral("/applications/") + DesktopFileName;
+QString desktopEntry(const QString& name = DesktopFileName) {
+    return dataHome() + QStringLiteral("/applications/") + name;
 }
 QString mimeappsList() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -131,9 +131,13 @@ bool XdgFileTypeRegistration::registerCatalogueType(const QString& programPath) 
         return false;
     }
     runTool(QStringLiteral("update-mime-database"), dataHome() + QStringLiteral("/mime"));
-    QByteArray entry = resource(QStringLiteral("reel-case.desktop.in"));
+    QByteArray entry = resource(QStringLiteral("io.github.reelcase.ReelCase.desktop.in"));
     entry.replace("@REELCASE_EXEC@ %f", desktopExecLine(programPath).toUtf8());
     if (!writeFile(desktopEntry(), entry)) {
+        return false;
+    }
+    // An entry under the former name would list the program twice in the desktop's menus.
+    if (!removeFile(desktopEntry(FormerDesktopFileName))) {
         return false;
     }
     runTool(QStringLiteral("update-desktop-database"),
@@ -149,8 +153,9 @@ bool XdgFileTypeRegistration::unregisterCatalogueType() {
     if (hadPackage) {
         runTool(QStringLiteral("update-mime-database"), dataHome() + QStringLiteral("/mime"));
     }
-    const bool hadEntry = QFile::exists(desktopEntry());
-    if (!removeFile(desktopEntry())) {
+    const bool hadEntry =
+        QFile::exists(desktopEntry()) || QFile::exists(desktopEntry(FormerDesktopFileName));
+    if (!removeFile(desktopEntry()) || !removeFile(desktopEntry(FormerDesktopFileName))) {
         return false;
     }
     if (hadEntry) {
