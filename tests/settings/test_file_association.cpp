@@ -106,7 +106,8 @@ class FileAssociationTest : public QObject {
         }
         QVERIFY(probe() != CatalogueMimeType);
 
-        // A program whose path holds blanks and quotes; it notes the file it was given.
+        // A program whose path holds blanks and quotes; it notes the file it was given, whole
+        // before the note appears (the test may look between the shell's create and write).
         const QString folder = sandbox_.filePath(QStringLiteral("My \"Movie\" Tools"));
         QDir().mkpath(folder);
         const QString program = folder + QStringLiteral("/reel case");
@@ -114,7 +115,9 @@ class FileAssociationTest : public QObject {
         {
             QFile script(program);
             QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + seen + "'\n").toUtf8());
+            script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + seen + ".part' && mv '" + seen +
+                          ".part' '" + seen + "'\n")
+                             .toUtf8());
         }
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
