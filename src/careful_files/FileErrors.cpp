@@ -2,39 +2,41 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
+
 namespace reelcase {
 
 namespace {
 QString causeText(int code) {
     switch (code) {
         case ReadBeyondEndOfFile:
-            return QStringLiteral("Read beyond end of file");
+            return QCoreApplication::translate("FileErrors", "Read beyond end of file");
         case ChangedSinceStamp:
-            return QStringLiteral("File changed by another program");
+            return QCoreApplication::translate("FileErrors", "File changed by another program");
         case EWOULDBLOCK:
-            return QStringLiteral("File in use by another program");
+            return QCoreApplication::translate("FileErrors", "File in use by another program");
         case ENOENT:
-            return QStringLiteral("File not found");
+            return QCoreApplication::translate("FileErrors", "File not found");
         case ENAMETOOLONG:
         case ENOTDIR:
         case EINVAL:
         case ELOOP:
-            return QStringLiteral("Invalid filename");
+            return QCoreApplication::translate("FileErrors", "Invalid filename");
         case EMFILE:
         case ENFILE:
-            return QStringLiteral("Too many open files");
+            return QCoreApplication::translate("FileErrors", "Too many open files");
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case ETXTBSY:
-            return QStringLiteral("File access denied");
+            return QCoreApplication::translate("FileErrors", "File access denied");
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return QStringLiteral("Disk full");
+            return QCoreApplication::translate("FileErrors", "Disk full");
         default:
-            return QStringLiteral("I/O error %1").arg(code);
+            return QCoreApplication::translate("FileErrors", "I/O error %1").arg(code);
     }
 }
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
+
 #include "careful_files/FileNames.h"
 #include "careful_files/ResolvedPath.h"
 #include "careful_files/TemporaryFiles.h"
@@ -87,8 +89,10 @@ bool carriesSavingMark(const QString& path) {
     return marked;
 }
 
+// In the windows' language; the command line, which installs no translation, says it in English.
 QString interruptedSaveText(const QString& path) {
-    return QStringLiteral("The last save of \"%1\" was interrupted: the file may be damaged.")
+    return QCoreApplication::translate(
+               "SavingMark", "The last save of \"%1\" was interrupted: the file may be damaged.")
         .arg(path);
 }
 

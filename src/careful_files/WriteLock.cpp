@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <thread>
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace reelcase {
@@ -131,14 +132,19 @@ LockHolder lockHolderOf(dev_t device, ino_t inode) {
     return holder;
 }
 
+// In the windows' language; the command line, which installs no translation, says it in English.
 QString lockedByAnotherText(const LockHolder& holder) {
-    QString who = QStringLiteral("another program");
+    QString who = QCoreApplication::translate("WriteLock", "another program");
     if (holder.pid > 0) {
         who = holder.program.isEmpty()
-                  ? QStringLiteral("another program (process %1)").arg(holder.pid)
-                  : QStringLiteral("%1 (process %2)").arg(holder.program).arg(holder.pid);
+                  ? QCoreApplication::translate("WriteLock", "another program (process %1)")
+                        .arg(holder.pid)
+                  : QCoreApplication::translate("WriteLock", "%1 (process %2)")
+                        .arg(holder.program)
+                        .arg(holder.pid);
     }
-    return QStringLiteral("The file is being written by %1. Try again when it has finished.")
+    return QCoreApplication::translate(
+               "WriteLock", "The file is being written by %1. Try again when it has finished.")
         .arg(who);
 }
 

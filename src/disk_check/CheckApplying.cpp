@@ -1,5 +1,7 @@
 #include "disk_check/CheckApplying.h"
 
+#include <QCoreApplication>
+
 namespace reelcase {
 
 namespace {
@@ -13,16 +15,20 @@ bool stillNamed(const Catalogue& catalogue, int slot, std::string_view name) {
 
 QString applyButtonText(int deletions) {
     if (deletions <= 0) {
-        return QStringLiteral("Apply");
+        return QCoreApplication::translate("CheckApplying", "Apply");
     }
-    return deletions == 1 ? QStringLiteral("Apply and Delete 1 movie")
-                          : QStringLiteral("Apply and Delete %1 movies").arg(deletions);
+    return deletions == 1
+               ? QCoreApplication::translate("CheckApplying", "Apply and Delete 1 movie")
+               : QCoreApplication::translate("CheckApplying", "Apply and Delete %1 movies")
+                     .arg(deletions);
 }
 
 CheckOutcome applyCheck(const CheckChoices& choices, ProgramState& state, UserDialogs& dialogs) {
     Catalogue& catalogue = state.catalogue();
     CheckOutcome outcome;
-    const CatalogueStepScope step(catalogue, CheckStepText);
+    // The undo step's name, shown in the Edit menu.
+    const CatalogueStepScope step(
+        catalogue, QCoreApplication::translate("CheckApplying", "Check Against Folders"));
     for (const auto& [slot, record] : choices.updates) {
         if (stillNamed(catalogue, slot, nameOf(record))) {
             catalogue.replaceMovie(slot, record);

@@ -27,9 +27,6 @@ struct CheckOutcome {
     FolderAddOutcome added;
 };
 
-// The undo step of an applied check.
-inline const QString CheckStepText = QStringLiteral("Check Against Folders");
-
 // The Apply button's caption: it says how many movies a press deletes.
 QString applyButtonText(int deletions);
 

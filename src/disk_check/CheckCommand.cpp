@@ -1,6 +1,8 @@
 // The Movie Database menu's "Check Against Folders...".
 #include "disk_check/CheckCommand.h"
 
+#include <QCoreApplication>
+
 #include "careful_files/FileNames.h"
 
 namespace reelcase {
@@ -20,8 +22,9 @@ void DiskCheckCommand::checkAgainstFolders() {
     rememberCheck(settings_, *request);
     for (const QString& folder : request->folders) {
         if (const QString problem = folderProblem(folder); !problem.isEmpty()) {
-            dialogs_.showError(QStringLiteral("The folder \"%1\" cannot be checked: %2.\n"
-                                              "Nothing was checked.")
+            dialogs_.showError(QCoreApplication::translate("DiskCheckCommand",
+                                                           "The folder \"%1\" cannot be checked: "
+                                                           "%2.\nNothing was checked.")
                                    .arg(shownFileName(folder), problem));
             state_.requestSearchFocus();
             return;

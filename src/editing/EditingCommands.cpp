@@ -1,5 +1,8 @@
 // The Movie Database menu's commands: add, modify and delete a movie.
 #include "editing/EditingCommands.h"
+
+#include <QCoreApplication>
+
 #include "catalogue/TextCodec.h"
 
 namespace reelcase {
@@ -14,10 +17,10 @@ EditingCommands::EditingCommands(ProgramState& state, UserDialogs& dialogs,
 
 namespace {
 
-// An undo step's name: the command and the movie, as "Delete "Alien"".
+// An undo step's name: the command and the movie, as "Delete "Alien"". Shown in the Edit menu,
+// so in the windows' language.
 QString stepText(const char* command, std::string_view name) {
-    return QString::fromLatin1(command) + QStringLiteral(" \"") + fromCatalogueText(name) +
-           QLatin1Char('"');
+    return QCoreApplication::translate("EditingCommands", command).arg(fromCatalogueText(name));
 }
 
 }  // namespace
@@ -26,8 +29,10 @@ bool refusedAsFull(ProgramState& state, UserDialogs& dialogs) {
     if (!state.catalogue().full()) {
         return false;
     }
-    dialogs.showMessage(QStringLiteral("The database is full: it cannot hold more than %1 Movies!")
-                            .arg(CatalogueCapacity));
+    dialogs.showMessage(
+        QCoreApplication::translate("EditingCommands",
+                                    "The database is full: it cannot hold more than %1 Movies!")
+            .arg(CatalogueCapacity));
     state.requestSearchFocus();
     return true;
 }
@@ -50,11 +55,13 @@ void EditingCommands::addMovie() {
     }
     const std::string_view name = nameOf(*added);
     if (catalogue_.findByName(name) != 0) {
-        dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
+        dialogs_.showMessage(
+            QCoreApplication::translate("EditingCommands", "That Movie Already Exist!"));
         state_.requestSearchFocus();
         return;
     }
-    const CatalogueStepScope step(catalogue_, stepText("Add", name));
+    const CatalogueStepScope step(
+        catalogue_, stepText(QT_TRANSLATE_NOOP("EditingCommands", "Add \"%1\""), name));
     const int slot = catalogue_.addMovie(*added);
     list_.add(nameOf(catalogue_.slot(slot)));
     state_.requestSearchFocus();
@@ -62,7 +69,8 @@ void EditingCommands::addMovie() {
 
 void EditingCommands::modifySelectedMovie() {
     if (!list_.hasSelection()) {
-        dialogs_.showMessage(QStringLiteral("Select a movie before you try to modify!"));
+        dialogs_.showMessage(QCoreApplication::translate(
+            "EditingCommands", "Select a movie before you try to modify!"));
         state_.requestSearchFocus();
         return;
     }
@@ -79,7 +87,9 @@ void EditingCommands::modifySelectedMovie() {
     const std::uint64_t listBefore = list_.revision();
     const std::optional<MovieRecord> modified = movieDialog_.ShowMovieDialog(request);
     if (modified) {
-        const CatalogueStepScope step(catalogue_, stepText("Modify", nameOf(*modified)));
+        const CatalogueStepScope step(
+            catalogue_,
+            stepText(QT_TRANSLATE_NOOP("EditingCommands", "Modify \"%1\""), nameOf(*modified)));
         catalogue_.replaceMovie(slot, *modified);
         if (list_.revision() == listBefore) {
             // The entry keeps its place until the list is next refilled.
@@ -98,15 +108,18 @@ void EditingCommands::modifySelectedMovie() {
 
 void EditingCommands::deleteSelectedMovie() {
     if (!list_.hasSelection()) {
-        dialogs_.showMessage(QStringLiteral("Select a movie before you try to delete!"));
+        dialogs_.showMessage(QCoreApplication::translate(
+            "EditingCommands", "Select a movie before you try to delete!"));
         state_.requestSearchFocus();
         return;
     }
     const int position = list_.selected();
     const std::string name(list_.at(position));
     const std::uint64_t listBefore = list_.revision();
-    const QString question = QStringLiteral("Are you sure you want to Delete the Movie: \"%1\"")
-                                 .arg(fromCatalogueText(name));
+    const QString question =
+        QCoreApplication::translate("EditingCommands",
+                                    "Are you sure you want to Delete the Movie: \"%1\"")
+            .arg(fromCatalogueText(name));
     if (!dialogs_.confirm(question)) {
         state_.requestSearchFocus();
         return;
@@ -117,7 +130,8 @@ void EditingCommands::deleteSelectedMovie() {
         return;
     }
     {
-        const CatalogueStepScope step(catalogue_, stepText("Delete", name));
+        const CatalogueStepScope step(
+            catalogue_, stepText(QT_TRANSLATE_NOOP("EditingCommands", "Delete \"%1\""), name));
         catalogue_.deleteMovie(slot);
     }
     if (list_.revision() == listBefore) {
@@ -130,7 +144,8 @@ void EditingCommands::deleteSelectedMovie() {
     state_.clearDetails();
     state_.clearSearchRows();
     state_.stateChanged();
-    dialogs_.showMessage(QStringLiteral("The Movie is Succesfully Deleted From The Database"));
+    dialogs_.showMessage(QCoreApplication::translate(
+        "EditingCommands", "The Movie is Succesfully Deleted From The Database"));
     state_.requestSearchFocus();
 }
 

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 #include "careful_files/FileNames.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/TextCodec.h"
@@ -81,10 +83,11 @@ void analyseMovieFiles(int parts, AnalysedFields& fields, UserDialogs& dialogs, 
     fields.name.clear();
     fields.lengthText.clear();
     fields.sizeText.clear();
-    const FileDialogRequest request{QStringLiteral("All Movie Files! (*.AVI *.ASF *.MPG *.RM)"),
-                                    QStringLiteral("*.AVI *.ASF *.MPG *.RM"),
-                                    {},
-                                    {}};
+    const FileDialogRequest request{
+        QCoreApplication::translate("FileAnalysis", "All Movie Files! (*.AVI *.ASF *.MPG *.RM)"),
+        QStringLiteral("*.AVI *.ASF *.MPG *.RM"),
+        {},
+        {}};
     std::optional<std::int64_t> megabytes;
     NameAndExtension collected;
     for (int part = 1; part <= parts; ++part) {
@@ -118,7 +121,8 @@ void analyseMovieFiles(int parts, AnalysedFields& fields, UserDialogs& dialogs, 
             }
         }
         if (!measured) {
-            dialogs.showMessage(QStringLiteral("There Went Something Wrong With Opening!"));
+            dialogs.showMessage(QCoreApplication::translate(
+                "FileAnalysis", "There Went Something Wrong With Opening!"));
         }
         // With no size read yet there is no quality to give.
         if (megabytes) {

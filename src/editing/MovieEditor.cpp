@@ -1,5 +1,7 @@
 #include "editing/MovieEditor.h"
 
+#include <QCoreApplication>
+
 #include "editing/WholeNumber.h"
 
 namespace reelcase {
@@ -16,8 +18,8 @@ int indexOf(const std::array<std::string_view, N>& vocabulary, std::string_view 
     return before;
 }
 
-const QString kFillIn =
-    QStringLiteral("Please Fill In The Complete Form, Enter Zero If You Don't Know The Info!");
+const char* const kFillIn = QT_TRANSLATE_NOOP(
+    "MovieEditor", "Please Fill In The Complete Form, Enter Zero If You Don't Know The Info!");
 
 }  // namespace
 
@@ -50,19 +52,20 @@ MovieForm MovieEditor::FormShow(const MovieEditRequest& request, const MovieForm
 std::optional<MovieRecord> MovieEditor::checkedRecord(const MovieForm& form,
                                                       const MovieEditRequest& request) const {
     if (form.personalInfo.size() > MaxPersonalInfo) {
-        dialogs_.showMessage(
-            QStringLiteral("The Personal Info Must Be Shorter Then 200 Characters"));
+        dialogs_.showMessage(QCoreApplication::translate(
+            "MovieEditor", "The Personal Info Must Be Shorter Then 200 Characters"));
         return std::nullopt;
     }
     if (form.genre < 0 || form.quality < 0 || form.format < 0 || form.rating < 0 ||
         form.name.empty() || form.lengthText.empty() || form.sizeText.empty()) {
-        dialogs_.showMessage(kFillIn);
+        dialogs_.showMessage(QCoreApplication::translate("MovieEditor", kFillIn));
         return std::nullopt;
     }
     const auto length = readWholeNumber(form.lengthText);
     const auto size = readWholeNumber(form.sizeText);
     if (!length || !size) {
-        dialogs_.showMessage(QStringLiteral("Your Input Is Not Valid!"));
+        dialogs_.showMessage(
+            QCoreApplication::translate("MovieEditor", "Your Input Is Not Valid!"));
         return std::nullopt;
     }
     const std::string_view name = std::string_view(form.name).substr(0, NameRoom);
@@ -70,7 +73,8 @@ std::optional<MovieRecord> MovieEditor::checkedRecord(const MovieForm& form,
         // Two movies of one name would not survive a save and reopen: refuse the rename.
         for (int n = 1; n <= catalogue_.movieCount(); ++n) {
             if (n != request.slot && nameOf(catalogue_.slot(n)) == name) {
-                dialogs_.showMessage(QStringLiteral("That Movie Already Exist!"));
+                dialogs_.showMessage(
+                    QCoreApplication::translate("MovieEditor", "That Movie Already Exist!"));
                 return std::nullopt;
             }
         }

@@ -1,5 +1,8 @@
 // The main window's commands that bring movies in and take them out in other programs' forms.
 #include "exchange/ExchangeCommands.h"
+
+#include <QCoreApplication>
+
 #include "careful_files/AtomicFile.h"
 #include "careful_files/FileErrors.h"
 #include "catalogue/EnteredPath.h"
@@ -14,7 +17,8 @@ namespace reelcase {
 
 namespace {
 
-const QString kNoMovies = QStringLiteral("Please make sure you have some Movies in your database");
+const char* const kNoMovies =
+    QT_TRANSLATE_NOOP("ExchangeCommands", "Please make sure you have some Movies in your database");
 // Detail lines under each heading of the report box; the command line shows them all.
 constexpr int kReportDetails = 10;
 
@@ -39,16 +43,18 @@ void ExchangeCommands::exportWebPage() {
 
 void ExchangeCommands::exportListFile(ListFileKind kind) {
     if (list_.empty()) {
-        dialogs_.showMessage(kNoMovies);
+        dialogs_.showMessage(QCoreApplication::translate("ExchangeCommands", kNoMovies));
         return;
     }
     const bool csv = kind == ListFileKind::Csv;
     QString& lastName = csv ? lastCsvName_ : lastWebPageName_;
     const FileDialogRequest request =
-        csv ? FileDialogRequest{QStringLiteral("Movie List (Comma-separated)"),
+        csv ? FileDialogRequest{QCoreApplication::translate("ExchangeCommands",
+                                                            "Movie List (Comma-separated)"),
                                 QStringLiteral("*.csv"), QStringLiteral("csv"), lastName}
-            : FileDialogRequest{QStringLiteral("Movie List (Web Page)"),
-                                QStringLiteral("*.html *.htm"), QStringLiteral("html"), lastName};
+            : FileDialogRequest{
+                  QCoreApplication::translate("ExchangeCommands", "Movie List (Web Page)"),
+                  QStringLiteral("*.html *.htm"), QStringLiteral("html"), lastName};
     const std::optional<QString> chosen = dialogs_.chooseFileToSave(request);
     if (!chosen) {
         return;
@@ -59,7 +65,8 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     bool written = false;
     int error = 0;
     BackgroundWork& work = work_;
-    work.run(QStringLiteral("Exporting \"%1\"...").arg(fileNameOf(*chosen)),
+    work.run(QCoreApplication::translate("ExchangeCommands", "Exporting \"%1\"...")
+                 .arg(fileNameOf(*chosen)),
              [&](WorkProgress& progress) {
                  const ByteTable table;
                  // Each is written from the string it was made in: a copy would be another
@@ -85,9 +92,9 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
 
 void ExchangeCommands::importCollection() {
     state_.RefreshMovieList();
-    const std::optional<QString> chosen =
-        dialogs_.chooseFileToOpen({QStringLiteral("Movie collections (*.csv *.tc *.gcs)"),
-                                   QStringLiteral("*.csv *.tc *.gcs"), QString(), QString()});
+    const std::optional<QString> chosen = dialogs_.chooseFileToOpen(
+        {QCoreApplication::translate("ExchangeCommands", "Movie collections (*.csv *.tc *.gcs)"),
+         QStringLiteral("*.csv *.tc *.gcs"), QString(), QString()});
     if (!chosen) {
         return;
     }
@@ -95,7 +102,8 @@ void ExchangeCommands::importCollection() {
     MappedCollection mapped;
     BackgroundWork& work = work_;
     if (!work.run(
-            QStringLiteral("Importing \"%1\"...").arg(fileNameOf(*chosen)),
+            QCoreApplication::translate("ExchangeCommands", "Importing \"%1\"...")
+                .arg(fileNameOf(*chosen)),
             [&](WorkProgress& progress) { mapped = readAndMapCollection(*chosen, &progress); })) {
         return;  // cancelled: nothing taken in
     }
@@ -104,19 +112,22 @@ void ExchangeCommands::importCollection() {
         return;
     }
     if (!mapped.problem.isEmpty()) {
-        dialogs_.showError(QStringLiteral("\"%1\" cannot be imported: %2.")
-                               .arg(fileNameOf(*chosen), mapped.problem));
+        dialogs_.showError(
+            QCoreApplication::translate("ExchangeCommands", "\"%1\" cannot be imported: %2.")
+                .arg(fileNameOf(*chosen), mapped.problem));
         return;
     }
     ImportReport report;
     {
-        const CatalogueStepScope step(catalogue_,
-                                      QStringLiteral("Import \"%1\"").arg(fileNameOf(*chosen)));
+        const CatalogueStepScope step(
+            catalogue_, QCoreApplication::translate("ExchangeCommands", "Import \"%1\"")
+                            .arg(fileNameOf(*chosen)));
         report = takeInMapped(mapped, catalogue_, list_);
     }
     state_.requestSearchFocus();
     state_.stateChanged();
-    dialogs_.showMessage(QStringLiteral("Import of \"%1\"\n\n%2")
+    // The report's lines are those "reelcase import" prints for scripts, and stay English.
+    dialogs_.showMessage(QCoreApplication::translate("ExchangeCommands", "Import of \"%1\"\n\n%2")
                              .arg(fileNameOf(*chosen), report.text(kReportDetails).trimmed()));
 }
 

@@ -1,5 +1,8 @@
 // The "Movie List" menu: the listed movies exported into a text file or printed.
 #include "export_print/ListOutputCommands.h"
+
+#include <QCoreApplication>
+
 #include "careful_files/AtomicFile.h"
 #include "catalogue/EnteredPath.h"
 #include "export_print/ExportRows.h"
@@ -9,19 +12,27 @@ namespace reelcase {
 
 namespace {
 
-const QString kNoMovies = QStringLiteral("Please make sure you have some Movies in your database");
-const QString kExportFailed = QStringLiteral("There went something wrong with exporting!");
-const QString kPrintFailed = QStringLiteral("There went something wrong with printing!");
+const char* const kNoMovies = QT_TRANSLATE_NOOP(
+    "ListOutputCommands", "Please make sure you have some Movies in your database");
+const char* const kExportFailed =
+    QT_TRANSLATE_NOOP("ListOutputCommands", "There went something wrong with exporting!");
+const char* const kPrintFailed =
+    QT_TRANSLATE_NOOP("ListOutputCommands", "There went something wrong with printing!");
+
+QString shown(const char* text) {
+    return QCoreApplication::translate("ListOutputCommands", text);
+}
 
 }  // namespace
 
 void tellExportOutcome(UserDialogs& dialogs, bool written, const QString& path) {
     if (!written) {
-        dialogs.showMessage(kExportFailed);
+        dialogs.showMessage(shown(kExportFailed));
         return;
     }
     dialogs.showMessage(
-        QStringLiteral("The file: \"%1\" is succesfully created with all the Movies!")
+        QCoreApplication::translate("ListOutputCommands",
+                                    "The file: \"%1\" is succesfully created with all the Movies!")
             .arg(fileNameOf(path)));
 }
 
@@ -35,7 +46,7 @@ ListOutputCommands::ListOutputCommands(ProgramState& state, UserDialogs& dialogs
 
 void ListOutputCommands::outputList(ListMenuItem sender) {
     if (list_.empty()) {
-        dialogs_.showMessage(kNoMovies);
+        dialogs_.showMessage(shown(kNoMovies));
         return;
     }
     if (sender == ListMenuItem::MenuExportList) {
@@ -46,9 +57,9 @@ void ListOutputCommands::outputList(ListMenuItem sender) {
 }
 
 void ListOutputCommands::exportList() {
-    const FileDialogRequest request{QStringLiteral("Movie List (Textfile)"),
-                                    QStringLiteral("*.txt"), QStringLiteral("txt"),
-                                    lastExportName_};
+    const FileDialogRequest request{
+        QCoreApplication::translate("ListOutputCommands", "Movie List (Textfile)"),
+        QStringLiteral("*.txt"), QStringLiteral("txt"), lastExportName_};
     const std::optional<QString> chosen = dialogs_.chooseFileToSave(request);
     if (!chosen) {
         return;
@@ -64,21 +75,23 @@ void ListOutputCommands::printList() {
     PrintDevice& device = printDevice_;
     device.setStyle(PrintStyle::BoldUnderlined);
     if (!device.beginDocument()) {
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(shown(kPrintFailed));
         return;
     }
     PrintedList output(device);
     if (!writeListLines(catalogue_, list_, output)) {
         device.abortDocument();
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(shown(kPrintFailed));
         return;
     }
     if (!device.endDocument()) {
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(shown(kPrintFailed));
         return;
     }
-    dialogs_.showMessage(QStringLiteral("The device \"%1\" is now printing your movie database!")
-                             .arg(device.printerName()));
+    dialogs_.showMessage(
+        QCoreApplication::translate("ListOutputCommands",
+                                    "The device \"%1\" is now printing your movie database!")
+            .arg(device.printerName()));
 }
 
 }  // namespace reelcase

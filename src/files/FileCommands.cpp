@@ -1,6 +1,8 @@
 // The File menu's catalogue commands: New, Open, Save and Save As.
 #include <cerrno>
 
+#include <QCoreApplication>
+
 #include "careful_files/FileErrors.h"
 #include "careful_files/FileStamp.h"
 #include "careful_files/SavingMark.h"
@@ -14,11 +16,14 @@ namespace reelcase {
 namespace {
 
 FileDialogRequest catalogueDialog() {
-    return {QStringLiteral("Reelcase Files (*.rcb)"), QStringLiteral("*.rcb"), {}, {}};
+    return {QCoreApplication::translate("FileCommands", "Reelcase Files (*.rcb)"),
+            QStringLiteral("*.rcb"),
+            {},
+            {}};
 }
 
-const QString kEmptyListText =
-    QStringLiteral("Please make sure you have some Movies in your database!");
+const char* const kEmptyListText =
+    QT_TRANSLATE_NOOP("FileCommands", "Please make sure you have some Movies in your database!");
 
 }  // namespace
 
@@ -50,7 +55,8 @@ void FileCommands::FormCreate(const QString& firstArgument) {
 bool FileCommands::FormCloseQuery() {
     rememberLastFile(settings_, dialogs_, catalogue_.currentFileName());
     if (catalogue_.unsavedChanges() && !list_.empty()) {
-        switch (dialogs_.confirmWithCancel(QStringLiteral("Exiting, Do You Want To Save First!"))) {
+        switch (dialogs_.confirmWithCancel(
+            QCoreApplication::translate("FileCommands", "Exiting, Do You Want To Save First!"))) {
             case Answer::Yes:
                 saveCatalogue();
                 return !catalogue_.unsavedChanges();
@@ -61,16 +67,19 @@ bool FileCommands::FormCloseQuery() {
         }
     }
     const bool ask = asksBeforeQuitting(settings_, dialogs_);
-    return !ask || dialogs_.confirm(QStringLiteral("Do You Really Want To Exit!"));
+    return !ask || dialogs_.confirm(
+                       QCoreApplication::translate("FileCommands", "Do You Really Want To Exit!"));
 }
 
 void FileCommands::startNewCatalogue() {
     state_.requestSearchFocus();
-    if (!dialogs_.confirm(QStringLiteral("Do you want to start a new Movie-database?"))) {
+    if (!dialogs_.confirm(QCoreApplication::translate(
+            "FileCommands", "Do you want to start a new Movie-database?"))) {
         return;
     }
     {
-        const CatalogueStepScope step(catalogue_, QStringLiteral("New"));
+        const CatalogueStepScope step(
+            catalogue_, QCoreApplication::translate("FileCommands", "New", "undo step"));
         catalogue_.startNew();
     }
     state_.listNoLongerFull();
@@ -99,7 +108,9 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
             dialogs_.showMessage(interruptedSaveText(path));
         } else if (dialogs_.confirm(
                        interruptedSaveText(path) +
-                       QStringLiteral(" Its previous version is kept in \"%1\". Open that instead?")
+                       QCoreApplication::translate(
+                           "FileCommands",
+                           " Its previous version is kept in \"%1\". Open that instead?")
                            .arg(backup))) {
             readFrom = backup;
         }
@@ -107,8 +118,9 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     OpenOutcome outcome;
     {
         // The merge and the current file it sets are one step, closed before any message.
-        const CatalogueStepScope step(catalogue_,
-                                      QStringLiteral("Open \"%1\"").arg(fileNameOf(path)));
+        const CatalogueStepScope step(
+            catalogue_,
+            QCoreApplication::translate("FileCommands", "Open \"%1\"").arg(fileNameOf(path)));
         outcome = readCatalogueFile(readFrom, catalogue_, list_);
         if (outcome.leftOut > 0) {
             // Saving the part taken in over the file would lose the rest of it.
@@ -129,8 +141,10 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
     }
     if (outcome.leftOut > 0) {
         dialogs_.showMessage(
-            QStringLiteral("The catalogue is full (%1 movies). %2 movies of this file could not "
-                           "be taken in.")
+            QCoreApplication::translate(
+                "FileCommands",
+                "The catalogue is full (%1 movies). %2 movies of this file could not "
+                "be taken in.")
                 .arg(CatalogueCapacity)
                 .arg(outcome.leftOut));
     }
@@ -146,9 +160,10 @@ bool FileCommands::saveTo(const QString& path) {
     }
     SaveOutcome saved = saveCatalogueFile(path, catalogue_, list_, fileSystem_, options);
     if (saved.error == ChangedSinceStamp) {
-        if (!dialogs_.confirm(
-                QStringLiteral("The catalogue file has been changed by another program since it "
-                               "was opened. Save over it anyway?"))) {
+        if (!dialogs_.confirm(QCoreApplication::translate(
+                "FileCommands",
+                "The catalogue file has been changed by another program since it "
+                "was opened. Save over it anyway?"))) {
             return false;
         }
         options.expected.reset();
@@ -168,11 +183,14 @@ bool FileCommands::saveTo(const QString& path) {
     stampedFile_ = path;
     stamp_ = saved.stamp;
     dialogs_.showMessage(
-        QStringLiteral("The %1 MOVIES Are Now Succesfully Saved!").arg(list_.size()));
+        QCoreApplication::translate("FileCommands", "The %1 MOVIES Are Now Succesfully Saved!")
+            .arg(list_.size()));
     if (saved.backupError != 0) {
         dialogs_.showMessage(
-            QStringLiteral("The catalogue was saved without a backup of its previous version: "
-                           "\"%1\" could not be written. %2")
+            QCoreApplication::translate(
+                "FileCommands",
+                "The catalogue was saved without a backup of its previous version: "
+                "\"%1\" could not be written. %2")
                 .arg(saved.backupPath, fileErrorText(saved.backupError)));
     }
     return true;
@@ -180,7 +198,7 @@ bool FileCommands::saveTo(const QString& path) {
 
 void FileCommands::saveCatalogueAs() {
     if (list_.empty()) {
-        dialogs_.showMessage(kEmptyListText);
+        dialogs_.showMessage(QCoreApplication::translate("FileCommands", kEmptyListText));
         state_.requestSearchFocus();
         return;
     }
@@ -205,7 +223,7 @@ void FileCommands::saveCatalogue() {
         return;
     }
     if (list_.empty()) {
-        dialogs_.showMessage(kEmptyListText);
+        dialogs_.showMessage(QCoreApplication::translate("FileCommands", kEmptyListText));
         state_.requestSearchFocus();
         return;
     }

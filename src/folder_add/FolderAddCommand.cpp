@@ -1,6 +1,8 @@
 // The Movie Database menu's "Add Movies from Folder...".
 #include "folder_add/FolderAddCommand.h"
 
+#include <QCoreApplication>
+
 #include "editing/EditingCommands.h"
 
 namespace reelcase {
@@ -17,8 +19,8 @@ void FolderAddCommand::addFromFolder() {
     if (refusedAsFull(state_, dialogs_)) {
         return;
     }
-    const std::optional<QString> folder =
-        dialogs_.chooseFolder(QStringLiteral("Add Movies from Folder"));
+    const std::optional<QString> folder = dialogs_.chooseFolder(
+        QCoreApplication::translate("FolderAddCommand", "Add Movies from Folder"));
     if (!folder) {
         state_.requestSearchFocus();
         return;

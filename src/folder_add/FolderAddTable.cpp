@@ -15,22 +15,26 @@ std::string storedMovieName(const QString& name) {
     return text;
 }
 
+// English, as verify prints it for scripts; the folder windows show it translated.
 QString statusText(RowStatus status) {
     switch (status) {
         case RowStatus::Measuring:
-            return QStringLiteral("measuring");
+            return QString::fromLatin1(QT_TRANSLATE_NOOP("FolderStatus", "measuring"));
         case RowStatus::New:
-            return QStringLiteral("new");
+            return QString::fromLatin1(QT_TRANSLATE_NOOP("FolderStatus", "new"));
         case RowStatus::AlreadyInCatalogue:
-            return QStringLiteral("already in the catalogue");
+            return QString::fromLatin1(
+                QT_TRANSLATE_NOOP("FolderStatus", "already in the catalogue"));
         case RowStatus::SameNameTwice:
-            return QStringLiteral("same name twice in this folder");
+            return QString::fromLatin1(
+                QT_TRANSLATE_NOOP("FolderStatus", "same name twice in this folder"));
         case RowStatus::NameCut:
-            return QStringLiteral("name cut to 29 characters");
+            return QString::fromLatin1(
+                QT_TRANSLATE_NOOP("FolderStatus", "name cut to 29 characters"));
         case RowStatus::Unreadable:
-            return QStringLiteral("unreadable");
+            return QString::fromLatin1(QT_TRANSLATE_NOOP("FolderStatus", "unreadable"));
         case RowStatus::ChooseFormat:
-            return QStringLiteral("format to choose");
+            return QString::fromLatin1(QT_TRANSLATE_NOOP("FolderStatus", "format to choose"));
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "catalogue/TakeIn.h"
@@ -11,8 +12,9 @@ namespace reelcase {
 namespace {
 
 QString stepText(int count) {
-    return count == 1 ? QStringLiteral("Add 1 Movie from Folder")
-                      : QStringLiteral("Add %1 Movies from Folder").arg(count);
+    return count == 1 ? QCoreApplication::translate("FolderAdding", "Add 1 Movie from Folder")
+                      : QCoreApplication::translate("FolderAdding", "Add %1 Movies from Folder")
+                            .arg(count);
 }
 
 }  // namespace
@@ -60,21 +62,27 @@ FolderAddOutcome addFolderMovies(const std::vector<MovieForm>& forms, Catalogue&
 QString folderAddReport(const FolderAddOutcome& outcome) {
     QStringList lines;
     if (outcome.leftOut > 0) {
-        lines << QStringLiteral("The database is full: %1 of the checked Movies were left out!")
+        lines << QCoreApplication::translate(
+                     "FolderAdding",
+                     "The database is full: %1 of the checked Movies were left out!")
                      .arg(outcome.leftOut);
     }
     if (outcome.alreadyPresent > 0) {
-        lines << QStringLiteral("%1 of the checked Movies already exist and were left out!")
+        lines << QCoreApplication::translate(
+                     "FolderAdding", "%1 of the checked Movies already exist and were left out!")
                      .arg(outcome.alreadyPresent);
     }
     if (outcome.notValid > 0) {
-        lines << QStringLiteral("%1 of the checked Movies were not complete and were left out!")
+        lines << QCoreApplication::translate(
+                     "FolderAdding",
+                     "%1 of the checked Movies were not complete and were left out!")
                      .arg(outcome.notValid);
     }
     if (lines.isEmpty()) {
         return {};
     }
-    return QStringLiteral("%1 Movies were added.\n").arg(outcome.added) +
+    return QCoreApplication::translate("FolderAdding", "%1 Movies were added.\n")
+               .arg(outcome.added) +
            lines.join(QLatin1Char('\n'));
 }
 

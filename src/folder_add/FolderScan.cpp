@@ -9,6 +9,8 @@
 #include <set>
 #include <utility>
 
+#include <QCoreApplication>
+
 #include "careful_files/FileNames.h"
 
 namespace reelcase {
@@ -151,20 +153,25 @@ class Scanner {
 
 QString skippedText(const SkippedCounts& skipped) {
     const auto counted = [](int count, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+        return QCoreApplication::translate("FolderScan", count == 1 ? one : many).arg(count);
     };
     QStringList parts;
     if (skipped.linkLoops > 0) {
-        parts << counted(skipped.linkLoops, "link that loops", "links that loop");
+        parts << counted(skipped.linkLoops, QT_TRANSLATE_NOOP("FolderScan", "%1 link that loops"),
+                         QT_TRANSLATE_NOOP("FolderScan", "%1 links that loop"));
     }
     if (skipped.brokenLinks > 0) {
-        parts << counted(skipped.brokenLinks, "broken link", "broken links");
+        parts << counted(skipped.brokenLinks, QT_TRANSLATE_NOOP("FolderScan", "%1 broken link"),
+                         QT_TRANSLATE_NOOP("FolderScan", "%1 broken links"));
     }
     if (skipped.unreadableFolders > 0) {
-        parts << counted(skipped.unreadableFolders, "unreadable folder", "unreadable folders");
+        parts << counted(skipped.unreadableFolders,
+                         QT_TRANSLATE_NOOP("FolderScan", "%1 unreadable folder"),
+                         QT_TRANSLATE_NOOP("FolderScan", "%1 unreadable folders"));
     }
     if (skipped.specialFiles > 0) {
-        parts << counted(skipped.specialFiles, "pipe or device", "pipes or devices");
+        parts << counted(skipped.specialFiles, QT_TRANSLATE_NOOP("FolderScan", "%1 pipe or device"),
+                         QT_TRANSLATE_NOOP("FolderScan", "%1 pipes or devices"));
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -85,10 +85,10 @@ void TfrmMain::createControls() {
     lbxMovie->setGeometry(16, 40, 241, 380);
     lbxMovie->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     setColours(lbxMovie, Qt::white, Qt::black);
-    lbxMovie->setToolTip(QStringLiteral("List with Movies!"));
+    lbxMovie->setToolTip(tr("List with Movies!"));
     // Item views do not pass their hint on to a screen reader by themselves.
     lbxMovie->setAccessibleDescription(lbxMovie->toolTip());
-    lbxMovie->setAccessibleName(QStringLiteral("Movies"));
+    lbxMovie->setAccessibleName(tr("Movies"));
     lbxMovie->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxMovie->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbxMovie->setUniformItemSizes(true);
@@ -100,20 +100,20 @@ void TfrmMain::createControls() {
     edtMovie->setGeometry(272, 40, 161, 25);
     edtMovie->setFont(monospaceFont(15));
     setColours(edtMovie, Qt::black, Qt::white);
-    edtMovie->setToolTip(QStringLiteral("Search for a Movie here!"));
-    edtMovie->setAccessibleName(QStringLiteral("Search"));
+    edtMovie->setToolTip(tr("Search for a Movie here!"));
+    edtMovie->setAccessibleName(tr("Search"));
     // A character no name can hold would be searched for as "?" and find names with a "?".
     edtMovie->setValidator(new StorableTextValidator(edtMovie));
     edtMovie->installEventFilter(this);
 
-    btnSearch = new QPushButton(QStringLiteral("Search"), client_);
+    btnSearch = new QPushButton(tr("Search"), client_);
     btnSearch->setObjectName(QStringLiteral("btnSearch"));
     btnSearch->setGeometry(440, 40, 57, 25);
     btnSearch->setDefault(true);
     btnSearch->setMouseTracking(true);
     btnSearch->installEventFilter(this);
 
-    btnClearSearch = new QPushButton(QStringLiteral("Clear"), client_);
+    btnClearSearch = new QPushButton(tr("Clear"), client_);
     btnClearSearch->setObjectName(QStringLiteral("btnClearSearch"));
     btnClearSearch->setGeometry(504, 40, 57, 25);
     btnClearSearch->setMouseTracking(true);
@@ -127,9 +127,9 @@ void TfrmMain::createControls() {
     lstvwMovieSearch->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstvwMovieSearch->setUniformRowHeights(true);
     setColours(lstvwMovieSearch, Qt::white, Qt::black);
-    lstvwMovieSearch->setToolTip(QStringLiteral("Result of your Movie-search!"));
+    lstvwMovieSearch->setToolTip(tr("Result of your Movie-search!"));
     lstvwMovieSearch->setAccessibleDescription(lstvwMovieSearch->toolTip());
-    lstvwMovieSearch->setAccessibleName(QStringLiteral("Search results"));
+    lstvwMovieSearch->setAccessibleName(tr("Search results"));
     searchModel_ = new SearchResultModel(this);
     lstvwMovieSearch->setModel(searchModel_);
     lstvwMovieSearch->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -154,27 +154,29 @@ void TfrmMain::createControls() {
     memMovieInfo->setFont(monospaceFont(12));
     memMovieInfo->document()->setDocumentMargin(2);
     setColours(memMovieInfo, Qt::black, Qt::white);
-    memMovieInfo->setToolTip(QStringLiteral("Info about the Movies is in here!"));
-    memMovieInfo->setAccessibleName(QStringLiteral("Movie details"));
+    memMovieInfo->setToolTip(tr("Info about the Movies is in here!"));
+    memMovieInfo->setAccessibleName(tr("Movie details"));
 
-    comboGenreList = makeFilterBox(client_, "comboGenreList", vocabularyItems(GenreNames),
-                                   QStringLiteral("All Genres"), 16);
+    // The genres, ratings and formats are the values stored in the records and shown in the
+    // details as they are, so they stay English in every language; the filters go by the
+    // item's index, and only the "All ..." items are translated.
+    comboGenreList =
+        makeFilterBox(client_, "comboGenreList", vocabularyItems(GenreNames), tr("All Genres"), 16);
     comboGenreList->setFocusPolicy(Qt::ClickFocus);
-    comboGenreList->setToolTip(QStringLiteral("If you want only 1 genre!"));
-    comboRating = makeFilterBox(client_, "comboRating", vocabularyItems(RatingNames),
-                                QStringLiteral("All Ratings"), 161);
-    comboFormat = makeFilterBox(client_, "comboFormat", vocabularyItems(FormatNames),
-                                QStringLiteral("All Formats"), 304);
+    comboGenreList->setToolTip(tr("If you want only 1 genre!"));
+    comboRating =
+        makeFilterBox(client_, "comboRating", vocabularyItems(RatingNames), tr("All Ratings"), 161);
+    comboFormat =
+        makeFilterBox(client_, "comboFormat", vocabularyItems(FormatNames), tr("All Formats"), 304);
     QStringList qualities;
     for (int q = 1; q <= QualityCount; ++q) {
         qualities << QStringLiteral("%1/5").arg(q);
     }
-    comboQuality =
-        makeFilterBox(client_, "comboQuality", qualities, QStringLiteral("All Qualities"), 448);
-    comboGenreList->setAccessibleName(QStringLiteral("Genre filter"));
-    comboRating->setAccessibleName(QStringLiteral("Rating filter"));
-    comboFormat->setAccessibleName(QStringLiteral("Format filter"));
-    comboQuality->setAccessibleName(QStringLiteral("Quality filter"));
+    comboQuality = makeFilterBox(client_, "comboQuality", qualities, tr("All Qualities"), 448);
+    comboGenreList->setAccessibleName(tr("Genre filter"));
+    comboRating->setAccessibleName(tr("Rating filter"));
+    comboFormat->setAccessibleName(tr("Format filter"));
+    comboQuality->setAccessibleName(tr("Quality filter"));
 }
 
 void TfrmMain::createToolbar() {
@@ -195,23 +197,19 @@ void TfrmMain::createToolbar() {
         button->setAccessibleName(tip);  // an image-only button has no text to be read
         return button;
     };
-    OpenDatabaseToolbutton = makeButton("OpenDatabaseToolbutton", 5, 0, QStringLiteral("Open"));
-    SaveDatabaseToolbutton = makeButton("SaveDatabaseToolbutton", 33, 1, QStringLiteral("Save"));
-    PrintDatabaseToolbutton =
-        makeButton("PrintDatabaseToolbutton", 61, 2, QStringLiteral("Print List"));
-    ExportDatabaseToolbutton =
-        makeButton("ExportDatabaseToolbutton", 89, 3, QStringLiteral("Export List"));
+    OpenDatabaseToolbutton = makeButton("OpenDatabaseToolbutton", 5, 0, tr("Open"));
+    SaveDatabaseToolbutton = makeButton("SaveDatabaseToolbutton", 33, 1, tr("Save"));
+    PrintDatabaseToolbutton = makeButton("PrintDatabaseToolbutton", 61, 2, tr("Print List"));
+    ExportDatabaseToolbutton = makeButton("ExportDatabaseToolbutton", 89, 3, tr("Export List"));
     auto* separator = new QFrame(ToolBar);
     separator->setObjectName(QStringLiteral("SeperatorToolbutton"));
     separator->setGeometry(117 + 3, 3, 2, 20);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
-    AddMovieToolButton = makeButton("AddMovieToolButton", 125, 4, QStringLiteral("Add new Movie"));
-    ModifyMovieToolButton =
-        makeButton("ModifyMovieToolButton", 153, 5, QStringLiteral("Modify Movie"));
-    DeleteMovieToolButton =
-        makeButton("DeleteMovieToolButton", 181, 6, QStringLiteral("Delete Movie"));
-    ToolBar->setAccessibleName(QStringLiteral("Toolbar"));
+    AddMovieToolButton = makeButton("AddMovieToolButton", 125, 4, tr("Add new Movie"));
+    ModifyMovieToolButton = makeButton("ModifyMovieToolButton", 153, 5, tr("Modify Movie"));
+    DeleteMovieToolButton = makeButton("DeleteMovieToolButton", 181, 6, tr("Delete Movie"));
+    ToolBar->setAccessibleName(tr("Toolbar"));
     ToolBar->raise();
 }
 
@@ -221,54 +219,53 @@ void TfrmMain::createMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    New1 = item(file, "New1", QStringLiteral("&New"));
-    MenuOpenDatabase = item(file, "MenuOpenDatabase", QStringLiteral("&Open..."));
-    MenuSaveDatabase = item(file, "MenuSaveDatabase", QStringLiteral("&Save"));
-    MenuSaveAsDatabase = item(file, "MenuSaveAsDatabase", QStringLiteral("Save &As..."));
+    New1 = item(file, "New1", tr("&New"));
+    MenuOpenDatabase = item(file, "MenuOpenDatabase", tr("&Open..."));
+    MenuSaveDatabase = item(file, "MenuSaveDatabase", tr("&Save"));
+    MenuSaveAsDatabase = item(file, "MenuSaveAsDatabase", tr("Save &As..."));
     file->addSeparator();
-    MenuImport = item(file, "MenuImport", QStringLiteral("&Import..."));
+    MenuImport = item(file, "MenuImport", tr("&Import..."));
     file->addSeparator();
-    MenuPreferences = item(file, "MenuPreferences", QStringLiteral("&Preferences"));
+    MenuPreferences = item(file, "MenuPreferences", tr("&Preferences"));
     file->addSeparator();
-    MenuExit = item(file, "MenuExit", QStringLiteral("E&xit"));
+    MenuExit = item(file, "MenuExit", tr("E&xit"));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("MenuEdit"));
-    MenuUndo = item(edit, "MenuUndo", QStringLiteral("&Undo"));
+    MenuUndo = item(edit, "MenuUndo", tr("&Undo"));
     MenuUndo->setShortcut(QKeySequence::Undo);
-    MenuRedo = item(edit, "MenuRedo", QStringLiteral("&Redo"));
+    MenuRedo = item(edit, "MenuRedo", tr("&Redo"));
     MenuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
-    QMenu* movies = menuBar()->addMenu(QStringLiteral("Movie Database"));
+    QMenu* movies = menuBar()->addMenu(tr("Movie Database"));
     movies->setObjectName(QStringLiteral("MenuMovieDatabase"));
-    MenuAddNewMovie = item(movies, "MenuAddNewMovie", QStringLiteral("&Add new Movie"));
-    MenuModifyaMovie = item(movies, "MenuModifyaMovie", QStringLiteral("&Modify Movie"));
-    MenuDeleteMovie = item(movies, "MenuDeleteMovie", QStringLiteral("&Delete Movie"));
-    MenuAddFromFolder =
-        item(movies, "MenuAddFromFolder", QStringLiteral("Add Movies from &Folder..."));
+    MenuAddNewMovie = item(movies, "MenuAddNewMovie", tr("&Add new Movie"));
+    MenuModifyaMovie = item(movies, "MenuModifyaMovie", tr("&Modify Movie"));
+    MenuDeleteMovie = item(movies, "MenuDeleteMovie", tr("&Delete Movie"));
+    MenuAddFromFolder = item(movies, "MenuAddFromFolder", tr("Add Movies from &Folder..."));
     MenuCheckAgainstFolders =
-        item(movies, "MenuCheckAgainstFolders", QStringLiteral("Check A&gainst Folders..."));
-    CheckInternet1 = item(
-        movies, "CheckInternet1",
-        QStringLiteral("&Check ") +
-            QLatin1String(MovieSiteDomain.data(), static_cast<qsizetype>(MovieSiteDomain.size())));
+        item(movies, "MenuCheckAgainstFolders", tr("Check A&gainst Folders..."));
+    CheckInternet1 = item(movies, "CheckInternet1",
+                          tr("&Check %1")
+                              .arg(QLatin1String(MovieSiteDomain.data(),
+                                                 static_cast<qsizetype>(MovieSiteDomain.size()))));
 
-    QMenu* list = menuBar()->addMenu(QStringLiteral("Movie List"));
+    QMenu* list = menuBar()->addMenu(tr("Movie List"));
     list->setObjectName(QStringLiteral("MovieList1"));
-    MenuPrintList = item(list, "MenuPrintList", QStringLiteral("&Print List"));
-    MenuExportList = item(list, "MenuExportList", QStringLiteral("&Export List"));
+    MenuPrintList = item(list, "MenuPrintList", tr("&Print List"));
+    MenuExportList = item(list, "MenuExportList", tr("&Export List"));
     list->addSeparator();
-    MenuExportCsv = item(list, "MenuExportCsv", QStringLiteral("Export as CSV..."));
-    MenuExportWebPage = item(list, "MenuExportWebPage", QStringLiteral("Export as Web Page..."));
+    MenuExportCsv = item(list, "MenuExportCsv", tr("Export as CSV..."));
+    MenuExportWebPage = item(list, "MenuExportWebPage", tr("Export as Web Page..."));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
-    CheckforUpdate1 = item(help, "CheckforUpdate1", QStringLiteral("Check for update"));
+    CheckforUpdate1 = item(help, "CheckforUpdate1", tr("Check for update"));
     help->addSeparator();
-    MenuAbout = item(help, "MenuAbout", QStringLiteral("&About"));
+    MenuAbout = item(help, "MenuAbout", tr("&About"));
 }
 
 void TfrmMain::setTabOrderAsDesigned() {

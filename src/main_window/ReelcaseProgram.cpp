@@ -120,13 +120,9 @@ void TfrmMain::showState() {
                                                     QItemSelectionModel::ClearAndSelect);
         lbxMovie->scrollTo(listModel_->index(selected));
     }
-    // A "&" in a movie's name is shown, not taken as the item's key.
-    const auto caption = [](const QString& text, int plain) {
-        return text.left(plain) + text.mid(plain).replace(QLatin1Char('&'), QStringLiteral("&&"));
-    };
-    MenuUndo->setText(caption(logic_.undo.undoCaption(), 5));
+    MenuUndo->setText(logic_.undo.undoCaption());
     MenuUndo->setEnabled(logic_.state.catalogue().history().canUndo());
-    MenuRedo->setText(caption(logic_.undo.redoCaption(), 5));
+    MenuRedo->setText(logic_.undo.redoCaption());
     MenuRedo->setEnabled(logic_.state.catalogue().history().canRedo());
     if (shownSearchRevision_ != logic_.state.searchRevision()) {
         shownSearchRevision_ = logic_.state.searchRevision();

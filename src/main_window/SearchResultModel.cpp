@@ -32,7 +32,7 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return {};
     }
-    return section == 0 ? QStringLiteral("Movie Name") : QStringLiteral("Genre");
+    return section == 0 ? tr("Movie Name") : tr("Genre");
 }
 
 }  // namespace reelcase

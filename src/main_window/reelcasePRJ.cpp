@@ -16,6 +16,7 @@
 #include "main_window/ReadyReport.h"
 #include "main_window/ReelcaseProgram.h"
 #include "platform/FfmpegMediaDevice.h"
+#include "platform/UserLanguage.h"
 #include "platform/ui/QtBackgroundWork.h"
 #include "platform/ui/QtDesktopShell.h"
 #include "platform/ui/QtPrintDevice.h"
@@ -101,6 +102,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setApplicationName(QStringLiteral("Reel-Case Database"));
     reelcase::useDesignedFonts();
+    // The windows in the language of the user's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG),
+    // installed before any window makes its texts.
+    const reelcase::UserLanguage language(QLocale::system());
 
     // The arguments Qt left (it takes its own options out of argv), as the bytes they are:
     // QApplication::arguments() changes a name that is not UTF-8.

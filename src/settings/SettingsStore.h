@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "settings/FileRegistryBackend.h"
@@ -30,7 +31,7 @@ class SettingsStore {
     [[nodiscard]] bool deleteKey(const QString& path);
 
     static QString wrongTypeMessage(const QString& name) {
-        return QStringLiteral("Invalid data type for '%1'").arg(name);
+        return QCoreApplication::translate("SettingsStore", "Invalid data type for '%1'").arg(name);
     }
 
   private:

@@ -3,11 +3,18 @@
 #include <cstdlib>
 #include <map>
 
+#include <QCoreApplication>
+
 #include "undo/UndoCommands.h"
 
 namespace reelcase {
 
 namespace {
+
+// A "&" in a step's text (a movie's name) is shown, not taken as the item's key.
+QString menuText(QString stepText) {
+    return stepText.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 // Up to this many slots a step's names are taken out of and put into the list one by one;
 // beyond, the list is refilled.
@@ -32,14 +39,16 @@ int equalNamesBefore(const Catalogue& catalogue, int slot, std::string_view name
 
 QString UndoCommands::undoCaption() const {
     const CatalogueHistory& history = catalogue_.history();
-    return history.canUndo() ? QStringLiteral("&Undo ") + history.undoStep().text
-                             : QStringLiteral("&Undo");
+    return history.canUndo() ? QCoreApplication::translate("UndoCommands", "&Undo %1")
+                                   .arg(menuText(history.undoStep().text))
+                             : QCoreApplication::translate("UndoCommands", "&Undo");
 }
 
 QString UndoCommands::redoCaption() const {
     const CatalogueHistory& history = catalogue_.history();
-    return history.canRedo() ? QStringLiteral("&Redo ") + history.redoStep().text
-                             : QStringLiteral("&Redo");
+    return history.canRedo() ? QCoreApplication::translate("UndoCommands", "&Redo %1")
+                                   .arg(menuText(history.redoStep().text))
+                             : QCoreApplication::translate("UndoCommands", "&Redo");
 }
 
 void UndoCommands::undoStep() {

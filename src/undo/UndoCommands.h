@@ -14,8 +14,8 @@ class UndoCommands {
 
     void undoStep();
     void redoStep();
-    // The items' texts name the step ("&Undo Delete "Alien""); without one, the plain
-    // captions.
+    // The items' texts name the step ("&Undo Delete "Alien"", a "&" in it doubled); without
+    // one, the plain captions.
     QString undoCaption() const;
     QString redoCaption() const;
 

@@ -1,6 +1,7 @@
 #include "about_web/ui/frmAboutBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QImage>
@@ -32,37 +33,51 @@ QPixmap logoPixmap(const QByteArray& jpeg) {
     return QPixmap::fromImage(image.copy());  // the pixels outlive picture
 }
 
-// The maker's letter, 31 lines, naming the download page that "Check for update" opens.
+// The maker's letter, 31 lines, naming the download page that "Check for update" opens. Its
+// translations keep the lines, each about as long as the English one; the signature stays.
 QString letter() {
     const QUrl page = downloadPageUrl();
     const QStringList lines = {
-        QStringLiteral("Dear movie collector,"),
+        QCoreApplication::translate("AboutLetter", "Dear movie collector,"),
         QString(),
-        QStringLiteral("Thank you very much for using this program! I hope it keeps your"),
-        QStringLiteral("collection of movies in good order, just as it does mine."),
+        QCoreApplication::translate(
+            "AboutLetter", "Thank you very much for using this program! I hope it keeps your"),
+        QCoreApplication::translate("AboutLetter",
+                                    "collection of movies in good order, just as it does mine."),
         QString(),
-        QStringLiteral("The first version was a school exercise: a small list of names in a"),
-        QStringLiteral("window, written to learn how records and files work. Friends began"),
-        QStringLiteral("to use it for their own tapes and discs and asked for searching,"),
-        QStringLiteral("filters, printing and measuring movie files, and bit by bit the"),
-        QStringLiteral("exercise grew into the catalogue you are using now."),
+        QCoreApplication::translate(
+            "AboutLetter", "The first version was a school exercise: a small list of names in a"),
+        QCoreApplication::translate(
+            "AboutLetter", "window, written to learn how records and files work. Friends began"),
+        QCoreApplication::translate(
+            "AboutLetter", "to use it for their own tapes and discs and asked for searching,"),
+        QCoreApplication::translate(
+            "AboutLetter", "filters, printing and measuring movie files, and bit by bit the"),
+        QCoreApplication::translate("AboutLetter",
+                                    "exercise grew into the catalogue you are using now."),
         QString(),
-        QStringLiteral("New versions are published on the Reel-Case download site at"),
-        page.host() + QStringLiteral(". You find them on this page:"),
+        QCoreApplication::translate("AboutLetter",
+                                    "New versions are published on the Reel-Case download site at"),
+        QCoreApplication::translate("AboutLetter", "%1. You find them on this page:")
+            .arg(page.host()),
         page.toString(),
         QString(),
-        QStringLiteral("Greetings go to:"),
-        QStringLiteral("  - Marlies and the Tuesday night film club"),
-        QStringLiteral("  - Big Tom, for the loan of his old projector"),
-        QStringLiteral("  - everyone at the Harbour Street video shop"),
-        QStringLiteral("  - Pim, who tried out every single version"),
-        QStringLiteral("  - my mother, who still prefers her tapes"),
+        QCoreApplication::translate("AboutLetter", "Greetings go to:"),
+        QCoreApplication::translate("AboutLetter", "  - Marlies and the Tuesday night film club"),
+        QCoreApplication::translate("AboutLetter",
+                                    "  - Big Tom, for the loan of his old projector"),
+        QCoreApplication::translate("AboutLetter", "  - everyone at the Harbour Street video shop"),
+        QCoreApplication::translate("AboutLetter", "  - Pim, who tried out every single version"),
+        QCoreApplication::translate("AboutLetter", "  - my mother, who still prefers her tapes"),
         QString(),
-        QStringLiteral("Many thanks to the makers of all the freeware tools for creating and"),
-        QStringLiteral("converting movies: without them there would be far fewer movies to"),
-        QStringLiteral("keep in Reel-Case Database."),
+        QCoreApplication::translate(
+            "AboutLetter", "Many thanks to the makers of all the freeware tools for creating and"),
+        QCoreApplication::translate(
+            "AboutLetter", "converting movies: without them there would be far fewer movies to"),
+        QCoreApplication::translate("AboutLetter", "keep in Reel-Case Database."),
         QString(),
-        QStringLiteral("Questions, ideas or bugs? Please send me your feedback by e-mail."),
+        QCoreApplication::translate(
+            "AboutLetter", "Questions, ideas or bugs? Please send me your feedback by e-mail."),
         QString(),
         QStringLiteral("Reelwright"),
         QStringLiteral("[VANO]"),
@@ -83,7 +98,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, const QByteArray& logoJpeg)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Reel-Case Database"));
+    setWindowTitle(tr("About Reel-Case Database"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(DesignClientWidth, DesignClientHeight);
 

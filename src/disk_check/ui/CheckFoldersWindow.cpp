@@ -23,28 +23,27 @@ constexpr int kPathRole = Qt::UserRole;
 TfrmCheckFolders::TfrmCheckFolders(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmCheckFolders"));
-    setWindowTitle(QStringLiteral("Check Against Folders"));
+    setWindowTitle(tr("Check Against Folders"));
     resize(560, 320);
 
-    auto* label =
-        new QLabel(QStringLiteral("&Folders to check, with every folder below them:"), this);
+    auto* label = new QLabel(tr("&Folders to check, with every folder below them:"), this);
     lstFolders = new QListWidget(this);
     lstFolders->setObjectName(QStringLiteral("lstFolders"));
     lstFolders->setSelectionMode(QAbstractItemView::ExtendedSelection);
     label->setBuddy(lstFolders);
-    btnAddFolder = new QPushButton(QStringLiteral("&Add Folder..."), this);
+    btnAddFolder = new QPushButton(tr("&Add Folder..."), this);
     btnAddFolder->setObjectName(QStringLiteral("btnAddFolder"));
-    btnRemoveFolder = new QPushButton(QStringLiteral("&Remove"), this);
+    btnRemoveFolder = new QPushButton(tr("&Remove"), this);
     btnRemoveFolder->setObjectName(QStringLiteral("btnRemoveFolder"));
-    chkMeasureAll = new QCheckBox(
-        QStringLiteral("&Measure every file (slower: otherwise a file of the stored size is "
-                       "taken as it is)"),
-        this);
+    chkMeasureAll =
+        new QCheckBox(tr("&Measure every file (slower: otherwise a file of the stored size is "
+                         "taken as it is)"),
+                      this);
     chkMeasureAll->setObjectName(QStringLiteral("chkMeasureAll"));
-    btnCheck = new QPushButton(QStringLiteral("&Check"), this);
+    btnCheck = new QPushButton(tr("&Check"), this);
     btnCheck->setObjectName(QStringLiteral("btnCheck"));
     btnCheck->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
     auto* side = new QVBoxLayout;

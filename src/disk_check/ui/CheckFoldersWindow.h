@@ -16,6 +16,8 @@ namespace reelcase {
 // The folders a check runs over: a list to add folders to and take them from, and whether
 // every file is measured.
 class TfrmCheckFolders : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TfrmCheckFolders(UserDialogs& dialogs, QWidget* parent = nullptr);
 

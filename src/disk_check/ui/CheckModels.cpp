@@ -1,5 +1,7 @@
 #include "disk_check/ui/CheckModels.h"
 
+#include <QCoreApplication>
+
 #include "catalogue/EnteredPath.h"
 #include "catalogue/TextCodec.h"
 
@@ -83,7 +85,9 @@ QVariant ChangedModel::data(const QModelIndex& index, int role) const {
         case Files:
             return fileNames(row.files);
         case Note:
-            return measured ? QString() : QStringLiteral("unreadable: ") + row.failure;
+            return measured ? QString()
+                            : QCoreApplication::translate("FolderStatus", "unreadable: %1")
+                                  .arg(row.failure);
         default:
             return {};
     }
@@ -94,8 +98,16 @@ QVariant ChangedModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     }
     static const char* const titles[ColumnCount] = {
-        "", "Name", "Length (min)", "Size (MB)", "Quality", "Format", "Files", "Note"};
-    return QString::fromLatin1(titles[section]);
+        "",
+        QT_TRANSLATE_NOOP("CheckModels", "Name"),
+        QT_TRANSLATE_NOOP("CheckModels", "Length (min)"),
+        QT_TRANSLATE_NOOP("CheckModels", "Size (MB)"),
+        QT_TRANSLATE_NOOP("CheckModels", "Quality"),
+        QT_TRANSLATE_NOOP("CheckModels", "Format"),
+        QT_TRANSLATE_NOOP("CheckModels", "Files"),
+        QT_TRANSLATE_NOOP("CheckModels", "Note")};
+    return section == Check ? QString()
+                            : QCoreApplication::translate("CheckModels", titles[section]);
 }
 
 Qt::ItemFlags ChangedModel::flags(const QModelIndex& index) const {
@@ -174,8 +186,15 @@ QVariant MissingModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     }
     static const char* const titles[ColumnCount] = {
-        "", "Name", "Length (min)", "Size (MB)", "Quality", "Format", "Genre"};
-    return QString::fromLatin1(titles[section]);
+        "",
+        QT_TRANSLATE_NOOP("CheckModels", "Name"),
+        QT_TRANSLATE_NOOP("CheckModels", "Length (min)"),
+        QT_TRANSLATE_NOOP("CheckModels", "Size (MB)"),
+        QT_TRANSLATE_NOOP("CheckModels", "Quality"),
+        QT_TRANSLATE_NOOP("CheckModels", "Format"),
+        QT_TRANSLATE_NOOP("CheckModels", "Genre")};
+    return section == Check ? QString()
+                            : QCoreApplication::translate("CheckModels", titles[section]);
 }
 
 Qt::ItemFlags MissingModel::flags(const QModelIndex& index) const {

@@ -22,10 +22,6 @@ namespace {
 // Often enough for the groups to fill as results come, seldom enough to batch them.
 constexpr int kPollMilliseconds = 50;
 
-QString counted(int count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
 QTableView* makeTable(QWidget* parent, const char* name, QAbstractItemModel* model,
                       const std::vector<int>& widths) {
     auto* table = new QTableView(parent);
@@ -72,7 +68,7 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
                      FolderMeasuring::DeviceFactory makeDevice, QWidget* parent)
     : QDialog(parent), catalogue_(catalogue), makeDevice_(std::move(makeDevice)) {
     setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(QStringLiteral("Check Against Folders"));
+    setWindowTitle(tr("Check Against Folders"));
     resize(1160, 760);
     frmFolders = new TfrmCheckFolders(dialogs, this);
 
@@ -98,14 +94,14 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
     comboBatchGenre = new QComboBox(this);
     comboBatchGenre->setObjectName(QStringLiteral("comboBatchGenre"));
     comboBatchGenre->addItems(vocabularyItems(FolderAddModel::Genre));
-    comboBatchGenre->setAccessibleName(QStringLiteral("Genre"));
+    comboBatchGenre->setAccessibleName(tr("Genre"));
     comboBatchRating = new QComboBox(this);
     comboBatchRating->setObjectName(QStringLiteral("comboBatchRating"));
     comboBatchRating->addItems(vocabularyItems(FolderAddModel::Rating));
-    comboBatchRating->setAccessibleName(QStringLiteral("Rating"));
-    auto* genreLabel = new QLabel(QStringLiteral("&Genre:"), this);
+    comboBatchRating->setAccessibleName(tr("Rating"));
+    auto* genreLabel = new QLabel(tr("&Genre:"), this);
     genreLabel->setBuddy(comboBatchGenre);
-    auto* ratingLabel = new QLabel(QStringLiteral("&Rating:"), this);
+    auto* ratingLabel = new QLabel(tr("&Rating:"), this);
     ratingLabel->setBuddy(comboBatchRating);
     lblInStep = heading(this, "lblInStep");
 
@@ -121,7 +117,7 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
     lblSkipped->setObjectName(QStringLiteral("lblSkipped"));
     btnApply = new QPushButton(applyButtonText(0), this);
     btnApply->setObjectName(QStringLiteral("btnApply"));
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnApply->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
@@ -192,16 +188,15 @@ std::optional<CheckChoices> TfrmCheck::ShowCheck(const CheckRequest& request) {
         shown << shownFileName(folder);
     }
     lblFolders->setText(
-        QStringLiteral("Folders: %1%2")
-            .arg(shown.join(QStringLiteral(", ")),
-                 request.measureAll ? QStringLiteral(" (every file measured)") : QString()));
-    lblChanged->setText(QStringLiteral("Changed"));
-    lblMissing->setText(QStringLiteral("Not found in these folders"));
-    lblNew->setText(QStringLiteral("New files"));
-    lblInStep->setText(QStringLiteral("In step: looking for movie files..."));
+        (request.measureAll ? tr("Folders: %1 (every file measured)") : tr("Folders: %1"))
+            .arg(shown.join(QStringLiteral(", "))));
+    lblChanged->setText(tr("Changed"));
+    lblMissing->setText(tr("Not found in these folders"));
+    lblNew->setText(tr("New files"));
+    lblInStep->setText(tr("In step: looking for movie files..."));
     lblSkipped->clear();
     barFiles->setRange(0, 0);
-    barFiles->setFormat(QStringLiteral("%v of %m files measured"));
+    barFiles->setFormat(tr("%v of %m files measured"));
     btnApply->setText(applyButtonText(0));
     btnApply->setEnabled(false);
     run_ = std::make_unique<CheckRun>(catalogue_, makeDevice_, threads_);
@@ -261,9 +256,8 @@ void TfrmCheck::poll() {
             pollTimer_->stop();
             btnApply->setEnabled(true);
             barFiles->setValue(std::max(progress.filesFound, 1));
-            barFiles->setFormat(QStringLiteral("%1 of %2 files measured")
-                                    .arg(progress.filesDone)
-                                    .arg(progress.filesFound));
+            barFiles->setFormat(
+                tr("%1 of %2 files measured").arg(progress.filesDone).arg(progress.filesFound));
         }
         showCounts();
     }
@@ -291,22 +285,19 @@ void TfrmCheck::openFormatBoxes() {
 void TfrmCheck::showCounts() {
     const auto changed = static_cast<int>(table_->changed().size());
     const auto missing = static_cast<int>(table_->missing().size());
-    lblChanged->setText(
-        QStringLiteral("Changed (%1): checked movies take the new values").arg(changed));
+    lblChanged->setText(tr("Changed (%1): checked movies take the new values").arg(changed));
     lblMissing->setText(
-        QStringLiteral("Not found in these folders (%1): checked movies are deleted").arg(missing));
-    lblNew->setText(
-        QStringLiteral("New files (%1): checked files are added").arg(table_->newFiles().size()));
-    QString inStep =
-        QStringLiteral("In step: %1").arg(counted(table_->inStep(), "movie", "movies"));
+        tr("Not found in these folders (%1): checked movies are deleted").arg(missing));
+    lblNew->setText(tr("New files (%1): checked files are added").arg(table_->newFiles().size()));
+    QString inStep = (table_->inStep() == 1 ? tr("In step: %1 movie") : tr("In step: %1 movies"))
+                         .arg(table_->inStep());
     if (table_->awaitingMeasure() > 0) {
-        inStep += QStringLiteral(" (%1 still being measured)").arg(table_->awaitingMeasure());
+        inStep += tr(" (%1 still being measured)").arg(table_->awaitingMeasure());
     }
     lblInStep->setText(inStep);
     btnApply->setText(applyButtonText(table_->checkedDeletions()));
     const QString skipped = skippedText(skipped_);
-    lblSkipped->setText(
-        skipped.isEmpty() ? QString() : QStringLiteral("Skipped: ") + skipped + QLatin1Char('.'));
+    lblSkipped->setText(skipped.isEmpty() ? QString() : tr("Skipped: %1.").arg(skipped));
 }
 
 }  // namespace reelcase

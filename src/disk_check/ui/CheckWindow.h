@@ -24,6 +24,8 @@ class TfrmCheckFolders;
 // "Check Against Folders": the folders' files matched and measured in the background, shown
 // in four groups (Changed, Not found, New files, In step) to choose from before applying.
 class TfrmCheck : public QDialog, public DiskCheckDialog {
+    Q_OBJECT
+
   public:
     TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
               FolderMeasuring::DeviceFactory makeDevice, QWidget* parent = nullptr);

@@ -67,7 +67,7 @@ TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, MediaDevice& 
       device_(device),
       frmWait_(new TfrmWait(this)) {
     setObjectName(QStringLiteral("frmAdd"));
-    setWindowTitle(QStringLiteral("Add a new Movie!"));
+    setWindowTitle(tr("Add a new Movie!"));
     setFixedSize(368, 358);
     setStyleSheet(classicGroupBoxStyle());
     createControls();
@@ -78,15 +78,15 @@ TfrmAdd::TfrmAdd(const Catalogue& catalogue, UserDialogs& dialogs, MediaDevice& 
 }
 
 void TfrmAdd::createControls() {
-    GrpBoxGeneral = new QGroupBox(QStringLiteral("General Settings"), this);
+    GrpBoxGeneral = new QGroupBox(tr("General Settings"), this);
     GrpBoxGeneral->setObjectName(QStringLiteral("GrpBoxGeneral"));
     GrpBoxGeneral->setGeometry(8, 0, 353, 113);
 
     edtAddMov = edit("edtAddMov", GrpBoxGeneral, {120, 16, 225, 25},
-                     QStringLiteral("Enter here the name of the Movie!"));
+                     tr("Enter here the name of the Movie!"));
     edtAddMov->setFont(pixelFont(QStringLiteral("Courier New"), 15));
     edtAddMov->setValidator(new StorableTextValidator(edtAddMov));
-    QLabel* name = label("Label5", QStringLiteral("Movie Name:"), GrpBoxGeneral, 16, 16, edtAddMov);
+    QLabel* name = label("Label5", tr("Movie Name:"), GrpBoxGeneral, 16, 16, edtAddMov);
     name->setFont(pixelFont(QStringLiteral("Times New Roman"), 19));
     // At 19 pixels the caption is a little wider than the room before the box: it ends just
     // before the box instead of running into its border.
@@ -95,17 +95,17 @@ void TfrmAdd::createControls() {
     name->setGeometry(std::min(16, nameRight - nameWidth), 16, nameWidth, 25);
     name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edtAddMovieLength = edit("edtAddMovieLength", GrpBoxGeneral, {120, 48, 57, 25},
-                             QStringLiteral("Enter here the length of the Movie!"));
-    label("Label4", QStringLiteral("Movie Length:"), GrpBoxGeneral, 8, 52, edtAddMovieLength);
-    label("Label1", QStringLiteral("Minutes"), GrpBoxGeneral, 184, 52);
+                             tr("Enter here the length of the Movie!"));
+    label("Label4", tr("Movie Length:"), GrpBoxGeneral, 8, 52, edtAddMovieLength);
+    label("Label1", tr("Minutes"), GrpBoxGeneral, 184, 52);
     edtMovieSize = edit("edtMovieSize", GrpBoxGeneral, {120, 80, 57, 25},
-                        QStringLiteral("Enter here the size of the Movie!"));
-    label("Label2", QStringLiteral("Movie Size:"), GrpBoxGeneral, 24, 84, edtMovieSize);
-    label("Label3", QStringLiteral("MB"), GrpBoxGeneral, 184, 84);
+                        tr("Enter here the size of the Movie!"));
+    label("Label2", tr("Movie Size:"), GrpBoxGeneral, 24, 84, edtMovieSize);
+    label("Label3", tr("MB"), GrpBoxGeneral, 184, 84);
     radioParts =
-        group("radioParts", QStringLiteral("Number of Parts"),
+        group("radioParts", tr("Number of Parts"),
               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 3, GrpBoxGeneral,
-              {254, 48, 91, 31}, QStringLiteral("Select here how many parts you want to analyse!"));
+              {254, 48, 91, 31}, tr("Select here how many parts you want to analyse!"));
     radioParts->setItemIndex(0);
     // Three items and the caption in 91 pixels: a closer caption after each circle leaves room
     // between items, and the group's caption starts nearer its corner.
@@ -119,49 +119,47 @@ void TfrmAdd::createControls() {
     btnMovieFileInfo->setObjectName(QStringLiteral("btnMovieFileInfo"));
     btnMovieFileInfo->setGeometry(229, 80, 29, 25);
     btnMovieFileInfo->hide();
-    btnFileAnalyse = new QPushButton(QStringLiteral("Analyse File(s)"), GrpBoxGeneral);
+    btnFileAnalyse = new QPushButton(tr("Analyse File(s)"), GrpBoxGeneral);
     btnFileAnalyse->setObjectName(QStringLiteral("btnFileAnalyse"));
     btnFileAnalyse->setGeometry(262, 80, 90, 25);
-    btnFileAnalyse->setToolTip(QStringLiteral("To analyse a Movie click here!"));
+    btnFileAnalyse->setToolTip(tr("To analyse a Movie click here!"));
     btnFileAnalyse->setAutoDefault(false);
 
-    radioRating =
-        group("radioRating", QStringLiteral("Rating"), vocabularyItems(RatingNames), 3, this,
-              {8, 112, 353, 57}, QStringLiteral("Select here your rating about this Movie!"));
-    radioGenre = group("radioGenre", QStringLiteral("Genre"), vocabularyItems(GenreNames), 1, this,
-                       {8, 168, 89, 185}, QStringLiteral("Select here the genre of the Movie!"));
+    // The ratings, genres and formats are written into the record as they are shown, and
+    // stay English in every language (the groups go by the button's index).
+    radioRating = group("radioRating", tr("Rating"), vocabularyItems(RatingNames), 3, this,
+                        {8, 112, 353, 57}, tr("Select here your rating about this Movie!"));
+    radioGenre = group("radioGenre", tr("Genre"), vocabularyItems(GenreNames), 1, this,
+                       {8, 168, 89, 185}, tr("Select here the genre of the Movie!"));
     memPersonal = new QPlainTextEdit(this);
     memPersonal->setObjectName(QStringLiteral("memPersonal"));
     memPersonal->setGeometry(104, 192, 257, 65);
     memPersonal->setFont(pixelFont(QStringLiteral("Courier New"), 15));
-    memPersonal->setToolTip(QStringLiteral("Enter here some personal info about this Movie!"));
+    memPersonal->setToolTip(tr("Enter here some personal info about this Movie!"));
     memPersonal->setTabChangesFocus(true);
     keepStorableText(*memPersonal);
-    QLabel* info = label("Label6", QStringLiteral("Add some personal info here:"), this, 152, 176,
-                         memPersonal);
+    QLabel* info = label("Label6", tr("Add some personal info here:"), this, 152, 176, memPersonal);
     info->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     info->adjustSize();
-    radioFormat =
-        group("radioFormat", QStringLiteral("Movie Format "), vocabularyItems(FormatNames), 5, this,
-              {104, 256, 257, 33}, QStringLiteral("Select here the format of the Movie!"));
+    radioFormat = group("radioFormat", tr("Movie Format "), vocabularyItems(FormatNames), 5, this,
+                        {104, 256, 257, 33}, tr("Select here the format of the Movie!"));
     QStringList qualities;
     for (int q = 1; q <= QualityCount; ++q) {
         qualities << QString::number(q);
     }
-    radioQuality =
-        group("radioQuality", QStringLiteral("Quality of the Movie"), qualities, 5, this,
-              {104, 288, 257, 33}, QStringLiteral("Select here the quality-factor of the Movie!"));
+    radioQuality = group("radioQuality", tr("Quality of the Movie"), qualities, 5, this,
+                         {104, 288, 257, 33}, tr("Select here the quality-factor of the Movie!"));
 
-    btnAddOk = new QPushButton(QStringLiteral("OK"), this);
+    btnAddOk = new QPushButton(tr("OK"), this);
     btnAddOk->setObjectName(QStringLiteral("btnAddOk"));
     btnAddOk->setGeometry(208, 328, 75, 25);
     btnAddOk->setDefault(true);
-    btnAddOk->setToolTip(QStringLiteral("To acknowledge with your settings click here!"));
-    btnAddCan = new QPushButton(QStringLiteral("Cancel"), this);
+    btnAddOk->setToolTip(tr("To acknowledge with your settings click here!"));
+    btnAddCan = new QPushButton(tr("Cancel"), this);
     btnAddCan->setObjectName(QStringLiteral("btnAddCan"));
     btnAddCan->setGeometry(288, 328, 75, 25);
     btnAddCan->setAutoDefault(false);
-    btnAddCan->setToolTip(QStringLiteral("To leave this window click here!"));
+    btnAddCan->setToolTip(tr("To leave this window click here!"));
 
     setTabOrder(edtAddMov, edtAddMovieLength);
     setTabOrder(edtAddMovieLength, edtMovieSize);
@@ -213,7 +211,7 @@ std::optional<MovieRecord> TfrmAdd::ShowMovieDialog(const MovieEditRequest& requ
 void TfrmAdd::FormShow() {
     showForm(MovieEditor::FormShow(request_, currentForm()));
     const bool modify = request_.modify();
-    setWindowTitle(modify ? QStringLiteral("Modify a Movie!") : QStringLiteral("Add a new Movie!"));
+    setWindowTitle(modify ? tr("Modify a Movie!") : tr("Add a new Movie!"));
     edtAddMov->setFocus();
     if (modify) {
         edtAddMov->selectAll();

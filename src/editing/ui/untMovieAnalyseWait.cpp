@@ -29,14 +29,14 @@ QPixmap greyRamp() {
 TfrmWait::TfrmWait(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmWait"));
-    setWindowTitle(QStringLiteral("Please wait ;)"));
+    setWindowTitle(tr("Please wait ;)"));
     setFixedSize(385, 72);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 385, 73);
     Image1->setScaledContents(true);
     Image1->setPixmap(greyRamp());
-    Label1 = new QLabel(QStringLiteral(" Now Analyzing Your Movie, Please Wait! "), this);
+    Label1 = new QLabel(tr(" Now Analyzing Your Movie, Please Wait! "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(24, 16, 348, 22);
     QFont font(QStringLiteral("Times New Roman"));

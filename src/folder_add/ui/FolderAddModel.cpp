@@ -1,6 +1,7 @@
 #include "folder_add/ui/FolderAddModel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "catalogue/EnteredPath.h"
 #include "catalogue/TextCodec.h"
@@ -10,12 +11,24 @@ namespace reelcase {
 
 namespace {
 
+// The stored genres, ratings and formats stay English; only the prompt is translated.
 QString itemText(int column, int index) {
     const QStringList items = vocabularyItems(column);
-    return index >= 0 && index < items.size() ? items.at(index) : QStringLiteral("choose...");
+    return index >= 0 && index < items.size()
+               ? items.at(index)
+               : QCoreApplication::translate("FolderAddModel", "choose...");
 }
 
 }  // namespace
+
+QString shownStatus(const FolderAddTable& table, int index) {
+    const FolderRow& row = table.row(index);
+    if (row.status == RowStatus::Unreadable) {
+        return QCoreApplication::translate("FolderStatus", "unreadable: %1").arg(row.failure);
+    }
+    return QCoreApplication::translate("FolderStatus",
+                                       statusText(row.status).toLatin1().constData());
+}
 
 QStringList vocabularyItems(int column) {
     switch (column) {
@@ -113,7 +126,7 @@ QVariant FolderAddModel::data(const QModelIndex& index, int role) const {
             return names.join(QStringLiteral(", "));
         }
         case Status:
-            return table_->statusText(r);
+            return shownStatus(*table_, r);
         case Genre:
             return itemText(Genre, table_->genreOf(r));
         case Rating:
@@ -128,9 +141,19 @@ QVariant FolderAddModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     }
     static const char* const titles[ColumnCount] = {
-        "",      "Name",  "Format", "Length (min)", "Size (MB)", "Quality",
-        "Parts", "Files", "Status", "Genre",        "Rating"};
-    return QString::fromLatin1(titles[section]);
+        "",
+        QT_TRANSLATE_NOOP("FolderAddModel", "Name"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Format"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Length (min)"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Size (MB)"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Quality"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Parts"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Files"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Status"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Genre"),
+        QT_TRANSLATE_NOOP("FolderAddModel", "Rating")};
+    return section == Check ? QString()
+                            : QCoreApplication::translate("FolderAddModel", titles[section]);
 }
 
 Qt::ItemFlags FolderAddModel::flags(const QModelIndex& index) const {

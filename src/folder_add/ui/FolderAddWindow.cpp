@@ -19,17 +19,13 @@ namespace {
 // Often enough for the table to fill as results come, seldom enough to batch them.
 constexpr int kPollMilliseconds = 50;
 
-QString counted(int count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
 }  // namespace
 
 TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::DeviceFactory makeDevice,
                              QWidget* parent)
     : QDialog(parent), catalogue_(catalogue), makeDevice_(std::move(makeDevice)) {
     setObjectName(QStringLiteral("frmFolderAdd"));
-    setWindowTitle(QStringLiteral("Add Movies from Folder"));
+    setWindowTitle(tr("Add Movies from Folder"));
     resize(1160, 600);
 
     lblFolder = new QLabel(this);
@@ -37,19 +33,19 @@ TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::Device
     comboBatchGenre = new QComboBox(this);
     comboBatchGenre->setObjectName(QStringLiteral("comboBatchGenre"));
     comboBatchGenre->addItems(vocabularyItems(FolderAddModel::Genre));
-    comboBatchGenre->setAccessibleName(QStringLiteral("Genre"));
+    comboBatchGenre->setAccessibleName(tr("Genre"));
     comboBatchRating = new QComboBox(this);
     comboBatchRating->setObjectName(QStringLiteral("comboBatchRating"));
     comboBatchRating->addItems(vocabularyItems(FolderAddModel::Rating));
-    comboBatchRating->setAccessibleName(QStringLiteral("Rating"));
-    auto* genreLabel = new QLabel(QStringLiteral("&Genre:"), this);
+    comboBatchRating->setAccessibleName(tr("Rating"));
+    auto* genreLabel = new QLabel(tr("&Genre:"), this);
     genreLabel->setBuddy(comboBatchGenre);
-    auto* ratingLabel = new QLabel(QStringLiteral("&Rating:"), this);
+    auto* ratingLabel = new QLabel(tr("&Rating:"), this);
     ratingLabel->setBuddy(comboBatchRating);
 
     barFiles = new QProgressBar(this);
     barFiles->setObjectName(QStringLiteral("barFiles"));
-    barFiles->setFormat(QStringLiteral("%v of %m files"));
+    barFiles->setFormat(tr("%v of %m files"));
     barFiles->setRange(0, 0);
     lblSkipped = new QLabel(this);
     lblSkipped->setObjectName(QStringLiteral("lblSkipped"));
@@ -73,9 +69,9 @@ TfrmFolderAdd::TfrmFolderAdd(const Catalogue& catalogue, FolderMeasuring::Device
         tblMovies->setColumnWidth(c, widths[c]);
     }
 
-    btnAddChecked = new QPushButton(QStringLiteral("Add checked movies"), this);
+    btnAddChecked = new QPushButton(tr("Add checked movies"), this);
     btnAddChecked->setObjectName(QStringLiteral("btnAddChecked"));
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnAddChecked->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
@@ -133,8 +129,8 @@ std::optional<std::vector<MovieForm>> TfrmFolderAdd::ShowFolderAdd(const QString
     skipped_ = {};
     comboBatchGenre->setCurrentIndex(table_->batchGenre());
     comboBatchRating->setCurrentIndex(table_->batchRating());
-    lblFolder->setText(QStringLiteral("Folder: %1").arg(folder));
-    lblSkipped->setText(QStringLiteral("Looking for movie files..."));
+    lblFolder->setText(tr("Folder: %1").arg(folder));
+    lblSkipped->setText(tr("Looking for movie files..."));
     barFiles->setRange(0, 0);
     btnAddChecked->setEnabled(false);
     measuring_ = std::make_unique<FolderMeasuring>(makeDevice_, threads_);
@@ -189,9 +185,8 @@ void TfrmFolderAdd::poll() {
             btnAddChecked->setEnabled(true);
             barFiles->setRange(0, std::max(progress.filesFound, 1));
             barFiles->setValue(std::max(progress.filesFound, 1));
-            barFiles->setFormat(QStringLiteral("%1 of %2 files measured")
-                                    .arg(progress.filesDone)
-                                    .arg(progress.filesFound));
+            barFiles->setFormat(
+                tr("%1 of %2 files measured").arg(progress.filesDone).arg(progress.filesFound));
         }
     }
     if (pollListener_) {
@@ -219,11 +214,12 @@ void TfrmFolderAdd::showSummary() {
     for (int r = 0; r < table_->size(); ++r) {
         checked += table_->row(r).checked ? 1 : 0;
     }
-    QString text = QStringLiteral("%1, %2 checked.")
-                       .arg(counted(table_->size(), "movie", "movies"))
+    const int movies = table_->size();
+    QString text = (movies == 1 ? tr("%1 movie, %2 checked.") : tr("%1 movies, %2 checked."))
+                       .arg(movies)
                        .arg(checked);
     if (const QString skipped = skippedText(skipped_); !skipped.isEmpty()) {
-        text += QStringLiteral(" Skipped: ") + skipped + QLatin1Char('.');
+        text += tr(" Skipped: %1.").arg(skipped);
     }
     lblSkipped->setText(text);
 }

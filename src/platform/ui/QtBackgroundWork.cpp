@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <mutex>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
@@ -71,7 +72,8 @@ bool QtBackgroundWork::run(const QString& label, const std::function<void(WorkPr
         return !progress.cancelled();
     }
 
-    QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, WorkProgress::Whole, windowInUse());
+    QProgressDialog dialog(label, QCoreApplication::translate("BackgroundWork", "Cancel"), 0,
+                           WorkProgress::Whole, windowInUse());
     dialog.setWindowTitle(QStringLiteral("Reel-Case Database"));
     dialog.setMinimumWidth(360);  // room for the title and a file name
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -81,7 +83,7 @@ bool QtBackgroundWork::run(const QString& label, const std::function<void(WorkPr
     QEventLoop loop;
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress, &dialog] {
         progress.cancel();
-        dialog.setLabelText(QStringLiteral("Cancelling..."));
+        dialog.setLabelText(QCoreApplication::translate("BackgroundWork", "Cancelling..."));
     });
     QTimer look;
     look.setInterval(kLookInterval);

@@ -1,6 +1,7 @@
 #include "platform/ui/QtUserDialogs.h"
 #include "platform/ui/WindowInUse.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
@@ -12,6 +13,7 @@ namespace reelcase {
 
 namespace {
 
+// The program's name, the same in every language.
 const QString kTitle = QStringLiteral("Reel-Case Database");
 
 // Qt's own dialog matches patterns whatever the letter case, so HOLIDAY.RCB shows as well.
@@ -54,12 +56,16 @@ int run(QMessageBox& box) {
 }
 
 Answer ask(QWidget* parent, const QString& text, bool withCancel) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
-                    parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* cancel =
-        withCancel ? box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole) : nullptr;
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("UserDialogs", "Confirm"),
+                    text, QMessageBox::NoButton, parent);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("UserDialogs", "&Yes"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("UserDialogs", "&No"), QMessageBox::NoRole);
+    QPushButton* cancel = withCancel
+                              ? box.addButton(QCoreApplication::translate("UserDialogs", "Cancel"),
+                                              QMessageBox::RejectRole)
+                              : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(withCancel ? cancel : no);
     run(box);
@@ -135,6 +141,8 @@ namespace {
 // The dialog lists installed faces and sizes in points. A designed face that stands for
 // another ("MS Sans Serif") or a size given in pixels would find no entry there and leave the
 // dialog on the first face of its list: start it on the face and size that are drawn.
+const char* const kEffectsGroup = "Effects";
+
 QFont startingFont(const QFont& font) {
     const QFontInfo drawn(font);
     QFont start(font);
@@ -152,7 +160,9 @@ bool QtUserDialogs::chooseFont(QFont& font) {
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Face, style and size only: no effects.
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
-        if (group->title().contains(QStringLiteral("Effects"))) {
+        // Found by Qt's own title for the group, which Qt's translation translates (a name
+        // the program's own translation does not carry).
+        if (group->title().contains(QFontDialog::tr(kEffectsGroup))) {
             group->hide();
         }
     }

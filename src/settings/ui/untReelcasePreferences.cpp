@@ -72,7 +72,7 @@ TfrmPreferences::TfrmPreferences(AppearanceChoices& choices, RegistryBackend& se
       fileTypes_(fileTypes),
       lastAcceptedFont_(designFont()) {
     setObjectName(QStringLiteral("frmPreferences"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setFixedSize(361, 340);
     setFont(designFont());
     setStyleSheet(classicGroupBoxStyle());
@@ -84,11 +84,11 @@ TfrmPreferences::TfrmPreferences(AppearanceChoices& choices, RegistryBackend& se
 }
 
 void TfrmPreferences::createControls() {
-    auto* graphics = new QGroupBox(QStringLiteral("Graphical Settings"), this);
+    auto* graphics = new QGroupBox(tr("Graphical Settings"), this);
     graphics->setObjectName(QStringLiteral("GroupBox1"));
     graphics->setGeometry(8, 5, 345, 193);
-    label(QStringLiteral("Pick here the background skin you want to use in the main program."),
-          graphics, 8, 16);
+    label(tr("Pick here the background skin you want to use in the main program."), graphics, 8,
+          16);
     for (std::size_t i = 0; i < thumbnails_.size(); ++i) {
         auto* thumb = new QLabel(graphics);
         thumb->setObjectName(QStringLiteral("Image%1").arg(i + 1));
@@ -99,21 +99,21 @@ void TfrmPreferences::createControls() {
         thumb->installEventFilter(this);
         thumbnails_[i] = thumb;
     }
-    label(QStringLiteral("Your current background skin is:"), graphics, 24, 80);
+    label(tr("Your current background skin is:"), graphics, 24, 80);
     Image11 = new QLabel(graphics);
     Image11->setObjectName(QStringLiteral("Image11"));
     Image11->setGeometry(184, 72, 25, 25);
     Image11->setScaledContents(true);
-    NoSkinCheckBox = checkBox("NoSkinCheckBox", QStringLiteral("No background skin"), graphics,
-                              {216, 80, 121, 17});
+    NoSkinCheckBox =
+        checkBox("NoSkinCheckBox", tr("No background skin"), graphics, {216, 80, 121, 17});
     auto* bevel = new QFrame(graphics);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setGeometry(8, 104, 329, 2);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
-    QLabel* fontCaption = label(
-        QStringLiteral("Which font would you like to use in the windows of the main program."),
-        graphics, 8, 112);
+    QLabel* fontCaption =
+        label(tr("Which font would you like to use in the windows of the main program."), graphics,
+              8, 112);
     lstbxExample = new QListWidget(graphics);
     // Named by its caption rather than by the group's; a list takes no name from a buddy.
     fontCaption->setBuddy(lstbxExample);
@@ -123,7 +123,7 @@ void TfrmPreferences::createControls() {
     lstbxExample->addItems({QStringLiteral("2010 The Year We Made Contact"),
                             QStringLiteral("American Pie"), QStringLiteral("The Sixth Sense")});
     lstbxExample->setFont(lastAcceptedFont_);
-    Button1 = new QPushButton(QStringLiteral("Fonts"), graphics);
+    Button1 = new QPushButton(tr("Fonts"), graphics);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(256, 128, 81, 25);
     Button1->setAutoDefault(false);
@@ -132,35 +132,34 @@ void TfrmPreferences::createControls() {
     arrow->setGeometry(256, 152, 33, 33);
     arrow->setScaledContents(true);
     arrow->setPixmap(arrowPicture());
-    label(QStringLiteral("Example"), graphics, 293, 162);
+    label(tr("Example"), graphics, 293, 162);
 
-    auto* general = new QGroupBox(QStringLiteral("General Settings"), this);
+    auto* general = new QGroupBox(tr("General Settings"), this);
     general->setObjectName(QStringLiteral("GroupBox2"));
     general->setGeometry(8, 200, 345, 101);
     SaveSettingsCheckBox =
-        checkBox("SaveSettingsCheckBox", QStringLiteral("Save all the settings in the registery."),
-                 general, {16, 16, 193, 17});
-    AskQuitProgramCheckBox = checkBox(
-        "AskQuitProgramCheckBox", QStringLiteral("Ask me if I really want to quit the program."),
-        general, {16, 36, 217, 17});
+        checkBox("SaveSettingsCheckBox", tr("Save all the settings in the registery."), general,
+                 {16, 16, 193, 17});
+    AskQuitProgramCheckBox =
+        checkBox("AskQuitProgramCheckBox", tr("Ask me if I really want to quit the program."),
+                 general, {16, 36, 217, 17});
     OpenLastFileCheckbox =
-        checkBox("OpenLastFileCheckbox",
-                 QStringLiteral("Open the program with the last opened database file."), general,
-                 {16, 56, 273, 17});
-    AssociateFilesCheckBox = checkBox(
-        "AssociateFilesCheckBox",
-        QStringLiteral("Associate this program to all the files with the extension: *.rcb"),
-        general, {16, 76, 313, 17});
+        checkBox("OpenLastFileCheckbox", tr("Open the program with the last opened database file."),
+                 general, {16, 56, 273, 17});
+    AssociateFilesCheckBox =
+        checkBox("AssociateFilesCheckBox",
+                 tr("Associate this program to all the files with the extension: *.rcb"), general,
+                 {16, 76, 313, 17});
     for (QCheckBox* box : {SaveSettingsCheckBox, AskQuitProgramCheckBox, OpenLastFileCheckbox,
                            AssociateFilesCheckBox}) {
         box->setChecked(true);
     }
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(200, 308, 75, 25);
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(280, 308, 75, 25);
     btnCancel->setAutoDefault(false);
@@ -263,8 +262,7 @@ void TfrmPreferences::btnOkClick() {
         associated = fileTypes_.registerCatalogueType(programPath_);
     }
     if (!saved || !associated) {
-        dialogs_.showMessage(
-            QStringLiteral("There went something wrong with writing to the register"));
+        dialogs_.showMessage(tr("There went something wrong with writing to the register"));
     }
     choices_.SelectedFont = lstbxExample->font();
     accept();
