@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -68,7 +67,6 @@ class Centring : public QObject {
             centreWith(window_, estimatedFrame(window_));
             checking_ = true;
             corrections_ = 0;
-            framed_.invalidate();
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
                                  event->type() == QEvent::WindowActivate)) {
             lookAgain();
@@ -81,8 +79,9 @@ class Centring : public QObject {
   private:
     // The frame arrives after the window is shown (seconds later on a loaded machine), and a
     // busy window manager may still move the window once more as it applies it: look again
-    // until the frame stands centred, a few times at most and only just after the frame came,
-    // never against the user, who can move a window only once it is framed.
+    // until the frame stands centred, a few times at most. Counted, not timed: on a loaded
+    // machine the corrections may come seconds after the frame, and once the window was seen
+    // centred it is the user's to move.
     void lookAgain() {
         if (!checking_ || !window_.isVisible()) {
             return;
@@ -91,10 +90,7 @@ class Centring : public QObject {
         if (own.isNull()) {
             return;
         }
-        if (!framed_.isValid()) {
-            framed_.start();
-        }
-        if (offCentre(window_) && corrections_ < 4 && framed_.elapsed() < 2000) {
+        if (offCentre(window_) && corrections_ < 4) {
             ++corrections_;
             centreWith(window_, own);
         } else {
@@ -118,7 +114,6 @@ class Centring : public QObject {
     QWidget& window_;
     bool checking_ = false;
     int corrections_ = 0;
-    QElapsedTimer framed_;  // since the window manager's frame was first seen
 };
 
 }  // namespace
