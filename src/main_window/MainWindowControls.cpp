@@ -251,6 +251,7 @@ void TfrmMain::createMenus() {
         item(movies, "MenuAddFromFolder", QStringLiteral("Add Movies from &Folder..."));
     MenuCheckAgainstFolders =
         item(movies, "MenuCheckAgainstFolders", QStringLiteral("Check A&gainst Folders..."));
+    MenuStatistics = item(movies, "MenuStatistics", QStringLiteral("S&tatistics..."));
     CheckInternet1 = item(
         movies, "CheckInternet1",
         QStringLiteral("&Check ") +
@@ -331,6 +332,10 @@ void TfrmMain::connectHandlers() {
     });
     connect(MenuCheckAgainstFolders, &QAction::triggered, this, [this] {
         withListChanging([this] { logic_.diskCheck.MenuCheckAgainstFoldersClick(); });
+    });
+    connect(MenuStatistics, &QAction::triggered, this, [this] {
+        logic_.statistics.MenuStatisticsClick();
+        showState();
     });
     connect(MenuImport, &QAction::triggered, this, [this] {
         logic_.exchange.MenuImportClick();

@@ -1,6 +1,6 @@
 // The statistics without windows: totals and tables of a catalogue worked out by hand, with
-// unmeasured lengths and sizes, the listed movies a filter leaves, and the command line's
-// text and comma-separated output.
+// unmeasured lengths and sizes, the listed movies a filter leaves, the menu command, and the
+// command line's text and comma-separated output.
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -171,6 +171,19 @@ class StatisticsTest : public QObject {
         QCOMPARE(s.totals().minutes, 118 + 142 + 90);
         QCOMPARE(statisticsTitle(s.totals().movies, p.logic.state.filters()),
                  std::string("Statistics of 4 movies (Genre: SF)"));
+
+        // The menu command shows them under that title; a group picked in a chart filters the
+        // list as its filter box does.
+        p.logic.statistics.MenuStatisticsClick();
+        QCOMPARE(p.doubles.statistics.titles,
+                 std::vector<QString>{"Statistics of 4 movies (Genre: SF)"});
+        QCOMPARE(p.doubles.statistics.totals.back().megabytes, 4500 + 700 + 1000);
+        p.doubles.statistics.choose(FilterBox::Rating, 0);  // Walk Away Movie
+        QCOMPARE(p.entries(), (QStringList{"Cats", "Dune"}));
+        QCOMPARE(p.logic.state.filters(), (FilterChoice{.rating = 0}));
+        p.logic.statistics.MenuStatisticsClick();
+        QCOMPARE(p.doubles.statistics.titles.back(),
+                 QString("Statistics of 2 movies (Rating: Walk Away Movie)"));
     }
 
     void numbersAreGroupedAndRounded() {
