@@ -143,6 +143,11 @@ class StatisticsWindowTest : public QObject {
     }
 
     void chartsSavedAndPrinted() {
+        // REELCASE_KEEP_PRINTS=1 keeps the pictures and the grey print to look at.
+        if (qEnvironmentVariableIsSet("REELCASE_KEEP_PRINTS")) {
+            dir_.setAutoRemove(false);
+            qInfo() << "pictures and print kept in" << dir_.path();
+        }
         const QString pdf = dir_.filePath("statistics.pdf");
         Program p(pdf);
         p.fill();

@@ -221,10 +221,11 @@ void TfrmStatistics::ShowStatistics(const MovieStatistics& statistics, const QSt
         QStringList labels;
         const std::span<const StatisticsGroup> groups = statistics_.groups(chart.grouping);
         // A horizontal chart stacks its first bar at the bottom: the first group goes on top.
-        for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
-            labels << fromAscii(group->label);
-            chart.items.push_back(group->item);
-            chart.tallies.push_back(group->tally);
+        for (std::size_t i = groups.size(); i-- > 0;) {
+            const StatisticsGroup& group = groups[i];
+            labels << fromAscii(group.label);
+            chart.items.push_back(group.item);
+            chart.tallies.push_back(group.tally);
         }
         categories->setCategories(labels);
     }
@@ -260,7 +261,7 @@ void TfrmStatistics::fillChart(Chart& chart) {
         chart.bars->remove(0, chart.bars->count());
         chart.bars->append(values);
     } else {
-        for (qsizetype i = 0; i < values.size(); ++i) {
+        for (int i = 0; i < chart.bars->count(); ++i) {
             chart.bars->replace(i, values[i]);
         }
     }
@@ -290,9 +291,11 @@ void TfrmStatistics::paintSheet(QPainter& painter, const QRectF& target) const {
                      lblTotals->text());
     const QSize size = charts_[0].view->size();
     for (std::size_t i = 0; i < charts_.size(); ++i) {
-        const QRectF place(static_cast<double>(i % 2) * (size.width() + 12),
-                           80 + static_cast<double>(i / 2) * (size.height() + 12), size.width(),
-                           size.height());
+        const std::size_t rowNumber = i / 2;
+        const auto column = static_cast<double>(i % 2);
+        const auto row = static_cast<double>(rowNumber);
+        const QRectF place(column * (size.width() + 12), 80 + row * (size.height() + 12),
+                           size.width(), size.height());
         charts_[i].view->scene()->render(&painter, place, charts_[i].view->sceneRect());
     }
     painter.restore();
