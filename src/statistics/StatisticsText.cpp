@@ -74,7 +74,10 @@ std::string groupedDecimal(double number, int places) {
     const double scale = std::pow(10.0, places);
     const auto scaled = static_cast<std::int64_t>(std::llround(std::abs(number) * scale));
     const auto whole = static_cast<std::int64_t>(scaled / static_cast<std::int64_t>(scale));
-    std::string text = (number < 0 && scaled != 0 ? "-" : "") + groupedNumber(whole);
+    // Appended rather than added to a literal, which GCC 12's -Wrestrict misreads when
+    // optimising.
+    std::string text = number < 0 && scaled != 0 ? "-" : "";
+    text += groupedNumber(whole);
     if (places > 0) {
         const std::string fraction = std::to_string(scaled % static_cast<std::int64_t>(scale) +
                                                     static_cast<std::int64_t>(scale));
