@@ -12,6 +12,7 @@
 #include "catalogue/CatalogueFile.h"
 #include "editing/ui/untMovieAnalyseWait.h"
 #include "main_window/ReelcaseProgram.h"
+#include "statistics/ui/StatisticsWindow.h"
 #include "support/FakeMovieDialog.h"
 #include "support/FakeUserDialogs.h"
 #include "support/Records.h"
@@ -72,11 +73,14 @@ QString sortedCatalogueFile() {
 }
 
 struct Program {
+    Program() { frmStatistics->setParent(&frmMain, frmStatistics->windowFlags()); }
     Catalogue catalogue;
     TestSeams doubles{catalogue};
     FakeUserDialogs& dialogs = doubles.dialogs;
     FakeMovieDialog& movieDialog = doubles.movieDialog;
-    MainWindowLogic logic{catalogue, doubles.seams({.fileSystem = &realFileSystem()})};
+    TfrmStatistics* frmStatistics = new TfrmStatistics(dialogs);  // owned by frmMain
+    MainWindowLogic logic{
+        catalogue, doubles.seams({.fileSystem = &realFileSystem(), .statistics = frmStatistics})};
     AppearanceChoices choices;
     TfrmMain frmMain{logic, choices, doubles.windowSeams()};
 };
@@ -252,6 +256,37 @@ void WaitWindowProgress(benchmark::State& state) {
     }
 }
 
+// The statistics window opened over the full list: the movies counted, the charts filled and
+// the window painted.
+void OpenStatisticsWindow(benchmark::State& state) {
+    Program p;
+    p.frmMain.FormCreate(fullCatalogueFile());
+    for (auto _ : state) {
+        p.logic.statistics.showStatistics();
+        QApplication::processEvents();
+        p.frmStatistics->repaint();
+    }
+    if (p.frmStatistics->windowTitle() != QStringLiteral("Statistics of 100,000 movies")) {
+        state.SkipWithError("not every movie counted");
+    }
+}
+
+// The charts switched between movies, hours and gigabytes over the full list, painted.
+void SwitchStatisticsMeasure(benchmark::State& state) {
+    Program p;
+    p.frmMain.FormCreate(fullCatalogueFile());
+    p.logic.statistics.showStatistics();
+    QApplication::processEvents();
+    constexpr std::array<StatisticsMeasure, 3> measures = {
+        StatisticsMeasure::Hours, StatisticsMeasure::Gigabytes, StatisticsMeasure::Movies};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        p.frmStatistics->showMeasure(measures.at(next++ % measures.size()));
+        QApplication::processEvents();
+        p.frmStatistics->repaint();
+    }
+}
+
 long residentMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -274,6 +309,8 @@ BENCHMARK(SearchByName)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(RefreshFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(WaitWindowProgress)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ShowDetailsOfLastSlot)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(OpenStatisticsWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(SwitchStatisticsMeasure)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -30,6 +30,8 @@
 #include "exchange/Vocabulary.h"
 #include "export_print/ExportRows.h"
 #include "finding/NameSearch.h"
+#include "statistics/MovieStatistics.h"
+#include "statistics/StatisticsText.h"
 
 #ifndef REELCASE_VERSION
 #define REELCASE_VERSION "unknown"
@@ -51,6 +53,8 @@ constexpr std::string_view kSynopsis =
     "       reelcase list CATALOGUE.rcb [--genre G] [--rating R] [--format F]\n"
     "                     [--quality Q] [--name TEXT]\n"
     "       reelcase verify CATALOGUE.rcb FOLDER... [--format text|csv] [--measure-all]\n"
+    "       reelcase stats CATALOGUE.rcb [--by genre|format|rating|quality]\n"
+    "                      [--format text|csv]\n"
     "       reelcase --help | --version\n";
 
 constexpr std::string_view kDescription =
@@ -76,16 +80,20 @@ constexpr std::string_view kDescription =
     "          with the files matched. A file (or its parts) whose whole megabytes equal the\n"
     "          stored size is taken as unchanged without being opened, unless --measure-all.\n"
     "          It changes nothing\n"
+    "  stats   the number of movies, their hours and gigabytes, average length and size,\n"
+    "          and how many have no length or size measured (zero or below), then the\n"
+    "          same by genre, format, rating and quality, or only by the one --by names\n"
     "\n"
     "A file name that starts with '-' can follow '--'. '-' is standard input for the file\n"
-    "a command reads (CATALOGUE.rcb of export, check, list and verify; SOURCE) and standard\n"
-    "output for OUT; a file named '-' is ./-. import writes into a catalogue file only.\n"
+    "a command reads (CATALOGUE.rcb of export, check, list, verify and stats; SOURCE) and\n"
+    "standard output for OUT; a file named '-' is ./-. import writes into a catalogue file\n"
+    "only.\n"
     "Exit status: 0 done, 1 done with findings (check, import, verify), 2 failed.\n";
 
 // The commands, which no catalogue to open in the window can be named like (./list can).
 const QString kCommands[] = {QStringLiteral("export"), QStringLiteral("import"),
-                             QStringLiteral("check"), QStringLiteral("list"),
-                             QStringLiteral("verify")};
+                             QStringLiteral("check"),  QStringLiteral("list"),
+                             QStringLiteral("verify"), QStringLiteral("stats")};
 
 // The options that take no value.
 const QString kSwitches[] = {QStringLiteral("--force"), QStringLiteral("--measure-all")};
@@ -528,6 +536,44 @@ int verifyCommand(Command& cmd, const QStringList& args, MeasuringModule& measur
     return cmd.output(verifyText(*check.table, check.skipped), status);
 }
 
+int statsCommand(Command& cmd, const QStringList& args) {
+    const ParsedArguments p = parse(args, {QStringLiteral("--by"), QStringLiteral("--format")});
+    if (!p.error.isEmpty()) {
+        return cmd.usageError(p.error);
+    }
+    if (p.positional.size() != 1) {
+        return cmd.usageError(QStringLiteral("stats needs one catalogue file"));
+    }
+    const QString format = p.option(QStringLiteral("--format")).value_or(QStringLiteral("text"));
+    if (format != QLatin1String("text") && format != QLatin1String("csv")) {
+        return cmd.usageError(QStringLiteral("unknown format '%1' (text or csv)").arg(format));
+    }
+    std::optional<FilterBox> grouping;
+    if (const std::optional<QString> by = p.option(QStringLiteral("--by"))) {
+        for (const FilterBox g : StatisticsGroupings) {
+            if (by->compare(QString::fromStdString(groupingName(g)), Qt::CaseInsensitive) == 0) {
+                grouping = g;
+            }
+        }
+        if (!grouping) {
+            return cmd.usageError(
+                QStringLiteral("unknown grouping '%1' (genre, format, rating or quality)")
+                    .arg(*by));
+        }
+    }
+    CommandInput input;
+    auto loaded = std::make_unique<LoadedCatalogue>();
+    if (const int error = loadInput(p.positional.front(), input, *loaded); error != 0) {
+        return cmd.fileFailure(input.shown(), error);
+    }
+    listAllNames(*loaded);
+    const MovieStatistics statistics =
+        listedStatistics(loaded->catalogue, loaded->list, FilterChoice());
+    return cmd.output(format == QLatin1String("csv") ? statisticsCsv(statistics, grouping)
+                                                     : statisticsText(statistics, grouping),
+                      kDone);
+}
+
 // A word the window takes for its catalogue: a name that is there, ends in ".rcb" or names
 // its folder. Any other word is taken for a command, so that a mistyped one is refused.
 bool namesCatalogue(const QString& word) {
@@ -649,6 +695,9 @@ int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err,
     }
     if (command == QLatin1String("verify")) {
         return verifyCommand(cmd, rest, measuring);
+    }
+    if (command == QLatin1String("stats")) {
+        return statsCommand(cmd, rest);
     }
     return cmd.startError(refusalOf(withoutQtOptions(arguments)));
 }

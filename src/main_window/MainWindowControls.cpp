@@ -248,6 +248,7 @@ void TfrmMain::createMenus() {
     MenuAddFromFolder = item(movies, "MenuAddFromFolder", tr("Add Movies from &Folder..."));
     MenuCheckAgainstFolders =
         item(movies, "MenuCheckAgainstFolders", tr("Check A&gainst Folders..."));
+    MenuStatistics = item(movies, "MenuStatistics", tr("S&tatistics..."));
     CheckInternet1 = item(movies, "CheckInternet1",
                           tr("&Check %1")
                               .arg(QLatin1String(MovieSiteDomain.data(),
@@ -328,6 +329,10 @@ void TfrmMain::connectHandlers() {
     });
     connect(MenuCheckAgainstFolders, &QAction::triggered, this,
             [this] { withListChanging([this] { logic_.diskCheck.checkAgainstFolders(); }); });
+    connect(MenuStatistics, &QAction::triggered, this, [this] {
+        logic_.statistics.showStatistics();
+        showState();
+    });
     connect(MenuImport, &QAction::triggered, this, [this] {
         logic_.exchange.importCollection();
         showState();

@@ -10,6 +10,7 @@
 #include "folder_add/FolderAddCommand.h"
 #include "program_state/ProgramState.h"
 #include "seams/FileTypeRegistration.h"
+#include "statistics/StatisticsCommand.h"
 #include "undo/UndoCommands.h"
 
 namespace reelcase {
@@ -26,6 +27,7 @@ struct Seams {
     BackgroundWork& work;
     FolderAddDialog& folderAddDialog;
     DiskCheckDialog& diskCheckDialog;
+    StatisticsDialog& statisticsDialog;
 };
 
 // What the windows that the main window makes and owns (preferences, about) work with.
@@ -51,7 +53,8 @@ class MainWindowLogic {
           undo(state),
           exchange(state, seams.dialogs, seams.fileSystem, seams.work),
           folderAdd(state, seams.dialogs, seams.folderAddDialog),
-          diskCheck(state, seams.dialogs, seams.settings, seams.diskCheckDialog) {}
+          diskCheck(state, seams.dialogs, seams.settings, seams.diskCheckDialog),
+          statistics(state, finding, seams.statisticsDialog) {}
     MainWindowLogic(const MainWindowLogic&) = delete;
     MainWindowLogic& operator=(const MainWindowLogic&) = delete;
 
@@ -65,6 +68,7 @@ class MainWindowLogic {
     ExchangeCommands exchange;
     FolderAddCommand folderAdd;
     DiskCheckCommand diskCheck;
+    StatisticsCommand statistics;
 };
 
 }  // namespace reelcase

@@ -135,6 +135,7 @@ class TfrmMain : public QMainWindow {
     QAction* MenuDeleteMovie = nullptr;
     QAction* MenuAddFromFolder = nullptr;
     QAction* MenuCheckAgainstFolders = nullptr;
+    QAction* MenuStatistics = nullptr;
     QAction* CheckInternet1 = nullptr;
     QAction* MenuPrintList = nullptr;
     QAction* MenuExportList = nullptr;

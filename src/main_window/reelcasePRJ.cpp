@@ -24,6 +24,7 @@
 #include "seams/FileTypeRegistration.h"
 #include "settings/FileRegistryBackend.h"
 #include "settings/ui/untReelcasePreferences.h"
+#include "statistics/ui/StatisticsWindow.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ class Program {
         : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
           frmFolderAdd_(new reelcase::TfrmFolderAdd(catalogue_, measuringDevice)),
           frmCheck_(new reelcase::TfrmCheck(catalogue_, dialogs_, measuringDevice)),
+          frmStatistics_(new reelcase::TfrmStatistics(dialogs_)),
           logic_(catalogue_, {.dialogs = dialogs_,
                               .fileSystem = reelcase::realFileSystem(),
                               .settings = settings_,
@@ -53,7 +55,8 @@ class Program {
                               .desktop = desktop_,
                               .work = backgroundWork_,
                               .folderAddDialog = *frmFolderAdd_,
-                              .diskCheckDialog = *frmCheck_}),
+                              .diskCheckDialog = *frmCheck_,
+                              .statisticsDialog = *frmStatistics_}),
           frmMain_(logic_, choices_,
                    {.settings = settings_,
                     .dialogs = dialogs_,
@@ -62,6 +65,7 @@ class Program {
         frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
         frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
         frmCheck_->setParent(&frmMain_, frmCheck_->windowFlags());
+        frmStatistics_->setParent(&frmMain_, frmStatistics_->windowFlags());
         frmMain_.FormCreate(firstArgument);
     }
 
@@ -77,9 +81,10 @@ class Program {
     reelcase::XdgFileTypeRegistration fileTypes_;
     reelcase::QtBackgroundWork backgroundWork_;
     reelcase::AppearanceChoices choices_;
-    reelcase::TfrmAdd* frmAdd_;              // owned by frmMain_ once it exists
-    reelcase::TfrmFolderAdd* frmFolderAdd_;  // the same
-    reelcase::TfrmCheck* frmCheck_;          // the same
+    reelcase::TfrmAdd* frmAdd_;                // owned by frmMain_ once it exists
+    reelcase::TfrmFolderAdd* frmFolderAdd_;    // the same
+    reelcase::TfrmCheck* frmCheck_;            // the same
+    reelcase::TfrmStatistics* frmStatistics_;  // the same
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
 };

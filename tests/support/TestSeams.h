@@ -89,11 +89,23 @@ struct TestSeams {
             return !fails;
         }
     } fileTypes;
+    // The statistics window: what each use showed, and how it picks a group.
+    struct FakeStatistics : StatisticsDialog {
+        std::vector<QString> titles;
+        std::vector<Tally> totals;
+        ItemChosen choose;
+        void ShowStatistics(const MovieStatistics& statistics, const QString& title,
+                            ItemChosen chosen) override {
+            titles.push_back(title);
+            totals.push_back(statistics.totals());
+            choose = std::move(chosen);
+        }
+    } statistics;
     RegistryBackend& settingsInUse;
     BackgroundWork& workInUse;
     Seams seams() {
         return {dialogs, fileSystem, settingsInUse, movieDialog, printer,
-                desktop, workInUse,  folderAdd,     diskCheck};
+                desktop, workInUse,  folderAdd,     diskCheck,   statistics};
     }
     // The same with some doubles replaced: by a real seam, or by a double of the test's own.
     struct Instead {
@@ -103,6 +115,7 @@ struct TestSeams {
         DesktopShell* desktop = nullptr;
         FolderAddDialog* folderAdd = nullptr;
         DiskCheckDialog* diskCheck = nullptr;
+        StatisticsDialog* statistics = nullptr;
     };
     Seams seams(const Instead& instead) {
         return {instead.dialogs != nullptr ? *instead.dialogs : dialogs,
@@ -113,7 +126,8 @@ struct TestSeams {
                 instead.desktop != nullptr ? *instead.desktop : desktop,
                 workInUse,
                 instead.folderAdd != nullptr ? *instead.folderAdd : folderAdd,
-                instead.diskCheck != nullptr ? *instead.diskCheck : diskCheck};
+                instead.diskCheck != nullptr ? *instead.diskCheck : diskCheck,
+                instead.statistics != nullptr ? *instead.statistics : statistics};
     }
     OwnedWindowSeams windowSeams() {
         return {settingsInUse, dialogs, fileTypes, QStringLiteral("/usr/bin/reelcase")};

@@ -1,0 +1,26 @@
+// The Movie Database menu's "Statistics...".
+#include "statistics/StatisticsCommand.h"
+
+#include "statistics/StatisticsText.h"
+
+namespace reelcase {
+
+StatisticsCommand::StatisticsCommand(ProgramState& state, FindingCommands& finding,
+                                     StatisticsDialog& window)
+    : state_(state), finding_(finding), window_(window) {}
+
+void StatisticsCommand::showStatistics() {
+    const MovieStatistics statistics =
+        listedStatistics(state_.catalogue(), state_.list(), state_.filters());
+    const std::string title = statisticsTitle(statistics.totals().movies, state_.filters());
+    window_.ShowStatistics(
+        statistics, QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())),
+        [this](FilterBox grouping, int item) { chartItemChosen(grouping, item); });
+}
+
+void StatisticsCommand::chartItemChosen(FilterBox grouping, int item) {
+    finding_.filterChanged(grouping, item);
+    state_.stateChanged();
+}
+
+}  // namespace reelcase
