@@ -737,6 +737,101 @@ Es wurde nichts geprüft.</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <location filename="../src/statistics/MovieStatistics.h" line="+75"/>
+        <source>(other)</source>
+        <translation>(andere)</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="+106"/>
+        <location line="+8"/>
+        <source>none measured</source>
+        <translation>keine gemessen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gigabytes</source>
+        <translation>Gigabyte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+58"/>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>Rating</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Statistics of 1 movie</source>
+        <translation>Statistik über 1 Film</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Statistics of %1 movies</source>
+        <translation>Statistik über %1 Filme</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2: %3)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Length of film</source>
+        <translation>Gesamtlänge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average length</source>
+        <translation>Mittlere Länge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average size</source>
+        <translation>Mittlere Größe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No length measured</source>
+        <translation>Ohne gemessene Länge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No size measured</source>
+        <translation>Ohne gemessene Größe</translation>
+    </message>
+</context>
+<context>
     <name>UndoCommands</name>
     <message>
         <location filename="../src/undo/UndoCommands.cpp" line="+42"/>
@@ -1413,6 +1508,11 @@ Es wurde nichts geprüft.</translation>
         <translation>Mit Ordnern &amp;abgleichen...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistik...</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Check %1</source>
         <translation>Bei %1 &amp;nachschlagen</translation>
@@ -1539,6 +1639,81 @@ Es wurde nichts geprüft.</translation>
         <location line="+103"/>
         <source>There went something wrong with writing to the register</source>
         <translation>Beim Schreiben in die Registrierung ist etwas schiefgegangen</translation>
+    </message>
+</context>
+<context>
+    <name>reelcase::TfrmStatistics</name>
+    <message>
+        <location filename="../src/statistics/ui/StatisticsWindow.cpp" line="+66"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Movies</source>
+        <translation>&amp;Filme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Stunden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Gigabytes</source>
+        <translation>&amp;Gigabyte</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Save as Picture...</source>
+        <translation>Als &amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 by %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Picture (*.png *.svg)</source>
+        <translation>Bild (*.png *.svg)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The picture &quot;%1&quot; could not be written.</source>
+        <translation>Das Bild „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>There went something wrong with printing!</source>
+        <translation>Beim Drucken ist etwas schiefgegangen!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The device &quot;%1&quot; is now printing your statistics!</source>
+        <translation>Das Gerät „%1“ druckt jetzt Ihre Statistik!</translation>
     </message>
 </context>
 <context>

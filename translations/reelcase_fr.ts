@@ -737,6 +737,101 @@ Rien n’a été vérifié.</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <location filename="../src/statistics/MovieStatistics.h" line="+75"/>
+        <source>(other)</source>
+        <translation>(autres)</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="+106"/>
+        <location line="+8"/>
+        <source>none measured</source>
+        <translation>aucune mesure</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gigabytes</source>
+        <translation>Gigaoctets</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+58"/>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>Rating</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Statistics of 1 movie</source>
+        <translation>Statistiques de 1 film</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Statistics of %1 movies</source>
+        <translation>Statistiques de %1 films</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 (%2: %3)</source>
+        <translation>%1 (%2 : %3)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Length of film</source>
+        <translation>Durée totale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average length</source>
+        <translation>Durée moyenne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average size</source>
+        <translation>Taille moyenne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No length measured</source>
+        <translation>Sans durée mesurée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No size measured</source>
+        <translation>Sans taille mesurée</translation>
+    </message>
+</context>
+<context>
     <name>UndoCommands</name>
     <message>
         <location filename="../src/undo/UndoCommands.cpp" line="+42"/>
@@ -1413,6 +1508,11 @@ Rien n’a été vérifié.</translation>
         <translation>&amp;Comparer avec des dossiers...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Check %1</source>
         <translation>&amp;Vérifier sur %1</translation>
@@ -1539,6 +1639,81 @@ Rien n’a été vérifié.</translation>
         <location line="+103"/>
         <source>There went something wrong with writing to the register</source>
         <translation>Un problème est survenu lors de l’écriture dans le registre</translation>
+    </message>
+</context>
+<context>
+    <name>reelcase::TfrmStatistics</name>
+    <message>
+        <location filename="../src/statistics/ui/StatisticsWindow.cpp" line="+66"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Movies</source>
+        <translation>&amp;Films</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Heures</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Gigabytes</source>
+        <translation>&amp;Gigaoctets</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Save as Picture...</source>
+        <translation>Enregistrer comme i&amp;mage...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 by %2</source>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Picture (*.png *.svg)</source>
+        <translation>Image (*.png *.svg)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The picture &quot;%1&quot; could not be written.</source>
+        <translation>L’image « %1 » n’a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+7"/>
+        <location line="+7"/>
+        <source>There went something wrong with printing!</source>
+        <translation>Un problème est survenu lors de l’impression !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The device &quot;%1&quot; is now printing your statistics!</source>
+        <translation>Le périphérique « %1 » imprime maintenant vos statistiques !</translation>
     </message>
 </context>
 <context>

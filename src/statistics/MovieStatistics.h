@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
+
 #include "catalogue/Catalogue.h"
 #include "catalogue/MovieList.h"
 #include "finding/CategoryFilter.h"
@@ -70,7 +72,8 @@ class MovieStatistics {
 };
 
 // The label of the group of values outside a vocabulary.
-inline constexpr std::string_view OutsideVocabularyLabel = "(other)";
+inline constexpr std::string_view OutsideVocabularyLabel =
+    QT_TRANSLATE_NOOP("Statistics", "(other)");
 
 // The slots of the movies the list shows, each once, in list order. An entry whose name
 // several slots carry stands for one of them not yet taken, one that passes the filter in

@@ -12,9 +12,8 @@ StatisticsCommand::StatisticsCommand(ProgramState& state, FindingCommands& findi
 void StatisticsCommand::showStatistics() {
     const MovieStatistics statistics =
         listedStatistics(state_.catalogue(), state_.list(), state_.filters());
-    const std::string title = statisticsTitle(statistics.totals().movies, state_.filters());
     window_.ShowStatistics(
-        statistics, QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())),
+        statistics, statisticsWindowTitle(statistics.totals().movies, state_.filters()),
         [this](FilterBox grouping, int item) { chartItemChosen(grouping, item); });
 }
 

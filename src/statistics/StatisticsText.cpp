@@ -1,6 +1,8 @@
 // The statistics in words and numbers.
 #include "statistics/StatisticsText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 
@@ -101,7 +103,7 @@ std::string gigabytesText(std::int64_t megabytes) {
 
 std::string averageLengthText(const Tally& tally) {
     if (tally.timed == 0) {
-        return "none measured";
+        return QT_TRANSLATE_NOOP("Statistics", "none measured");
     }
     return hoursAndMinutes(
         std::llround(static_cast<double>(tally.minutes) / static_cast<double>(tally.timed)));
@@ -109,7 +111,7 @@ std::string averageLengthText(const Tally& tally) {
 
 std::string averageSizeText(const Tally& tally) {
     if (tally.sized == 0) {
-        return "none measured";
+        return QT_TRANSLATE_NOOP("Statistics", "none measured");
     }
     return groupedNumber(std::llround(static_cast<double>(tally.megabytes) /
                                       static_cast<double>(tally.sized))) +
@@ -132,11 +134,11 @@ std::string measureName(StatisticsMeasure measure) {
         case StatisticsMeasure::Movies:
             break;
         case StatisticsMeasure::Hours:
-            return "Hours";
+            return QT_TRANSLATE_NOOP("Statistics", "Hours");
         case StatisticsMeasure::Gigabytes:
-            return "Gigabytes";
+            return QT_TRANSLATE_NOOP("Statistics", "Gigabytes");
     }
-    return "Movies";
+    return QT_TRANSLATE_NOOP("Statistics", "Movies");
 }
 
 std::string groupingName(FilterBox grouping) {
@@ -144,13 +146,13 @@ std::string groupingName(FilterBox grouping) {
         case FilterBox::Genre:
             break;
         case FilterBox::Rating:
-            return "Rating";
+            return QT_TRANSLATE_NOOP("Statistics", "Rating");
         case FilterBox::Format:
-            return "Format";
+            return QT_TRANSLATE_NOOP("Statistics", "Format");
         case FilterBox::Quality:
-            return "Quality";
+            return QT_TRANSLATE_NOOP("Statistics", "Quality");
     }
-    return "Genre";
+    return QT_TRANSLATE_NOOP("Statistics", "Genre");
 }
 
 std::string statisticsTitle(std::int64_t movies, const FilterChoice& filters) {
@@ -171,14 +173,38 @@ std::string statisticsTitle(std::int64_t movies, const FilterChoice& filters) {
     return title;
 }
 
+QString shownStatisticsText(const std::string& text) {
+    return QCoreApplication::translate("Statistics", text.c_str());
+}
+
+QString statisticsWindowTitle(std::int64_t movies, const FilterChoice& filters) {
+    const QString count = QString::fromStdString(groupedNumber(movies));
+    QString title =
+        movies == 1
+            ? QCoreApplication::translate("Statistics", "Statistics of 1 movie")
+            : QCoreApplication::translate("Statistics", "Statistics of %1 movies").arg(count);
+    const std::string english = statisticsTitle(movies, filters);
+    // The filter in force, its grouping's name translated; the item is a stored value.
+    if (const std::size_t open = english.find(" ("); open != std::string::npos) {
+        const std::size_t colon = english.find(": ", open);
+        const std::string grouping = english.substr(open + 2, colon - open - 2);
+        const std::string item = english.substr(colon + 2, english.size() - colon - 3);
+        title = QCoreApplication::translate("Statistics", "%1 (%2: %3)")
+                    .arg(title, shownStatisticsText(grouping), QString::fromStdString(item));
+    }
+    return title;
+}
+
 std::vector<TotalLine> totalLines(const Tally& totals) {
-    return {{"Movies", groupedNumber(totals.movies)},
-            {"Length of film", hoursAndMinutes(totals.minutes)},
-            {"Size", gigabytesText(totals.megabytes)},
-            {"Average length", averageLengthText(totals)},
-            {"Average size", averageSizeText(totals)},
-            {"No length measured", groupedNumber(totals.withoutLength())},
-            {"No size measured", groupedNumber(totals.withoutSize())}};
+    return {
+        {QT_TRANSLATE_NOOP("Statistics", "Movies"), groupedNumber(totals.movies)},
+        {QT_TRANSLATE_NOOP("Statistics", "Length of film"), hoursAndMinutes(totals.minutes)},
+        {QT_TRANSLATE_NOOP("Statistics", "Size"), gigabytesText(totals.megabytes)},
+        {QT_TRANSLATE_NOOP("Statistics", "Average length"), averageLengthText(totals)},
+        {QT_TRANSLATE_NOOP("Statistics", "Average size"), averageSizeText(totals)},
+        {QT_TRANSLATE_NOOP("Statistics", "No length measured"),
+         groupedNumber(totals.withoutLength())},
+        {QT_TRANSLATE_NOOP("Statistics", "No size measured"), groupedNumber(totals.withoutSize())}};
 }
 
 std::string statisticsText(const MovieStatistics& statistics, std::optional<FilterBox> grouping) {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include <QString>
+
 #include "program_state/ProgramState.h"
 #include "statistics/MovieStatistics.h"
 
@@ -35,6 +37,12 @@ std::string groupingName(FilterBox grouping);
 
 // "Statistics of 1,234 movies", followed by the filter in force: " (Genre: SF)".
 std::string statisticsTitle(std::int64_t movies, const FilterChoice& filters);
+
+// The title as the window shows it, in the user's language; the filter's item stays as stored.
+QString statisticsWindowTitle(std::int64_t movies, const FilterChoice& filters);
+// One of the texts above (a label, a name, "none measured") in the user's language; any other
+// text as it is.
+QString shownStatisticsText(const std::string& text);
 
 // The totals as lines of a label and its value.
 struct TotalLine {

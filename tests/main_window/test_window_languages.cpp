@@ -18,6 +18,7 @@
 #include "main_window/ReelcaseProgram.h"
 #include "platform/UserLanguage.h"
 #include "platform/ui/QtUserDialogs.h"
+#include "statistics/StatisticsText.h"
 #include "support/FakeUserDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/Records.h"
@@ -118,6 +119,21 @@ class WindowLanguagesTest : public QObject {
         QCOMPARE(w.dialogs.texts().last(),
                  QStringLiteral("Wählen Sie zuerst den Film aus, den Sie löschen möchten!"));
         QCOMPARE(w.dialogs.unexpected, 0);
+    }
+
+    // The statistics window's texts come from code the command line shares: translated for
+    // the window only, the filter's stored item kept.
+    void germanStatistics() {
+        const UserLanguage language(kGerman);
+        FilterChoice filters;
+        filters.rating = 3;  // "Nice"
+        QCOMPARE(statisticsWindowTitle(1234, filters),
+                 QStringLiteral("Statistik über 1,234 Filme (Bewertung: Nice)"));
+        QCOMPARE(statisticsWindowTitle(1, FilterChoice{}), QStringLiteral("Statistik über 1 Film"));
+        QCOMPARE(shownStatisticsText("Length of film"), QStringLiteral("Gesamtlänge"));
+        QCOMPARE(shownStatisticsText("SF"), QStringLiteral("SF"));
+        QCOMPARE(statisticsTitle(1234, filters),
+                 std::string("Statistics of 1,234 movies (Rating: Nice)"));
     }
 
     void frenchWindow() {

@@ -29,8 +29,6 @@ namespace reelcase {
 
 namespace {
 
-const QString kPrintFailed = QStringLiteral("There went something wrong with printing!");
-
 QString fromAscii(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -65,7 +63,7 @@ TfrmStatistics::TfrmStatistics(UserDialogs& dialogs, QtPrintDevice::PrinterSourc
                                QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), printers_(std::move(printers)) {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setModal(false);
     resize(DesignWidth, DesignHeight);
 
@@ -85,14 +83,14 @@ TfrmStatistics::TfrmStatistics(UserDialogs& dialogs, QtPrintDevice::PrinterSourc
     lblTotals->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblTotals, 1, 0);
 
-    auto* show = new QGroupBox(QStringLiteral("Show"), this);
+    auto* show = new QGroupBox(tr("Show"), this);
     show->setObjectName(QStringLiteral("grpShow"));
     auto* showLayout = new QHBoxLayout(show);
-    radioMovies = new QRadioButton(QStringLiteral("&Movies"), show);
+    radioMovies = new QRadioButton(tr("&Movies"), show);
     radioMovies->setObjectName(QStringLiteral("radioMovies"));
-    radioHours = new QRadioButton(QStringLiteral("&Hours"), show);
+    radioHours = new QRadioButton(tr("&Hours"), show);
     radioHours->setObjectName(QStringLiteral("radioHours"));
-    radioGigabytes = new QRadioButton(QStringLiteral("&Gigabytes"), show);
+    radioGigabytes = new QRadioButton(tr("&Gigabytes"), show);
     radioGigabytes->setObjectName(QStringLiteral("radioGigabytes"));
     radioMovies->setChecked(true);
     for (QRadioButton* radio : {radioMovies, radioHours, radioGigabytes}) {
@@ -111,11 +109,11 @@ TfrmStatistics::TfrmStatistics(UserDialogs& dialogs, QtPrintDevice::PrinterSourc
     layout->setRowStretch(2, 1);
 
     auto* buttons = new QHBoxLayout;
-    btnSavePicture = new QPushButton(QStringLiteral("&Save as Picture..."), this);
+    btnSavePicture = new QPushButton(tr("&Save as Picture..."), this);
     btnSavePicture->setObjectName(QStringLiteral("btnSavePicture"));
-    btnPrint = new QPushButton(QStringLiteral("&Print"), this);
+    btnPrint = new QPushButton(tr("&Print"), this);
     btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     buttons->addWidget(btnSavePicture);
     buttons->addWidget(btnPrint);
@@ -152,7 +150,7 @@ void TfrmStatistics::makeChart(Chart& chart, FilterBox grouping, const QColor& c
     chart.chart->setMargins(QMargins(2, 2, 2, 2));
     chart.chart->setTitleFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
 
-    chart.bars = new QBarSet(fromAscii(groupingName(grouping)));
+    chart.bars = new QBarSet(shownStatisticsText(groupingName(grouping)));
     chart.bars->setColor(colour);
     chart.bars->setBorderColor(colour.darker(160));
     chart.bars->setLabelColor(Qt::black);
@@ -211,7 +209,8 @@ void TfrmStatistics::ShowStatistics(const MovieStatistics& statistics, const QSt
             totals += std::ranges::find(breaks, i) != std::end(breaks) ? QStringLiteral("\n")
                                                                        : QStringLiteral("      ");
         }
-        totals += fromAscii(lines[i].label) + QStringLiteral(": ") + fromAscii(lines[i].value);
+        totals += tr("%1: %2").arg(shownStatisticsText(lines[i].label),
+                                   shownStatisticsText(lines[i].value));
     }
     lblTotals->setText(totals);
     for (Chart& chart : charts_) {
@@ -223,7 +222,7 @@ void TfrmStatistics::ShowStatistics(const MovieStatistics& statistics, const QSt
         // A horizontal chart stacks its first bar at the bottom: the first group goes on top.
         for (std::size_t i = groups.size(); i-- > 0;) {
             const StatisticsGroup& group = groups[i];
-            labels << fromAscii(group.label);
+            labels << shownStatisticsText(group.label);
             chart.items.push_back(group.item);
             chart.tallies.push_back(group.tally);
         }
@@ -267,7 +266,9 @@ void TfrmStatistics::fillChart(Chart& chart) {
     }
     // Room beside the longest bar for its value.
     chart.values->setRange(0, highest > 0 ? highest * 1.25 : 1);
-    chart.chart->setTitle(fromAscii(measureName(measure_) + " by " + groupingName(chart.grouping)));
+    chart.chart->setTitle(tr("%1 by %2")
+                              .arg(shownStatisticsText(measureName(measure_)),
+                                   shownStatisticsText(groupingName(chart.grouping))));
 }
 
 QSizeF TfrmStatistics::sheetSize() const {
@@ -302,9 +303,8 @@ void TfrmStatistics::paintSheet(QPainter& painter, const QRectF& target) const {
 }
 
 void TfrmStatistics::btnSavePictureClick() {
-    const FileDialogRequest request{QStringLiteral("Picture (*.png *.svg)"),
-                                    QStringLiteral("*.png *.svg"), QStringLiteral("png"),
-                                    lastPictureName_};
+    const FileDialogRequest request{tr("Picture (*.png *.svg)"), QStringLiteral("*.png *.svg"),
+                                    QStringLiteral("png"), lastPictureName_};
     const std::optional<QString> chosen = dialogs_.chooseFileToSave(request);
     if (!chosen) {
         return;
@@ -334,33 +334,31 @@ void TfrmStatistics::btnSavePictureClick() {
         written = image.save(*chosen, "PNG");
     }
     if (!written) {
-        dialogs_.showMessage(
-            QStringLiteral("The picture \"%1\" could not be written.").arg(*chosen));
+        dialogs_.showMessage(tr("The picture \"%1\" could not be written.").arg(*chosen));
     }
 }
 
 void TfrmStatistics::btnPrintClick() {
     QtPrintDevice::Printer chosen = printers_();
     if (!chosen.printer || !chosen.printer->isValid()) {
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(tr("There went something wrong with printing!"));
         return;
     }
     QPrinter& printer = *chosen.printer;
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(tr("There went something wrong with printing!"));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     paintSheet(painter, QRectF(QPointF(0, 0), QSizeF(printer.width(), printer.height())));
     const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
     if (!ended || (chosen.deliver && !chosen.deliver())) {
-        dialogs_.showMessage(kPrintFailed);
+        dialogs_.showMessage(tr("There went something wrong with printing!"));
         return;
     }
-    dialogs_.showMessage(
-        QStringLiteral("The device \"%1\" is now printing your statistics!").arg(chosen.name));
+    dialogs_.showMessage(tr("The device \"%1\" is now printing your statistics!").arg(chosen.name));
 }
 
 }  // namespace reelcase
