@@ -14,7 +14,7 @@ namespace reelcase {
 // '/', and is not a command's. Everything else is run, or refused, by runCommandLine, so
 // that a mistyped command or option never opens the window. "-" (standard input) is the
 // commands' only. Decided before any application object exists.
-bool opensWindow(const QStringList& given);
+bool opensWindow(const QStringList& arguments);
 
 // Runs the command in arguments (without the program's name). Output goes to out, errors to
 // err, each naming the path and the cause; verify measures files with measuring's devices.
