@@ -80,6 +80,11 @@ void appendDetails(QString& out, const QString& heading, std::size_t count,
 
 }  // namespace
 
+namespace {
+const QString kOnlyControls =
+    QStringLiteral("nothing of it is left without its control characters");
+}  // namespace
+
 std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const StorableText& text,
                                     ImportReport& report, bool& nameChanged) {
     MovieRecord r{};
@@ -87,6 +92,12 @@ std::optional<MovieRecord> recordOf(const CollectionEntry& entry, const Storable
     if (name.unstorable) {
         report.namesNotStorable.push_back(
             {entry.line, entry.name, QStringLiteral("its characters have no form here")});
+        return std::nullopt;
+    }
+    // A name of control characters only (NUL bytes in a damaged file) would be stored empty,
+    // which is no movie's name: the row is reported, not taken in.
+    if (name.bytes.find_first_not_of(' ') == std::string::npos) {
+        report.namesNotStorable.push_back({entry.line, entry.name, kOnlyControls});
         return std::nullopt;
     }
     setFieldText(r.Name, name.bytes);

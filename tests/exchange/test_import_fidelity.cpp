@@ -75,7 +75,8 @@ class ImportFidelityTest : public QObject {
 
   private Q_SLOTS:
     // Letters the code page lacks are written as plain ones and listed; a name that cannot be
-    // stored even so is left out and listed, never kept as "?" nor counted as present.
+    // stored even so is left out and listed, never kept as "?" nor counted as present, nor
+    // stored empty when nothing but control characters made it.
     void namesAreStoredAsPlainLettersOrLeftOut() {
         Catalogue catalogue;
         MovieList list;
@@ -90,7 +91,8 @@ class ImportFidelityTest : public QObject {
                     "d\xc5\xba,\n"  // Łódź
                     "\xc5\x9a\xc3\xb3"
                     "d\xc5\xba,\xe2\x86\x92 \xe6\x9d\xb1\n"  // Śódź, "→ 東"
-                    "Plain,\n"),
+                    "Plain,\n"
+                    "\x01\x02,\n"),
             catalogue, list);
         QCOMPARE(namesIn(catalogue),
                  (QStringList{QString::fromUtf8("Lódz"), QString::fromUtf8("Sódz"), "Plain"}));
@@ -104,10 +106,12 @@ class ImportFidelityTest : public QObject {
                                                  "  line 5: note \"→ 東\" kept as \"-> ?\"\n")),
                  qPrintable(text));
         QVERIFY2(text.contains(QString::fromUtf8(
-                     "Names not stored: 3\n"
+                     "Names not stored: 4\n"
                      "  line 2: \"東京物語\" left out: its characters have no form here\n"
                      "  line 3: \"七人の侍\" left out: its characters have no form here\n"
-                     "  line 4: \"Lódz\" left out: its plain form is a name already listed\n")),
+                     "  line 4: \"Lódz\" left out: its plain form is a name already listed\n"
+                     "  line 7: \"\\x01\\x02\" left out: nothing of it is left without its control "
+                     "characters\n")),
                  qPrintable(text));
     }
 
