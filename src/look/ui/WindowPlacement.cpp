@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -67,6 +68,12 @@ class Centring : public QObject {
             centreWith(window_, estimatedFrame(window_));
             checking_ = true;
             corrections_ = 0;
+            // A busy window manager may frame the window without another event reaching it
+            // (seen: a dialog left 20 px high on a loaded machine): look again on a few timers
+            // as well. They cost nothing before the first paint.
+            for (const int ms : {100, 300, 700, 1500, 3000, 6000}) {
+                QTimer::singleShot(ms, this, [this] { lookAgain(); });
+            }
         } else if (checking_ && (event->type() == QEvent::Move || event->type() == QEvent::Expose ||
                                  event->type() == QEvent::WindowActivate)) {
             lookAgain();
