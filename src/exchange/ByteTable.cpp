@@ -22,6 +22,11 @@ ByteTable::ByteTable() : byteOf_(0x10000, 0) {
     }
 }
 
+const ByteTable& ByteTable::shared() {
+    static const ByteTable table;
+    return table;
+}
+
 void ByteTable::appendUtf8(std::string_view bytes, std::string& out) const {
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);

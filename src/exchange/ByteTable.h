@@ -15,6 +15,9 @@ namespace reelcase {
 class ByteTable {
   public:
     ByteTable();
+    // One table for the whole process: built on first use and never changed after, so that a
+    // reader, a mapping and a take-in share it instead of building 64 kB each.
+    static const ByteTable& shared();
 
     // Appends the UTF-8 form of single-byte text to out.
     void appendUtf8(std::string_view bytes, std::string& out) const;

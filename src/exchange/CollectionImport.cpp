@@ -65,16 +65,19 @@ QString printable(const QString& text) {
     return out;
 }
 
-void appendDetails(QString& out, const QString& heading, std::size_t count,
-                   const std::vector<QString>& lines, int limit) {
-    out += QStringLiteral("%1: %2\n").arg(heading).arg(count);
-    const std::size_t shown =
-        limit > 0 ? std::min(lines.size(), static_cast<std::size_t>(limit)) : lines.size();
+// Writes a heading with the count and the first findings' lines (all kept ones where limit is
+// 0), making a line only for what is shown.
+template <typename T, typename LineOf>
+void appendDetails(QString& out, const QString& heading, const FirstFew<T>& findings, int limit,
+                   LineOf lineOf) {
+    out += QStringLiteral("%1: %2\n").arg(heading).arg(findings.size());
+    const std::size_t kept = findings.kept().size();
+    const std::size_t shown = limit > 0 ? std::min(kept, static_cast<std::size_t>(limit)) : kept;
     for (std::size_t i = 0; i < shown; ++i) {
-        out += QStringLiteral("  ") + lines[i] + QLatin1Char('\n');
+        out += QStringLiteral("  ") + lineOf(findings[i]) + QLatin1Char('\n');
     }
-    if (shown < count) {
-        out += QStringLiteral("  ... and %1 more\n").arg(count - shown);
+    if (shown < findings.size()) {
+        out += QStringLiteral("  ... and %1 more\n").arg(findings.size() - shown);
     }
 }
 
@@ -183,7 +186,7 @@ class Mapping {
     // room: how many movies the source may hold, when known; a table's worth otherwise.
     Mapping(MappedCollection& mapped, std::size_t room)
         : mapped_(mapped),
-          text_(table_),
+          text_(ByteTable::shared()),
           room_(std::min<std::size_t>(room, CatalogueCapacity)),
           names_(room_) {
         // Never grown, so that the index's views into the kept names stay valid. A table's
@@ -211,7 +214,7 @@ class Mapping {
             mapped_.records.pop_back();
             if (nameChanged) {
                 report.namesNotStorable.push_back(
-                    {entry.line, table_.toUnicode(nameOf(*r)), kPlainFormListed});
+                    {entry.line, text_.table().toUnicode(nameOf(*r)), kPlainFormListed});
             } else {
                 ++report.alreadyPresent;
             }
@@ -225,7 +228,6 @@ class Mapping {
 
   private:
     MappedCollection& mapped_;
-    const ByteTable table_;
     const StorableText text_;
     const std::size_t room_;
     NameIndex names_;
@@ -272,7 +274,7 @@ ImportReport takeInMapped(const MappedCollection& mapped, Catalogue& catalogue, 
     ImportReport report = mapped.report;
     TakeIn takeIn(catalogue, list, mapped.records.size());
     FirstFew<NameCut> listedAlready;
-    const ByteTable table;
+    const ByteTable& table = ByteTable::shared();
     auto changed = mapped.changedNames.begin();
     for (std::size_t i = 0; i < mapped.records.size(); ++i) {
         if (takeIn.offer(mapped.records[i]) != TakeIn::Verdict::AlreadyPresent) {
@@ -309,51 +311,41 @@ QString ImportReport::text(int detailLimit) const {
     if (leftOut > 0) {
         out += QStringLiteral("Not taken in, the catalogue is full: %1\n").arg(leftOut);
     }
-    std::vector<QString> lines;
-    for (const NameCut& c : namesCut) {
-        lines.push_back(QStringLiteral("line %1: \"%2\" kept as \"%3\"")
-                            .arg(c.line)
-                            .arg(printable(c.name), c.cut));
-    }
-    appendDetails(out, QStringLiteral("Names cut"), namesCut.size(), lines, detailLimit);
-    lines.clear();
-    for (const TextChanged& c : textsChanged) {
-        lines.push_back(QStringLiteral("line %1: %2 \"%3\" kept as \"%4\"")
-                            .arg(c.line)
-                            .arg(c.field, printable(c.from), printable(c.to)));
-    }
+    appendDetails(out, QStringLiteral("Names cut"), namesCut, detailLimit, [](const NameCut& c) {
+        return QStringLiteral("line %1: \"%2\" kept as \"%3\"")
+            .arg(c.line)
+            .arg(printable(c.name), c.cut);
+    });
     if (!textsChanged.empty()) {
-        appendDetails(out, QStringLiteral("Texts changed"), textsChanged.size(), lines,
-                      detailLimit);
-    }
-    lines.clear();
-    for (const NameCut& c : namesNotStorable) {
-        lines.push_back(QStringLiteral("line %1: \"%2\" left out: %3")
-                            .arg(c.line)
-                            .arg(printable(c.name), c.cut));
+        appendDetails(out, QStringLiteral("Texts changed"), textsChanged, detailLimit,
+                      [](const TextChanged& c) {
+                          return QStringLiteral("line %1: %2 \"%3\" kept as \"%4\"")
+                              .arg(c.line)
+                              .arg(c.field, printable(c.from), printable(c.to));
+                      });
     }
     if (!namesNotStorable.empty()) {
-        appendDetails(out, QStringLiteral("Names not stored"), namesNotStorable.size(), lines,
-                      detailLimit);
+        appendDetails(out, QStringLiteral("Names not stored"), namesNotStorable, detailLimit,
+                      [](const NameCut& c) {
+                          return QStringLiteral("line %1: \"%2\" left out: %3")
+                              .arg(c.line)
+                              .arg(printable(c.name), c.cut);
+                      });
     }
-    lines.clear();
-    for (const ValueNotMapped& v : valuesNotMapped) {
-        lines.push_back(QStringLiteral("line %1: %2 \"%3\" %4")
-                            .arg(v.line)
-                            .arg(v.field, v.value,
-                                 v.field == QLatin1String("genre") ||
+    appendDetails(out, QStringLiteral("Values not mapped"), valuesNotMapped, detailLimit,
+                  [](const ValueNotMapped& v) {
+                      const bool named = v.field == QLatin1String("genre") ||
                                          v.field == QLatin1String("format") ||
-                                         v.field == QLatin1String("rating")
-                                     ? QStringLiteral("left empty")
-                                     : QStringLiteral("left at 0")));
-    }
-    appendDetails(out, QStringLiteral("Values not mapped"), valuesNotMapped.size(), lines,
-                  detailLimit);
-    lines.clear();
-    for (const RowNotRead& r : rowsNotRead) {
-        lines.push_back(QStringLiteral("line %1: %2").arg(r.line).arg(r.reason));
-    }
-    appendDetails(out, QStringLiteral("Rows not read"), rowsNotRead.size(), lines, detailLimit);
+                                         v.field == QLatin1String("rating");
+                      return QStringLiteral("line %1: %2 \"%3\" %4")
+                          .arg(v.line)
+                          .arg(v.field, v.value,
+                               named ? QStringLiteral("left empty") : QStringLiteral("left at 0"));
+                  });
+    appendDetails(out, QStringLiteral("Rows not read"), rowsNotRead, detailLimit,
+                  [](const RowNotRead& r) {
+                      return QStringLiteral("line %1: %2").arg(r.line).arg(r.reason);
+                  });
     if (!columnsIgnored.isEmpty()) {
         out +=
             QStringLiteral("Columns ignored: %1\n").arg(columnsIgnored.join(QStringLiteral(", ")));

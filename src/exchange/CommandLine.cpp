@@ -294,9 +294,9 @@ int exportCommand(Command& cmd, const QStringList& args) {
     if (format == QLatin1String("text")) {
         text = listExportBytes(loaded->catalogue, loaded->list);
     } else if (format == QLatin1String("csv")) {
-        csv = listCsvBytes(loaded->catalogue, loaded->list, ByteTable());
+        csv = listCsvBytes(loaded->catalogue, loaded->list, ByteTable::shared());
     } else {
-        text = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable());
+        text = listHtmlBytes(loaded->catalogue, loaded->list, ByteTable::shared());
     }
     const std::string_view bytes = format == QLatin1String("csv") ? std::string_view(csv) : text;
     const std::optional<QString> target = p.option(QStringLiteral("-o"));
@@ -415,7 +415,7 @@ int checkCommand(Command& cmd, const QStringList& args) {
     CheckResult result;
     int error = input.take(p.positional.front());
     if (error == 0) {
-        error = checkCatalogueFile(input.path(), ByteTable(), result);
+        error = checkCatalogueFile(input.path(), ByteTable::shared(), result);
     }
     if (error != 0) {
         return cmd.fileFailure(input.shown(), error);
@@ -452,7 +452,7 @@ int listCommand(Command& cmd, const QStringList& args) {
     std::optional<std::string_view> format;
     std::optional<int> quality;
     std::optional<std::string> name;
-    const ByteTable table;
+    const ByteTable& table = ByteTable::shared();
     for (const auto& given : p.options) {
         const QString& option = given.first;
         const QString& value = given.second;

@@ -477,7 +477,7 @@ class CsvStream {
     const EntrySink& sink_;
     std::size_t totalBytes_;
     std::size_t fed_ = 0;
-    const ByteTable table_;
+    const ByteTable& table_ = ByteTable::shared();
     Collection result_;
     bool first_ = true;
     bool stopped_ = false;

@@ -68,7 +68,7 @@ void ExchangeCommands::exportListFile(ListFileKind kind) {
     work.run(QCoreApplication::translate("ExchangeCommands", "Exporting \"%1\"...")
                  .arg(fileNameOf(*chosen)),
              [&](WorkProgress& progress) {
-                 const ByteTable table;
+                 const ByteTable& table = ByteTable::shared();
                  // Each is written from the string it was made in: a copy would be another
                  // pass over every row.
                  const LargeString csvBytes =

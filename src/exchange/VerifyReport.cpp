@@ -78,7 +78,7 @@ std::string verifyText(const CheckTable& table, const SkippedCounts& skipped) {
         appendFiles(row.files, out);
     }
     heading("Not found in these folders", table.missing().size(), out);
-    const ByteTable bytes;
+    const ByteTable& bytes = ByteTable::shared();
     for (const MissingRow& row : table.missing()) {
         const MovieRecord& m = table.movie(row.slot);
         out += "  ";
@@ -150,7 +150,7 @@ LargeString verifyCsv(const CheckTable& table) {
         row("changed", r.name, &r.before, measured ? &r.after : nullptr,
             measured ? QString() : QStringLiteral("unreadable: ") + r.failure, r.files);
     }
-    const ByteTable bytes;
+    const ByteTable& bytes = ByteTable::shared();
     for (const MissingRow& r : table.missing()) {
         const MovieRecord& m = table.movie(r.slot);
         const MovieValues stored{m.Length, m.Size, m.Quality, bytes.toUnicode(fieldText(m.Format))};
