@@ -62,6 +62,39 @@ FolderMeasuring::DeviceFactory MeasuringModule::devices() {
     };
 }
 
+bool ModuleMediaDevice::open(const QString& path) {
+    if (!device_) {
+        device_ = module_.devices()(neverStopped_);
+    }
+    return device_->open(path);
+}
+
+void ModuleMediaDevice::setTimeFormatMilliseconds() {
+    if (device_) {
+        device_->setTimeFormatMilliseconds();
+    }
+}
+
+std::int32_t ModuleMediaDevice::length() {
+    return device_ ? device_->length() : 0;
+}
+
+void ModuleMediaDevice::stop() {
+    if (device_) {
+        device_->stop();
+    }
+}
+
+void ModuleMediaDevice::close() {
+    if (device_) {
+        device_->close();
+    }
+}
+
+QString ModuleMediaDevice::failureReason() const {
+    return device_ ? device_->failureReason() : QString();
+}
+
 QString MeasuringModule::failure() const {
     const std::lock_guard lock(mutex_);
     return failure_;

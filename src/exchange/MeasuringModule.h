@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -10,9 +12,9 @@
 
 namespace reelcase {
 
-// The file that carries the media reader for the program users start: FFmpeg and the device
-// on it, loaded the first time verify has a file to measure, so that no other command (nor a
-// verify that finds every file unchanged) pays for loading them.
+// The file that carries the media reader: FFmpeg and the device on it, loaded the first time a
+// file is to be measured, so that neither the window's start nor a command that measures
+// nothing pays for loading FFmpeg's hundred libraries.
 inline constexpr const char* MeasuringModuleName = "reelcase-measuring.so";
 // What the module offers: a device whose work ends soon after stop turns true.
 inline constexpr const char* MeasuringModuleEntry = "reelcase_make_media_device";
@@ -39,6 +41,25 @@ class MeasuringModule {
     MakeDevice make_ = nullptr;
     mutable std::mutex mutex_;
     QString failure_;
+};
+
+// One device from the module for a window that measures a file at a time; the module is
+// loaded at the first open.
+class ModuleMediaDevice : public MediaDevice {
+  public:
+    explicit ModuleMediaDevice(MeasuringModule& module) : module_(module) {}
+
+    bool open(const QString& path) override;
+    void setTimeFormatMilliseconds() override;
+    std::int32_t length() override;
+    void stop() override;
+    void close() override;
+    QString failureReason() const override;
+
+  private:
+    MeasuringModule& module_;
+    const std::atomic<bool> neverStopped_{false};
+    std::unique_ptr<MediaDevice> device_;
 };
 
 }  // namespace reelcase

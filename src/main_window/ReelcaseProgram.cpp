@@ -38,7 +38,7 @@ namespace reelcase {
 
 TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices,
                    const OwnedWindowSeams& seams, QWidget* parent)
-    : QMainWindow(parent), logic_(logic), choices_(choices) {
+    : QMainWindow(parent), logic_(logic), choices_(choices), seams_(seams) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Reel-Case Database - Version 1.21 - VANO"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("reel-case"), programIcon()));
@@ -53,11 +53,22 @@ TfrmMain::TfrmMain(MainWindowLogic& logic, AppearanceChoices& choices,
     setMinimumSize(client);
     resize(client);
     centreWhenShown(*this);
+}
 
-    frmPreferences_ =
-        new TfrmPreferences(choices_, seams.settings, seams.dialogs, logic_.state.catalogue(),
-                            seams.fileTypes, seams.programPath, this);
-    frmAbout_ = new TfrmAbout(this);
+TfrmPreferences& TfrmMain::preferencesWindow() {
+    if (frmPreferences_ == nullptr) {
+        frmPreferences_ =
+            new TfrmPreferences(choices_, seams_.settings, seams_.dialogs, logic_.state.catalogue(),
+                                seams_.fileTypes, seams_.programPath, this);
+    }
+    return *frmPreferences_;
+}
+
+QDialog& TfrmMain::aboutWindow() {
+    if (frmAbout_ == nullptr) {
+        frmAbout_ = new TfrmAbout(this);
+    }
+    return *frmAbout_;
 }
 
 TfrmMain::~TfrmMain() {
@@ -75,7 +86,7 @@ void TfrmMain::MenuPreferencesClick() {
     if (choices_.SelectedSkin != nullptr) {
         choices_.SelectedSkin = &background_;
     }
-    if (!frmPreferences_->ShowPreferences()) {
+    if (!preferencesWindow().ShowPreferences()) {
         choices_.SelectedSkin = remembered;
         return;
     }
@@ -278,7 +289,7 @@ void TfrmMain::CheckforUpdate1Click() {
 }
 
 void TfrmMain::MenuAboutClick() {
-    frmAbout_->exec();
+    aboutWindow().exec();
 }
 
 void TfrmMain::imgBackgroundMouseMove() {

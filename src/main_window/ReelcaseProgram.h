@@ -39,6 +39,10 @@ class TfrmMain : public QMainWindow {
     // Runs once after creation, before the window is shown.
     void FormCreate(const QString& firstArgument);
     void MenuPreferencesClick();
+    // The preferences and about windows, made the first time they are asked for (most runs
+    // never show them) and owned by this window from then on.
+    TfrmPreferences& preferencesWindow();
+    QDialog& aboutWindow();
 
     // The client area (below the menu) at the designed size.
     static constexpr int DesignClientWidth = 580;
@@ -90,8 +94,8 @@ class TfrmMain : public QMainWindow {
 
     MainWindowLogic& logic_;
     AppearanceChoices& choices_;
-    QPixmap background_;  // the picture imgBackground shows, or none
-    // Made with this window and owned by it, as its children.
+    QPixmap background_;            // the picture imgBackground shows, or none
+    const OwnedWindowSeams seams_;  // what the preferences window is made with
     TfrmPreferences* frmPreferences_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     MovieListModel* listModel_ = nullptr;

@@ -7,15 +7,13 @@
 #include "careful_files/FileNames.h"
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/Catalogue.h"
-#include "disk_check/ui/CheckWindow.h"
-#include "editing/ui/untAddModifyMovie.h"
+#include "exchange/MeasuringModule.h"
 #include "exchange/WindowProgram.h"
-#include "folder_add/ui/FolderAddWindow.h"
 #include "look/ui/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReadyReport.h"
 #include "main_window/ReelcaseProgram.h"
-#include "platform/FfmpegMediaDevice.h"
+#include "main_window/WindowsOnFirstUse.h"
 #include "platform/UserLanguage.h"
 #include "platform/ui/QtBackgroundWork.h"
 #include "platform/ui/QtDesktopShell.h"
@@ -23,49 +21,34 @@
 #include "platform/ui/QtUserDialogs.h"
 #include "seams/FileTypeRegistration.h"
 #include "settings/FileRegistryBackend.h"
-#include "settings/ui/untReelcasePreferences.h"
-#include "statistics/ui/StatisticsWindow.h"
 
 namespace {
 
-// Measuring devices for the worker threads of the folder windows.
-std::unique_ptr<reelcase::MediaDevice> measuringDevice(const std::atomic<bool>& stop) {
-    return std::make_unique<reelcase::FfmpegMediaDevice>(&stop);
-}
-
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
-// lives as long as what refers to it. The add dialog is made before the main window because
-// the editing commands hold it (and the folder and check windows likewise); it joins the main
-// window as soon as that exists, before either is shown, and Qt deletes it with the main window.
-// The main window makes its other windows (preferences, about) itself.
+// lives as long as what refers to it. The windows the commands open are made when first
+// asked for, as children of the main window, which deletes them; the main window makes its
+// other windows (preferences, about) itself.
 class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
-        : frmAdd_(new reelcase::TfrmAdd(catalogue_, dialogs_, mediaDevice_)),
-          frmFolderAdd_(new reelcase::TfrmFolderAdd(catalogue_, measuringDevice)),
-          frmCheck_(new reelcase::TfrmCheck(catalogue_, dialogs_, measuringDevice)),
-          frmStatistics_(new reelcase::TfrmStatistics(dialogs_)),
-          logic_(catalogue_, {.dialogs = dialogs_,
+        : logic_(catalogue_, {.dialogs = dialogs_,
                               .fileSystem = reelcase::realFileSystem(),
                               .settings = settings_,
-                              .movieDialog = *frmAdd_,
+                              .movieDialog = windows_,
                               .printer = printer_,
                               .desktop = desktop_,
                               .work = backgroundWork_,
-                              .folderAddDialog = *frmFolderAdd_,
-                              .diskCheckDialog = *frmCheck_,
-                              .statisticsDialog = *frmStatistics_}),
+                              .folderAddDialog = windows_,
+                              .diskCheckDialog = windows_,
+                              .statisticsDialog = windows_}),
           frmMain_(logic_, choices_,
                    {.settings = settings_,
                     .dialogs = dialogs_,
                     .fileTypes = fileTypes_,
                     .programPath = programPath}) {
-        frmAdd_->setParent(&frmMain_, frmAdd_->windowFlags());
-        frmFolderAdd_->setParent(&frmMain_, frmFolderAdd_->windowFlags());
-        frmCheck_->setParent(&frmMain_, frmCheck_->windowFlags());
-        frmStatistics_->setParent(&frmMain_, frmStatistics_->windowFlags());
+        windows_.setOwner(&frmMain_);
         frmMain_.FormCreate(firstArgument);
     }
 
@@ -77,14 +60,17 @@ class Program {
     reelcase::FileRegistryBackend settings_;
     reelcase::QtDesktopShell desktop_;
     reelcase::QtPrintDevice printer_;
-    reelcase::FfmpegMediaDevice mediaDevice_;
+    // FFmpeg is loaded when the first file is measured, not at every start.
+    reelcase::MeasuringModule measuring_{
+        reelcase::measuringModuleCandidates(reelcase::runningProgramPath())};
+    reelcase::ModuleMediaDevice mediaDevice_{measuring_};
     reelcase::XdgFileTypeRegistration fileTypes_;
     reelcase::QtBackgroundWork backgroundWork_;
     reelcase::AppearanceChoices choices_;
-    reelcase::TfrmAdd* frmAdd_;                // owned by frmMain_ once it exists
-    reelcase::TfrmFolderAdd* frmFolderAdd_;    // the same
-    reelcase::TfrmCheck* frmCheck_;            // the same
-    reelcase::TfrmStatistics* frmStatistics_;  // the same
+    reelcase::WindowsOnFirstUse windows_{{.catalogue = catalogue_,
+                                          .dialogs = dialogs_,
+                                          .mediaDevice = mediaDevice_,
+                                          .measuring = measuring_.devices()}};
     reelcase::MainWindowLogic logic_;
     reelcase::TfrmMain frmMain_;
 };

@@ -1,5 +1,4 @@
-// The entry of the module that carries the media reader for the program users start (see
-// exchange/MeasuringModule.h); the window program links the reader itself.
+// The entry of the module that carries the media reader (see exchange/MeasuringModule.h).
 #include <atomic>
 
 #include "platform/FfmpegMediaDevice.h"

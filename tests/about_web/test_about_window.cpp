@@ -60,7 +60,7 @@ class AboutWindowTest : public QObject {
         AppearanceChoices choices;
         TfrmMain frmMain{logic, choices, doubles.windowSeams()};
         // The main window's own about window.
-        TfrmAbout& frmAbout = *frmMain.findChild<TfrmAbout*>(QStringLiteral("frmAbout"));
+        TfrmAbout& frmAbout = dynamic_cast<TfrmAbout&>(frmMain.aboutWindow());
         Browser browser{&frmMain};
         Program() {
             frmMain.FormCreate(QStringLiteral(REELCASE_TEST_DATA "/sample.rcb"));

@@ -16,8 +16,13 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "editing/ui/untAddModifyMovie.h"
+#include "exchange/MeasuringModule.h"
 #include "main_window/ReelcaseProgram.h"
+#include "main_window/WindowsOnFirstUse.h"
+#include "statistics/ui/StatisticsWindow.h"
 #include "support/FakeUserDialogs.h"
+#include "support/ModalDriver.h"
 #include "support/Records.h"
 #include "support/TestSeams.h"
 
@@ -397,6 +402,44 @@ class MainWindowTest : public QObject {
         QVERIFY(search->font().bold());
         move(w.control<QWidget>("imgBackground"));
         QVERIFY(!search->font().bold() && !clear->font().bold());
+    }
+
+    // The windows the commands open are made at their first use, once, as windows of their own
+    // owned by the main window; the add window's device loads the media reader only to measure.
+    void windowsAreMadeAtFirstUseAndKept() {
+        Catalogue catalogue;
+        FakeUserDialogs dialogs;
+        MeasuringModule noReader({"/nonexistent/reelcase-measuring.so"});
+        ModuleMediaDevice device(noReader);
+        QWidget owner;
+        WindowsOnFirstUse windows({.catalogue = catalogue,
+                                   .dialogs = dialogs,
+                                   .mediaDevice = device,
+                                   .measuring = noReader.devices()});
+        windows.setOwner(&owner);
+        QCOMPARE(windows.madeCount(), 0);
+        QVERIFY(owner.findChildren<QWidget*>().isEmpty());
+        QVERIFY(noReader.failure().isEmpty());  // nothing tried to load it yet
+
+        for (int i = 0; i < 2; ++i) {
+            const ModalDriver driver =
+                whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+            QVERIFY(!windows.ShowMovieDialog({MovieEditRequest::Kind::Add, 1, {}}));
+        }
+        const QList<TfrmAdd*> adds = owner.findChildren<TfrmAdd*>();
+        QCOMPARE(adds.size(), 1);
+        QVERIFY(adds.front()->isWindow());
+        QCOMPARE(windows.madeCount(), 1);
+
+        windows.ShowStatistics(MovieStatistics(), QStringLiteral("Statistics of 0 movies"), {});
+        const QList<TfrmStatistics*> shown = owner.findChildren<TfrmStatistics*>();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.front()->isWindow() && shown.front()->isVisible());
+        QCOMPARE(windows.madeCount(), 2);
+
+        QVERIFY(!device.open(QStringLiteral("/nonexistent/movie.avi")));
+        QVERIFY(!device.failureReason().isEmpty());
+        QCOMPARE(device.failureReason(), noReader.failure());
     }
 };
 

@@ -33,8 +33,7 @@ struct Program {
     MainWindowLogic logic{catalogue, doubles.seams()};
     TfrmMain frmMain{logic, choices, doubles.windowSeams()};
     // The main window's own preferences window.
-    TfrmPreferences& frmPreferences =
-        *frmMain.findChild<TfrmPreferences*>(QStringLiteral("frmPreferences"));
+    TfrmPreferences& frmPreferences = frmMain.preferencesWindow();
     Program() { frmMain.FormCreate({}); }
     template <typename T>
     T* pref(const char* name) {

@@ -1,5 +1,7 @@
 #include "platform/ui/QtPrintDevice.h"
 
+#include <dlfcn.h>
+
 #include <cups/cups.h>
 
 #include <QDir>
@@ -11,6 +13,24 @@
 #include "catalogue/TextCodec.h"
 
 namespace reelcase {
+
+namespace {
+
+// Hands a file to the print system's queue; the job's number, or 0 where it was refused. The
+// print system's library is loaded at the first document: linked to the program, it and the
+// seventeen libraries it needs would be loaded at every start.
+int printFile(const char* queue, const char* file) {
+    static const auto entry = []() -> decltype(&cupsPrintFile) {
+        void* library = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        return library != nullptr
+                   ? reinterpret_cast<decltype(&cupsPrintFile)>(::dlsym(library, "cupsPrintFile"))
+                   : nullptr;
+    }();
+    // No title: the print job has none.
+    return entry != nullptr ? entry(queue, file, "", 0, nullptr) : 0;
+}
+
+}  // namespace
 
 QtPrintDevice::QtPrintDevice() : QtPrintDevice(&QtPrintDevice::defaultPrinter) {}
 
@@ -41,9 +61,7 @@ QtPrintDevice::Printer QtPrintDevice::defaultPrinter() {
     // The description is the name printer lists show; the queue name stands in without one.
     QString name = info.description().isEmpty() ? info.printerName() : info.description();
     auto deliver = [file, queue = info.printerName().toLocal8Bit()] {
-        // No title: the print job has none.
-        return cupsPrintFile(queue.constData(), QFile::encodeName(file->fileName()).constData(), "",
-                             0, nullptr) > 0;
+        return printFile(queue.constData(), QFile::encodeName(file->fileName()).constData()) > 0;
     };
     return {std::move(printer), std::move(name), std::move(deliver)};
 }
