@@ -136,6 +136,17 @@ class CheckWindowTest : public QObject {
                      QStringLiteral("4 \u2192 9"));
             QCOMPARE(changed->model()->index(1, ChangedModel::Format).data().toString(),
                      QStringLiteral("AVI"));
+            // Only a file that was measured has new values to take.
+            const auto checkable = [&](int row) {
+                return changed->model()
+                    ->flags(changed->model()->index(row, ChangedModel::Check))
+                    .testFlag(Qt::ItemIsUserCheckable);
+            };
+            QVERIFY(!checkable(0) && checkable(1));
+            QCOMPARE(missing->model()->headerData(MissingModel::Genre, Qt::Horizontal),
+                     QVariant(QStringLiteral("Genre")));
+            QCOMPARE(missing->model()->headerData(MissingModel::Check, Qt::Horizontal),
+                     QVariant(QString()));
             QCOMPARE(missing->model()->index(0, MissingModel::Name).data().toString(),
                      QStringLiteral("Also Gone"));
             QCOMPARE(missing->model()->index(0, MissingModel::Check).data(Qt::CheckStateRole),
