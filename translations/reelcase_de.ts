@@ -143,37 +143,32 @@
 <context>
     <name>CheckModels</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+102"/>
-        <location line="+88"/>
+        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+16"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Length (min)</source>
         <translation>Länge (min)</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Size (MB)</source>
         <translation>Größe (MB)</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Quality</source>
         <translation>Qualität</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+1"/>
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
@@ -183,7 +178,7 @@
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+8"/>
         <source>Genre</source>
         <translation>Genre</translation>
     </message>
@@ -434,12 +429,12 @@ Es wurde nichts geprüft.</translation>
 <context>
     <name>FolderAddModel</name>
     <message>
-        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+19"/>
+        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+33"/>
         <source>choose...</source>
         <translation>wählen...</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="-16"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -570,8 +565,8 @@ Es wurde nichts geprüft.</translation>
 <context>
     <name>FolderStatus</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckModels.cpp" line="-106"/>
-        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="-127"/>
+        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+70"/>
+        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+15"/>
         <source>unreadable: %1</source>
         <translation>unlesbar: %1</translation>
     </message>
@@ -739,7 +734,7 @@ Es wurde nichts geprüft.</translation>
 <context>
     <name>Statistics</name>
     <message>
-        <location filename="../src/statistics/MovieStatistics.h" line="+75"/>
+        <location filename="../src/statistics/MovieStatistics.h" line="+76"/>
         <source>(other)</source>
         <translation>(andere)</translation>
     </message>
@@ -761,12 +756,12 @@ Es wurde nichts geprüft.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Movies</source>
         <translation>Filme</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>Rating</source>
         <translation>Bewertung</translation>
     </message>
@@ -786,7 +781,7 @@ Es wurde nichts geprüft.</translation>
         <translation>Genre</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Statistics of 1 movie</source>
         <translation>Statistik über 1 Film</translation>
     </message>
@@ -796,12 +791,12 @@ Es wurde nichts geprüft.</translation>
         <translation>Statistik über %1 Filme</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 (%2: %3)</source>
         <translation>%1 (%2: %3)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Length of film</source>
         <translation>Gesamtlänge</translation>
     </message>
@@ -898,6 +893,34 @@ Es wurde nichts geprüft.</translation>
         <location line="+4"/>
         <source>The file is being written by %1. Try again when it has finished.</source>
         <translation>Die Datei wird gerade geschrieben von: %1. Versuchen Sie es erneut, wenn der Vorgang beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcase::FolderMeasuringWindow</name>
+    <message>
+        <location filename="../src/folder_add/ui/FolderMeasuringWindow.cpp" line="+79"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rating</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Genre:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rating:</source>
+        <translation>&amp;Bewertung:</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>%1 of %2 files measured</source>
+        <translation>%1 von %2 Dateien vermessen</translation>
     </message>
 </context>
 <context>
@@ -1073,37 +1096,17 @@ Es wurde nichts geprüft.</translation>
 <context>
     <name>reelcase::TfrmCheck</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckWindow.cpp" line="+71"/>
+        <location filename="../src/disk_check/ui/CheckWindow.cpp" line="+68"/>
         <source>Check Against Folders</source>
         <translation>Mit Ordnern abgleichen</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Rating</source>
-        <translation>Bewertung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre:</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Rating:</source>
-        <translation>&amp;Bewertung:</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location line="+34"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+54"/>
         <source>Folders: %1 (every file measured)</source>
         <translation>Ordner: %1 (jede Datei vermessen)</translation>
     </message>
@@ -1138,12 +1141,7 @@ Es wurde nichts geprüft.</translation>
         <translation>%v von %m Dateien vermessen</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <source>%1 of %2 files measured</source>
-        <translation>%1 von %2 Dateien vermessen</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="+64"/>
         <source>Changed (%1): checked movies take the new values</source>
         <translation>Geändert (%1): Angehakte Filme übernehmen die neuen Werte</translation>
     </message>
@@ -1219,37 +1217,17 @@ Es wurde nichts geprüft.</translation>
 <context>
     <name>reelcase::TfrmFolderAdd</name>
     <message>
-        <location filename="../src/folder_add/ui/FolderAddWindow.cpp" line="+28"/>
+        <location filename="../src/folder_add/ui/FolderAddWindow.cpp" line="+18"/>
         <source>Add Movies from Folder</source>
         <translation>Filme aus Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Rating</source>
-        <translation>Bewertung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre:</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Rating:</source>
-        <translation>&amp;Bewertung:</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>%v of %m files</source>
         <translation>%v von %m Dateien</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+7"/>
         <source>Add checked movies</source>
         <translation>Angehakte Filme hinzufügen</translation>
     </message>
@@ -1259,7 +1237,7 @@ Es wurde nichts geprüft.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+40"/>
         <source>Folder: %1</source>
         <translation>Ordner: %1</translation>
     </message>
@@ -1269,12 +1247,7 @@ Es wurde nichts geprüft.</translation>
         <translation>Filmdateien werden gesucht...</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <source>%1 of %2 files measured</source>
-        <translation>%1 von %2 Dateien vermessen</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+60"/>
         <source>%1 movie, %2 checked.</source>
         <translation>%1 Film, %2 angehakt.</translation>
     </message>
@@ -1694,12 +1667,12 @@ Es wurde nichts geprüft.</translation>
         <translation>%1 nach %2</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Picture (*.png *.svg)</source>
         <translation>Bild (*.png *.svg)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+31"/>
         <source>The picture &quot;%1&quot; could not be written.</source>
         <translation>Das Bild „%1“ konnte nicht geschrieben werden.</translation>
     </message>
@@ -1711,7 +1684,7 @@ Es wurde nichts geprüft.</translation>
         <translation>Beim Drucken ist etwas schiefgegangen!</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>The device &quot;%1&quot; is now printing your statistics!</source>
         <translation>Das Gerät „%1“ druckt jetzt Ihre Statistik!</translation>
     </message>

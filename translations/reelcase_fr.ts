@@ -143,37 +143,32 @@
 <context>
     <name>CheckModels</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+102"/>
-        <location line="+88"/>
+        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+16"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Length (min)</source>
         <translation>Durée (min)</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Size (MB)</source>
         <translation>Taille (Mo)</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Quality</source>
         <translation>Qualité</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="+1"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+1"/>
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
@@ -183,7 +178,7 @@
         <translation>Remarque</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+8"/>
         <source>Genre</source>
         <translation>Genre</translation>
     </message>
@@ -434,12 +429,12 @@ Rien n’a été vérifié.</translation>
 <context>
     <name>FolderAddModel</name>
     <message>
-        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+19"/>
+        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+33"/>
         <source>choose...</source>
         <translation>choisir...</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="-16"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -570,8 +565,8 @@ Rien n’a été vérifié.</translation>
 <context>
     <name>FolderStatus</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckModels.cpp" line="-106"/>
-        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="-127"/>
+        <location filename="../src/disk_check/ui/CheckModels.cpp" line="+70"/>
+        <location filename="../src/folder_add/ui/FolderAddModel.cpp" line="+15"/>
         <source>unreadable: %1</source>
         <translation>illisible&#xa0;: %1</translation>
     </message>
@@ -739,7 +734,7 @@ Rien n’a été vérifié.</translation>
 <context>
     <name>Statistics</name>
     <message>
-        <location filename="../src/statistics/MovieStatistics.h" line="+75"/>
+        <location filename="../src/statistics/MovieStatistics.h" line="+76"/>
         <source>(other)</source>
         <translation>(autres)</translation>
     </message>
@@ -761,12 +756,12 @@ Rien n’a été vérifié.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Movies</source>
         <translation>Films</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>Rating</source>
         <translation>Note</translation>
     </message>
@@ -786,7 +781,7 @@ Rien n’a été vérifié.</translation>
         <translation>Genre</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Statistics of 1 movie</source>
         <translation>Statistiques de 1 film</translation>
     </message>
@@ -796,12 +791,12 @@ Rien n’a été vérifié.</translation>
         <translation>Statistiques de %1 films</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 (%2: %3)</source>
         <translation>%1 (%2 : %3)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Length of film</source>
         <translation>Durée totale</translation>
     </message>
@@ -898,6 +893,34 @@ Rien n’a été vérifié.</translation>
         <location line="+4"/>
         <source>The file is being written by %1. Try again when it has finished.</source>
         <translation>Le fichier est en cours d’écriture par %1. Réessayez quand il aura terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>reelcase::FolderMeasuringWindow</name>
+    <message>
+        <location filename="../src/folder_add/ui/FolderMeasuringWindow.cpp" line="+79"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rating</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Genre :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rating:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>%1 of %2 files measured</source>
+        <translation>%1 fichiers mesurés sur %2</translation>
     </message>
 </context>
 <context>
@@ -1073,37 +1096,17 @@ Rien n’a été vérifié.</translation>
 <context>
     <name>reelcase::TfrmCheck</name>
     <message>
-        <location filename="../src/disk_check/ui/CheckWindow.cpp" line="+71"/>
+        <location filename="../src/disk_check/ui/CheckWindow.cpp" line="+68"/>
         <source>Check Against Folders</source>
         <translation>Comparer avec des dossiers</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Rating</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Rating:</source>
-        <translation>&amp;Note&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location line="+34"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+54"/>
         <source>Folders: %1 (every file measured)</source>
         <translation>Dossiers&#xa0;: %1 (chaque fichier mesuré)</translation>
     </message>
@@ -1138,12 +1141,7 @@ Rien n’a été vérifié.</translation>
         <translation>%v fichiers mesurés sur %m</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <source>%1 of %2 files measured</source>
-        <translation>%1 fichiers mesurés sur %2</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="+64"/>
         <source>Changed (%1): checked movies take the new values</source>
         <translation>Modifiés (%1)&#xa0;: les films cochés prennent les nouvelles valeurs</translation>
     </message>
@@ -1219,37 +1217,17 @@ Rien n’a été vérifié.</translation>
 <context>
     <name>reelcase::TfrmFolderAdd</name>
     <message>
-        <location filename="../src/folder_add/ui/FolderAddWindow.cpp" line="+28"/>
+        <location filename="../src/folder_add/ui/FolderAddWindow.cpp" line="+18"/>
         <source>Add Movies from Folder</source>
         <translation>Ajouter des films d’un dossier</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Rating</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Rating:</source>
-        <translation>&amp;Note&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>%v of %m files</source>
         <translation>%v fichiers sur %m</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+7"/>
         <source>Add checked movies</source>
         <translation>Ajouter les films cochés</translation>
     </message>
@@ -1259,7 +1237,7 @@ Rien n’a été vérifié.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+40"/>
         <source>Folder: %1</source>
         <translation>Dossier&#xa0;: %1</translation>
     </message>
@@ -1269,12 +1247,7 @@ Rien n’a été vérifié.</translation>
         <translation>Recherche des fichiers vidéo...</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <source>%1 of %2 files measured</source>
-        <translation>%1 fichiers mesurés sur %2</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+60"/>
         <source>%1 movie, %2 checked.</source>
         <translation>%1 film, cochés&#xa0;: %2.</translation>
     </message>
@@ -1694,12 +1667,12 @@ Rien n’a été vérifié.</translation>
         <translation>%1 par %2</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Picture (*.png *.svg)</source>
         <translation>Image (*.png *.svg)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+31"/>
         <source>The picture &quot;%1&quot; could not be written.</source>
         <translation>L’image « %1 » n’a pas pu être écrite.</translation>
     </message>
@@ -1711,7 +1684,7 @@ Rien n’a été vérifié.</translation>
         <translation>Un problème est survenu lors de l’impression !</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>The device &quot;%1&quot; is now printing your statistics!</source>
         <translation>Le périphérique « %1 » imprime maintenant vos statistiques !</translation>
     </message>

@@ -1,21 +1,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
-#include <mutex>
 #include <set>
 
 #include "disk_check/ui/CheckFoldersWindow.h"
 #include "disk_check/ui/CheckWindow.h"
 #include "support/FakeUserDialogs.h"
+#include "support/MeasuringFixtures.h"
 #include "support/ModalDriver.h"
 #include "support/Records.h"
 
@@ -25,59 +23,6 @@ using namespace reelcase::test;
 namespace {
 
 constexpr qint64 MB = 1048576;
-
-// The files the devices opened, across the measuring threads.
-struct Opened {
-    std::mutex mutex;
-    std::set<QString> names;
-    void add(const QString& path) {
-        const std::lock_guard lock(mutex);
-        names.insert(path.mid(path.lastIndexOf('/') + 1));
-    }
-};
-
-// Times every file at 61 seconds after a pause; a name with "bad" in it cannot be opened.
-class PausingDevice : public MediaDevice {
-  public:
-    PausingDevice(const std::atomic<bool>& stop, int pauseMs, Opened* opened)
-        : stop_(stop), pauseMs_(pauseMs), opened_(opened) {}
-    bool open(const QString& path) override {
-        if (opened_ != nullptr) {
-            opened_->add(path);
-        }
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < pauseMs_) {
-            if (stop_) {
-                return false;
-            }
-            QThread::msleep(2);
-        }
-        return !path.contains(QLatin1String("bad"));
-    }
-    void setTimeFormatMilliseconds() override {}
-    std::int32_t length() override { return 61000; }
-    void stop() override {}
-    void close() override {}
-    QString failureReason() const override { return QStringLiteral("Invalid data"); }
-
-  private:
-    const std::atomic<bool>& stop_;
-    int pauseMs_;
-    Opened* opened_;
-};
-
-FolderMeasuring::DeviceFactory pausing(int pauseMs, Opened* opened = nullptr) {
-    return [pauseMs, opened](const std::atomic<bool>& stop) -> std::unique_ptr<MediaDevice> {
-        return std::make_unique<PausingDevice>(stop, pauseMs, opened);
-    };
-}
-
-void touch(const QString& path, qint64 size) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(f.resize(size));
-}
 
 Movie stored(const char* name, int length, int size) {
     Movie m{name, "Drama", "AVI"};
@@ -136,6 +81,17 @@ class CheckWindowTest : public QObject {
                      QStringLiteral("4 \u2192 9"));
             QCOMPARE(changed->model()->index(1, ChangedModel::Format).data().toString(),
                      QStringLiteral("AVI"));
+            // Only a file that was measured has new values to take.
+            const auto checkable = [&](int row) {
+                return changed->model()
+                    ->flags(changed->model()->index(row, ChangedModel::Check))
+                    .testFlag(Qt::ItemIsUserCheckable);
+            };
+            QVERIFY(!checkable(0) && checkable(1));
+            QCOMPARE(missing->model()->headerData(MissingModel::Genre, Qt::Horizontal),
+                     QVariant(QStringLiteral("Genre")));
+            QCOMPARE(missing->model()->headerData(MissingModel::Check, Qt::Horizontal),
+                     QVariant(QString()));
             QCOMPARE(missing->model()->index(0, MissingModel::Name).data().toString(),
                      QStringLiteral("Also Gone"));
             QCOMPARE(missing->model()->index(0, MissingModel::Check).data(Qt::CheckStateRole),

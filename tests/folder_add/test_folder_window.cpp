@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -9,57 +8,15 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
 #include "catalogue/Catalogue.h"
 #include "folder_add/ui/FolderAddWindow.h"
+#include "support/MeasuringFixtures.h"
 #include "support/Records.h"
 
 using namespace reelcase;
 using namespace reelcase::test;
-
-namespace {
-
-// Times every file at 61 seconds after a pause; a name with "bad" in it cannot be opened.
-class PausingDevice : public MediaDevice {
-  public:
-    PausingDevice(const std::atomic<bool>& stop, int pauseMs) : stop_(stop), pauseMs_(pauseMs) {}
-    bool open(const QString& path) override {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < pauseMs_) {
-            if (stop_) {
-                return false;
-            }
-            QThread::msleep(2);
-        }
-        return !path.contains(QLatin1String("bad"));
-    }
-    void setTimeFormatMilliseconds() override {}
-    std::int32_t length() override { return 61000; }
-    void stop() override {}
-    void close() override {}
-    QString failureReason() const override { return QStringLiteral("Invalid data"); }
-
-  private:
-    const std::atomic<bool>& stop_;
-    int pauseMs_;
-};
-
-FolderMeasuring::DeviceFactory pausing(int pauseMs) {
-    return [pauseMs](const std::atomic<bool>& stop) -> std::unique_ptr<MediaDevice> {
-        return std::make_unique<PausingDevice>(stop, pauseMs);
-    };
-}
-
-void touch(const QString& path, qint64 size = 1000) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(f.resize(size));
-}
-
-}  // namespace
 
 class FolderWindowTest : public QObject {
     Q_OBJECT

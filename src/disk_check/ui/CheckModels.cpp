@@ -1,37 +1,48 @@
 #include "disk_check/ui/CheckModels.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QCoreApplication>
 
-#include "catalogue/EnteredPath.h"
 #include "catalogue/TextCodec.h"
 
 namespace reelcase {
 
 namespace {
 
+constexpr std::array<const char*, ChangedModel::ColumnCount> kChangedTitles = {
+    "",
+    QT_TRANSLATE_NOOP("CheckModels", "Name"),
+    QT_TRANSLATE_NOOP("CheckModels", "Length (min)"),
+    QT_TRANSLATE_NOOP("CheckModels", "Size (MB)"),
+    QT_TRANSLATE_NOOP("CheckModels", "Quality"),
+    QT_TRANSLATE_NOOP("CheckModels", "Format"),
+    QT_TRANSLATE_NOOP("CheckModels", "Files"),
+    QT_TRANSLATE_NOOP("CheckModels", "Note")};
+
+// The Not found group's columns are the Changed group's up to the format, then the genre.
+static_assert(int(MissingModel::Format) == int(ChangedModel::Format) &&
+              MissingModel::Genre == MissingModel::Format + 1);
+constexpr std::array<const char*, MissingModel::ColumnCount> kMissingTitles = [] {
+    std::array<const char*, MissingModel::ColumnCount> titles{};
+    std::copy_n(kChangedTitles.begin(), MissingModel::Genre, titles.begin());
+    titles[MissingModel::Genre] = QT_TRANSLATE_NOOP("CheckModels", "Genre");
+    return titles;
+}();
+
 // A value as a cell shows it: alone when it stayed, the old one beside the new otherwise.
 QString sideBySide(const QString& before, const QString& after) {
     return before == after ? before : before + QStringLiteral(" \u2192 ") + after;
 }
 
-QVariant rightAligned() {
-    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-QString fileNames(const QStringList& files) {
-    QStringList names;
-    for (const QString& f : files) {
-        names << fileNameOf(f);
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
+ChangedModel::ChangedModel(QObject* parent)
+    : CheckBoxTableModel("CheckModels", kChangedTitles, Length, Quality, parent) {}
+
 void ChangedModel::setTable(CheckTable* table) {
-    beginResetModel();
-    table_ = table;
-    endResetModel();
+    replaceTable(table_, table);
 }
 
 void ChangedModel::insertFound(ChangedRow row) {
@@ -41,27 +52,27 @@ void ChangedModel::insertFound(ChangedRow row) {
     endInsertRows();
 }
 
-int ChangedModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || table_ == nullptr ? 0 : static_cast<int>(table_->changed().size());
+int ChangedModel::rows() const {
+    return table_ == nullptr ? 0 : static_cast<int>(table_->changed().size());
 }
 
-int ChangedModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+bool ChangedModel::checked(int row) const {
+    return table_->changed()[static_cast<std::size_t>(row)].checked;
 }
 
-QVariant ChangedModel::data(const QModelIndex& index, int role) const {
-    if (table_ == nullptr || !index.isValid()) {
-        return {};
-    }
+bool ChangedModel::checkable(int row) const {
+    // A file that could not be measured has no new values to take.
+    return table_->changed()[static_cast<std::size_t>(row)].failure.isEmpty();
+}
+
+void ChangedModel::setChecked(int row, bool checked) {
+    table_->setChangedChecked(row, checked);
+}
+
+QVariant ChangedModel::cell(const QModelIndex& index, int role) const {
     const ChangedRow& row = table_->changed()[static_cast<std::size_t>(index.row())];
-    if (role == Qt::CheckStateRole && index.column() == Check) {
-        return row.checked ? Qt::Checked : Qt::Unchecked;
-    }
     if (role == Qt::ToolTipRole && index.column() == Files) {
         return row.files.join(QLatin1Char('\n'));
-    }
-    if (role == Qt::TextAlignmentRole && index.column() >= Length && index.column() <= Quality) {
-        return rightAligned();
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -93,76 +104,31 @@ QVariant ChangedModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant ChangedModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    static const char* const titles[ColumnCount] = {
-        "",
-        QT_TRANSLATE_NOOP("CheckModels", "Name"),
-        QT_TRANSLATE_NOOP("CheckModels", "Length (min)"),
-        QT_TRANSLATE_NOOP("CheckModels", "Size (MB)"),
-        QT_TRANSLATE_NOOP("CheckModels", "Quality"),
-        QT_TRANSLATE_NOOP("CheckModels", "Format"),
-        QT_TRANSLATE_NOOP("CheckModels", "Files"),
-        QT_TRANSLATE_NOOP("CheckModels", "Note")};
-    return section == Check ? QString()
-                            : QCoreApplication::translate("CheckModels", titles[section]);
-}
-
-Qt::ItemFlags ChangedModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (table_ != nullptr && index.isValid() && index.column() == Check &&
-        table_->changed()[static_cast<std::size_t>(index.row())].failure.isEmpty()) {
-        f |= Qt::ItemIsUserCheckable;
-    }
-    return f;
-}
-
-bool ChangedModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (table_ == nullptr || !index.isValid() || index.column() != Check ||
-        role != Qt::CheckStateRole) {
-        return false;
-    }
-    table_->setChangedChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
-    Q_EMIT dataChanged(index, index);
-    return true;
-}
+MissingModel::MissingModel(QObject* parent)
+    : CheckBoxTableModel("CheckModels", kMissingTitles, Length, Quality, parent) {}
 
 void MissingModel::setTable(CheckTable* table) {
-    beginResetModel();
-    table_ = table;
-    endResetModel();
+    replaceTable(table_, table);
 }
 
-void MissingModel::rowsReplaced() {
-    beginResetModel();
-    endResetModel();
+int MissingModel::rows() const {
+    return table_ == nullptr ? 0 : static_cast<int>(table_->missing().size());
 }
 
-int MissingModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || table_ == nullptr ? 0 : static_cast<int>(table_->missing().size());
+bool MissingModel::checked(int row) const {
+    return table_->missing()[static_cast<std::size_t>(row)].checked;
 }
 
-int MissingModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+void MissingModel::setChecked(int row, bool checked) {
+    table_->setMissingChecked(row, checked);
 }
 
-QVariant MissingModel::data(const QModelIndex& index, int role) const {
-    if (table_ == nullptr || !index.isValid()) {
+QVariant MissingModel::cell(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole) {
         return {};
     }
     const MissingRow& row = table_->missing()[static_cast<std::size_t>(index.row())];
     const MovieRecord& movie = table_->movie(row.slot);
-    if (role == Qt::CheckStateRole && index.column() == Check) {
-        return row.checked ? Qt::Checked : Qt::Unchecked;
-    }
-    if (role == Qt::TextAlignmentRole && index.column() >= Length && index.column() <= Quality) {
-        return rightAligned();
-    }
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
     switch (index.column()) {
         case Name:
             return fromCatalogueText(nameOf(movie));
@@ -179,40 +145,6 @@ QVariant MissingModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
-}
-
-QVariant MissingModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    static const char* const titles[ColumnCount] = {
-        "",
-        QT_TRANSLATE_NOOP("CheckModels", "Name"),
-        QT_TRANSLATE_NOOP("CheckModels", "Length (min)"),
-        QT_TRANSLATE_NOOP("CheckModels", "Size (MB)"),
-        QT_TRANSLATE_NOOP("CheckModels", "Quality"),
-        QT_TRANSLATE_NOOP("CheckModels", "Format"),
-        QT_TRANSLATE_NOOP("CheckModels", "Genre")};
-    return section == Check ? QString()
-                            : QCoreApplication::translate("CheckModels", titles[section]);
-}
-
-Qt::ItemFlags MissingModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.isValid() && index.column() == Check) {
-        f |= Qt::ItemIsUserCheckable;
-    }
-    return f;
-}
-
-bool MissingModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (table_ == nullptr || !index.isValid() || index.column() != Check ||
-        role != Qt::CheckStateRole) {
-        return false;
-    }
-    table_->setMissingChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
-    Q_EMIT dataChanged(index, index);
-    return true;
 }
 
 }  // namespace reelcase

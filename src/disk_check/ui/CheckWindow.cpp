@@ -1,6 +1,7 @@
 #include "disk_check/ui/CheckWindow.h"
 
-#include <QComboBox>
+#include <span>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "careful_files/FileNames.h"
@@ -18,9 +18,6 @@
 namespace reelcase {
 
 namespace {
-
-// Often enough for the groups to fill as results come, seldom enough to batch them.
-constexpr int kPollMilliseconds = 50;
 
 QTableView* makeTable(QWidget* parent, const char* name, QAbstractItemModel* model,
                       const std::vector<int>& widths) {
@@ -39,7 +36,7 @@ QTableView* makeTable(QWidget* parent, const char* name, QAbstractItemModel* mod
 
 // A group: its heading, with what goes beside it, above its table.
 QWidget* group(QWidget* parent, QLabel* heading, QTableView* table,
-               std::initializer_list<QWidget*> beside = {}) {
+               std::span<QWidget* const> beside = {}) {
     auto* box = new QWidget(parent);
     auto* top = new QHBoxLayout;
     top->addWidget(heading, 1);
@@ -66,7 +63,7 @@ QLabel* heading(QWidget* parent, const char* name) {
 
 TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
                      FolderMeasuring::DeviceFactory makeDevice, QWidget* parent)
-    : QDialog(parent), catalogue_(catalogue), makeDevice_(std::move(makeDevice)) {
+    : FolderMeasuringWindow(catalogue, std::move(makeDevice), parent) {
     setObjectName(QStringLiteral("frmCheck"));
     setWindowTitle(tr("Check Against Folders"));
     resize(1160, 760);
@@ -80,29 +77,15 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
 
     changedModel_ = new ChangedModel(this);
     missingModel_ = new MissingModel(this);
-    newModel_ = new FolderAddModel(this);
     lblChanged = heading(this, "lblChanged");
     tblChanged =
         makeTable(this, "tblChanged", changedModel_, {24, 220, 110, 110, 80, 110, 220, 150});
     lblMissing = heading(this, "lblMissing");
     tblMissing = makeTable(this, "tblMissing", missingModel_, {24, 220, 110, 110, 80, 110, 90});
     lblNew = heading(this, "lblNew");
-    tblNew = makeTable(this, "tblNew", newModel_, {24, 220, 70, 80, 65, 50, 40, 170, 190, 80, 115});
-    tblNew->setItemDelegate(new VocabularyDelegate(tblNew));
-    tblNew->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::SelectedClicked);
-    comboBatchGenre = new QComboBox(this);
-    comboBatchGenre->setObjectName(QStringLiteral("comboBatchGenre"));
-    comboBatchGenre->addItems(vocabularyItems(FolderAddModel::Genre));
-    comboBatchGenre->setAccessibleName(tr("Genre"));
-    comboBatchRating = new QComboBox(this);
-    comboBatchRating->setObjectName(QStringLiteral("comboBatchRating"));
-    comboBatchRating->addItems(vocabularyItems(FolderAddModel::Rating));
-    comboBatchRating->setAccessibleName(tr("Rating"));
-    auto* genreLabel = new QLabel(tr("&Genre:"), this);
-    genreLabel->setBuddy(comboBatchGenre);
-    auto* ratingLabel = new QLabel(tr("&Rating:"), this);
-    ratingLabel->setBuddy(comboBatchRating);
+    makeMoviesTable("tblNew");
+    tblMovies->horizontalHeader()->setStretchLastSection(true);
+    const std::array<QWidget*, 4> batchBoxes = makeBatchBoxes();
     lblInStep = heading(this, "lblInStep");
 
     auto* groups = new QSplitter(Qt::Vertical, this);
@@ -110,8 +93,7 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
     groups->setChildrenCollapsible(false);
     groups->addWidget(group(groups, lblChanged, tblChanged));
     groups->addWidget(group(groups, lblMissing, tblMissing));
-    groups->addWidget(group(groups, lblNew, tblNew,
-                            {genreLabel, comboBatchGenre, ratingLabel, comboBatchRating}));
+    groups->addWidget(group(groups, lblNew, tblMovies, batchBoxes));
 
     lblSkipped = new QLabel(this);
     lblSkipped->setObjectName(QStringLiteral("lblSkipped"));
@@ -133,25 +115,10 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
     layout->addWidget(lblInStep);
     layout->addLayout(buttons);
 
-    pollTimer_ = new QTimer(this);
-    pollTimer_->setInterval(kPollMilliseconds);
-    connect(pollTimer_, &QTimer::timeout, this, &TfrmCheck::poll);
     connect(btnApply, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(comboBatchGenre, &QComboBox::activated, this, [this](int index) {
-        if (table_) {
-            table_->newFiles().setBatchGenre(index);
-            newModel_->rowsChanged();
-        }
-    });
-    connect(comboBatchRating, &QComboBox::activated, this, [this](int index) {
-        if (table_) {
-            table_->newFiles().setBatchRating(index);
-            newModel_->rowsChanged();
-        }
-    });
     for (QAbstractItemModel* model :
-         std::initializer_list<QAbstractItemModel*>{changedModel_, missingModel_, newModel_}) {
+         std::initializer_list<QAbstractItemModel*>{changedModel_, missingModel_, moviesModel_}) {
         connect(model, &QAbstractItemModel::dataChanged, this, [this] {
             if (table_ && planShown_) {
                 showCounts();
@@ -162,7 +129,7 @@ TfrmCheck::TfrmCheck(const Catalogue& catalogue, UserDialogs& dialogs,
 }
 
 TfrmCheck::~TfrmCheck() {
-    pollTimer_->stop();
+    stopPolling();
     run_.reset();
 }
 
@@ -178,11 +145,9 @@ std::optional<CheckChoices> TfrmCheck::ShowCheck(const CheckRequest& request) {
     table_ = std::make_unique<CheckTable>(catalogue_);
     changedModel_->setTable(table_.get());
     missingModel_->setTable(table_.get());
-    newModel_->setTable(&table_->newFiles());
+    showMovies(&table_->newFiles());
     planShown_ = false;
     skipped_ = {};
-    comboBatchGenre->setCurrentIndex(table_->newFiles().batchGenre());
-    comboBatchRating->setCurrentIndex(table_->newFiles().batchRating());
     QStringList shown;
     for (const QString& folder : request.folders) {
         shown << shownFileName(folder);
@@ -201,9 +166,9 @@ std::optional<CheckChoices> TfrmCheck::ShowCheck(const CheckRequest& request) {
     btnApply->setEnabled(false);
     run_ = std::make_unique<CheckRun>(catalogue_, makeDevice_, threads_);
     run_->start(request);
-    pollTimer_->start();
+    startPolling();
     const int result = exec();
-    pollTimer_->stop();
+    stopPolling();
     run_.reset();
     std::optional<CheckChoices> chosen;
     if (result == QDialog::Accepted) {
@@ -211,18 +176,15 @@ std::optional<CheckChoices> TfrmCheck::ShowCheck(const CheckRequest& request) {
     }
     changedModel_->setTable(nullptr);
     missingModel_->setTable(nullptr);
-    newModel_->setTable(nullptr);
+    showMovies(nullptr);
     table_.reset();
     return chosen;
 }
 
-void TfrmCheck::reject() {
-    // Cancel changes nothing: the workers are stopped before the window goes.
-    pollTimer_->stop();
+void TfrmCheck::stopMeasuring() {
     if (run_) {
         run_->stop();
     }
-    QDialog::reject();
 }
 
 void TfrmCheck::poll() {
@@ -234,7 +196,7 @@ void TfrmCheck::poll() {
         if (std::optional<CheckPlan> plan = run_->takePlan()) {
             table_->setPlan(std::move(*plan));
             missingModel_->rowsReplaced();
-            newModel_->rowsReplaced();
+            moviesModel_->rowsReplaced();
             planShown_ = true;
         }
     }
@@ -244,8 +206,7 @@ void TfrmCheck::poll() {
             for (ChangedRow& row : table_->takeMeasured(measured)) {
                 changedModel_->insertFound(std::move(row));
             }
-            newModel_->rowsChanged();
-            openFormatBoxes();
+            moviesMeasured();
         }
         if (progress.scanned) {
             barFiles->setRange(0, std::max(progress.filesFound, 1));
@@ -253,33 +214,12 @@ void TfrmCheck::poll() {
         }
         skipped_ = progress.skipped;
         if (progress.finished()) {
-            pollTimer_->stop();
+            showMeasuringFinished(progress);
             btnApply->setEnabled(true);
-            barFiles->setValue(std::max(progress.filesFound, 1));
-            barFiles->setFormat(
-                tr("%1 of %2 files measured").arg(progress.filesDone).arg(progress.filesFound));
         }
         showCounts();
     }
-    if (pollListener_) {
-        // A copy: the listener may replace itself.
-        const std::function<void()> listener = pollListener_;
-        listener();
-    }
-}
-
-void TfrmCheck::openFormatBoxes() {
-    // A new file whose format the extension does not give has its box open until one is chosen.
-    const FolderAddTable& rows = table_->newFiles();
-    for (int r = 0; r < rows.size(); ++r) {
-        const FolderRow& row = rows.row(r);
-        if (!row.formatFromExtension && row.measured && row.failure.isEmpty()) {
-            const QModelIndex cell = newModel_->index(r, FolderAddModel::Format);
-            if (!tblNew->isPersistentEditorOpen(cell)) {
-                tblNew->openPersistentEditor(cell);
-            }
-        }
-    }
+    pollDone();
 }
 
 void TfrmCheck::showCounts() {

@@ -1,15 +1,29 @@
 #include "folder_add/ui/FolderAddModel.h"
 
+#include <array>
+
 #include <QComboBox>
 #include <QCoreApplication>
 
-#include "catalogue/EnteredPath.h"
 #include "catalogue/TextCodec.h"
 #include "look/ui/ClassicLook.h"
 
 namespace reelcase {
 
 namespace {
+
+constexpr std::array<const char*, FolderAddModel::ColumnCount> kTitles = {
+    "",
+    QT_TRANSLATE_NOOP("FolderAddModel", "Name"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Format"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Length (min)"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Size (MB)"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Quality"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Parts"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Files"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Status"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Genre"),
+    QT_TRANSLATE_NOOP("FolderAddModel", "Rating")};
 
 // The stored genres, ratings and formats stay English; only the prompt is translated.
 QString itemText(int column, int index) {
@@ -43,15 +57,11 @@ QStringList vocabularyItems(int column) {
     }
 }
 
-void FolderAddModel::setTable(FolderAddTable* table) {
-    beginResetModel();
-    table_ = table;
-    endResetModel();
-}
+FolderAddModel::FolderAddModel(QObject* parent)
+    : CheckBoxTableModel("FolderAddModel", kTitles, Length, Parts, parent) {}
 
-void FolderAddModel::rowsReplaced() {
-    beginResetModel();
-    endResetModel();
+void FolderAddModel::setTable(FolderAddTable* table) {
+    replaceTable(table_, table);
 }
 
 void FolderAddModel::rowsChanged() {
@@ -64,23 +74,29 @@ void FolderAddModel::rowsChanged() {
     }
 }
 
-int FolderAddModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || table_ == nullptr ? 0 : table_->size();
+int FolderAddModel::rows() const {
+    return table_ == nullptr ? 0 : table_->size();
 }
 
-int FolderAddModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+bool FolderAddModel::checked(int row) const {
+    return table_->row(row).checked;
 }
 
-QVariant FolderAddModel::data(const QModelIndex& index, int role) const {
-    if (table_ == nullptr || !index.isValid()) {
-        return {};
-    }
+bool FolderAddModel::checkable(int row) const {
+    return table_->checkable(row);
+}
+
+void FolderAddModel::setChecked(int row, bool checked) {
+    table_->setChecked(row, checked);
+}
+
+void FolderAddModel::checkChanged(const QModelIndex& /*index*/) {
+    rowsChanged();
+}
+
+QVariant FolderAddModel::cell(const QModelIndex& index, int role) const {
     const int r = index.row();
     const FolderRow& row = table_->row(r);
-    if (role == Qt::CheckStateRole && index.column() == Check) {
-        return row.checked ? Qt::Checked : Qt::Unchecked;
-    }
     if (role == Qt::EditRole) {
         switch (index.column()) {
             case Name:
@@ -97,9 +113,6 @@ QVariant FolderAddModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::ToolTipRole && index.column() == Files) {
         return row.files.join(QLatin1Char('\n'));
-    }
-    if (role == Qt::TextAlignmentRole && index.column() >= Length && index.column() <= Parts) {
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -118,13 +131,8 @@ QVariant FolderAddModel::data(const QModelIndex& index, int role) const {
             return done ? QVariant(QString::number(row.quality + 1)) : QVariant();
         case Parts:
             return QString::number(row.files.size());
-        case Files: {
-            QStringList names;
-            for (const QString& f : row.files) {
-                names << fileNameOf(f);
-            }
-            return names.join(QStringLiteral(", "));
-        }
+        case Files:
+            return fileNames(row.files);
         case Status:
             return shownStatus(*table_, r);
         case Genre:
@@ -136,37 +144,12 @@ QVariant FolderAddModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant FolderAddModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    static const char* const titles[ColumnCount] = {
-        "",
-        QT_TRANSLATE_NOOP("FolderAddModel", "Name"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Format"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Length (min)"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Size (MB)"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Quality"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Parts"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Files"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Status"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Genre"),
-        QT_TRANSLATE_NOOP("FolderAddModel", "Rating")};
-    return section == Check ? QString()
-                            : QCoreApplication::translate("FolderAddModel", titles[section]);
-}
-
 Qt::ItemFlags FolderAddModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    Qt::ItemFlags f = CheckBoxTableModel::flags(index);
     if (table_ == nullptr || !index.isValid()) {
         return f;
     }
     switch (index.column()) {
-        case Check:
-            if (table_->checkable(index.row())) {
-                f |= Qt::ItemIsUserCheckable;
-            }
-            break;
         case Name:
         case Format:
         case Genre:
@@ -180,23 +163,23 @@ Qt::ItemFlags FolderAddModel::flags(const QModelIndex& index) const {
 }
 
 bool FolderAddModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (table_ == nullptr || !index.isValid()) {
+    if (CheckBoxTableModel::setData(index, value, role)) {
+        return true;
+    }
+    if (table_ == nullptr || !index.isValid() || role != Qt::EditRole) {
         return false;
     }
     const int r = index.row();
-    const bool edit = role == Qt::EditRole;
-    if (index.column() == Check && role == Qt::CheckStateRole) {
-        table_->setChecked(r, value.value<Qt::CheckState>() == Qt::Checked);
-    } else if (edit && index.column() == Name && table_->setName(r, value.toString())) {
+    if (index.column() == Name && table_->setName(r, value.toString())) {
         Q_EMIT dataChanged(index, index);
-    } else if (edit && index.column() == Format) {
+    } else if (index.column() == Format) {
         table_->setFormat(r, value.toInt());
-    } else if (edit && index.column() == Genre) {
+    } else if (index.column() == Genre) {
         table_->setGenre(r, value.toInt());
-    } else if (edit && index.column() == Rating) {
+    } else if (index.column() == Rating) {
         table_->setRating(r, value.toInt());
     } else {
-        return false;  // not an edit, or a name the table refused
+        return false;  // a column not edited here, or a name the table refused
     }
     rowsChanged();
     return true;

@@ -1,34 +1,37 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 
 #include "folder_add/FolderAddTable.h"
+#include "folder_add/ui/CheckBoxTableModel.h"
 
 namespace reelcase {
 
 // The folder window's table as Qt's views show it; every edit goes to FolderAddTable.
-class FolderAddModel : public QAbstractTableModel {
+class FolderAddModel : public CheckBoxTableModel {
   public:
     enum Column { Check, Name, Format, Length, Size, Quality, Parts, Files, Status, Genre, Rating };
     static constexpr int ColumnCount = 11;
 
-    explicit FolderAddModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit FolderAddModel(QObject* parent = nullptr);
 
     void setTable(FolderAddTable* table);
     FolderAddTable* table() const { return table_; }
-    // The table took in new rows, or changed the given ones (and so perhaps every status).
-    void rowsReplaced();
+    // The table changed some rows (and so perhaps every status); rowsReplaced when it took in
+    // new ones.
     void rowsChanged();
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
   private:
+    int rows() const override;
+    bool checked(int row) const override;
+    bool checkable(int row) const override;
+    void setChecked(int row, bool checked) override;
+    void checkChanged(const QModelIndex& index) override;
+    QVariant cell(const QModelIndex& index, int role) const override;
+
     FolderAddTable* table_ = nullptr;
 };
 
