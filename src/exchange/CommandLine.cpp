@@ -30,6 +30,7 @@
 #include "exchange/Vocabulary.h"
 #include "export_print/ExportRows.h"
 #include "finding/NameSearch.h"
+#include "launcher/ProgramChoice.h"
 #include "statistics/MovieStatistics.h"
 #include "statistics/StatisticsText.h"
 
@@ -91,10 +92,6 @@ constexpr std::string_view kDescription =
     "Exit status: 0 done, 1 done with findings (check, import, verify), 2 failed.\n";
 
 // The commands, which no catalogue to open in the window can be named like (./list can).
-const QString kCommands[] = {QStringLiteral("export"), QStringLiteral("import"),
-                             QStringLiteral("check"),  QStringLiteral("list"),
-                             QStringLiteral("verify"), QStringLiteral("stats")};
-
 // The options that take no value.
 const QString kSwitches[] = {QStringLiteral("--force"), QStringLiteral("--measure-all")};
 
@@ -574,20 +571,6 @@ int statsCommand(Command& cmd, const QStringList& args) {
                       kDone);
 }
 
-// A word the window takes for its catalogue: a name that is there, ends in ".rcb" or names
-// its folder. Any other word is taken for a command, so that a mistyped one is refused.
-bool namesCatalogue(const QString& word) {
-    if (word.isEmpty() || word.startsWith(QLatin1Char('-'))) {
-        return false;
-    }
-    if (word.contains(QLatin1Char('/')) ||
-        word.endsWith(QLatin1String(".rcb"), Qt::CaseInsensitive)) {
-        return true;
-    }
-    struct stat st {};
-    return ::lstat(fileNameBytes(word).constData(), &st) == 0;
-}
-
 // Why arguments that are neither a command nor the window's are refused.
 QString refusalOf(const QStringList& arguments) {
     const QString& first = arguments.front();
@@ -599,7 +582,7 @@ QString refusalOf(const QStringList& arguments) {
     if (!dashed && first.startsWith(QLatin1Char('-'))) {
         return QStringLiteral("unknown option '%1'").arg(first);
     }
-    if (dashed || namesCatalogue(first)) {
+    if (dashed || namesCatalogue(fileNameBytes(first).toStdString())) {
         return QStringLiteral("the window opens one catalogue file: '%1' is one too many")
             .arg(arguments.value(dashed ? 2 : 1));
     }
@@ -610,19 +593,12 @@ QString refusalOf(const QStringList& arguments) {
 
 namespace {
 
-// The options every Qt window program takes, which the window program hands to Qt: they open
-// the window as if they were not there. Qt also takes them with two dashes.
-const QString kQtOptionsWithValue[] = {
-    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
-    QStringLiteral("display"),         QStringLiteral("geometry"),
-    QStringLiteral("title"),           QStringLiteral("name"),
-    QStringLiteral("style"),           QStringLiteral("stylesheet")};
-const QString kQtFlags[] = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                            QStringLiteral("sync"), QStringLiteral("nograb"),
-                            QStringLiteral("dograb")};
+template <std::size_t N>
+bool among(const std::string_view (&words)[N], const QString& word) {
+    return std::ranges::any_of(words, [&word](std::string_view w) {
+        return word == QLatin1String(w.data(), static_cast<qsizetype>(w.size()));
+    });
+}
 
 // The arguments with Qt's own options and their values taken out, up to a "--".
 QStringList withoutQtOptions(const QStringList& arguments) {
@@ -636,11 +612,10 @@ QStringList withoutQtOptions(const QStringList& arguments) {
         const QString bare = word.startsWith(QLatin1String("--")) ? word.mid(2)
                              : word.startsWith(QLatin1Char('-'))  ? word.mid(1)
                                                                   : QString();
-        if (!bare.isEmpty() && std::ranges::find(kQtFlags, bare) != std::end(kQtFlags)) {
+        if (!bare.isEmpty() && among(QtFlags, bare)) {
             continue;
         }
-        if (!bare.isEmpty() && i + 1 < arguments.size() &&
-            std::ranges::find(kQtOptionsWithValue, bare) != std::end(kQtOptionsWithValue)) {
+        if (!bare.isEmpty() && i + 1 < arguments.size() && among(QtOptionsWithValue, bare)) {
             ++i;
             continue;
         }
@@ -650,22 +625,6 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 }
 
 }  // namespace
-
-bool opensWindow(const QStringList& arguments) {
-    // A command takes no Qt option: its word comes first.
-    const bool command = !arguments.isEmpty() &&
-                         std::ranges::find(kCommands, arguments.front()) != std::end(kCommands);
-    const QStringList words = command ? arguments : withoutQtOptions(arguments);
-    if (words.isEmpty()) {
-        return true;
-    }
-    const QString& first = words.front();
-    if (first == QLatin1String("--")) {
-        return words.size() == 1 || (words.size() == 2 && !isStandardStream(words.at(1)));
-    }
-    return words.size() == 1 && std::ranges::find(kCommands, first) == std::end(kCommands) &&
-           namesCatalogue(first);
-}
 
 int runCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err,
                    MeasuringModule& measuring) {

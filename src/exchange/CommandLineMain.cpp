@@ -1,5 +1,4 @@
-// The program users start: the commands for scripts, run here with Qt Core only, or the
-// window program for everything else.
+// The commands for scripts, run with Qt Core only; the program users start hands them over.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,16 +9,13 @@
 #include "careful_files/FileSystemCalls.h"
 #include "exchange/CommandLine.h"
 #include "exchange/MeasuringModule.h"
-#include "exchange/WindowProgram.h"
+#include "launcher/ProgramPaths.h"
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
     arguments.reserve(argc - 1);
     for (int i = 1; i < argc; ++i) {
         arguments.append(reelcase::fileNameFromBytes(argv[i]));
-    }
-    if (reelcase::opensWindow(arguments)) {
-        return reelcase::startWindowProgram(argv, stderr);
     }
     reelcase::ignoreFileSizeLimitSignal();
     reelcase::MeasuringModule measuring(

@@ -9,13 +9,13 @@
 #include <QString>
 
 #include "folder_add/FolderMeasuring.h"
+#include "launcher/ProgramPaths.h"
 
 namespace reelcase {
 
-// The file that carries the media reader: FFmpeg and the device on it, loaded the first time a
-// file is to be measured, so that neither the window's start nor a command that measures
-// nothing pays for loading FFmpeg's hundred libraries.
-inline constexpr const char* MeasuringModuleName = "reelcase-measuring.so";
+// The module (MeasuringModuleName) carries the media reader: FFmpeg and the device on it,
+// loaded the first time a file is to be measured, so that neither the window's start nor a
+// command that measures nothing pays for loading FFmpeg's hundred libraries.
 // What the module offers: a device whose work ends soon after stop turns true.
 inline constexpr const char* MeasuringModuleEntry = "reelcase_make_media_device";
 

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QFont>
@@ -8,7 +9,7 @@
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/Catalogue.h"
 #include "exchange/MeasuringModule.h"
-#include "exchange/WindowProgram.h"
+#include "launcher/ProgramPaths.h"
 #include "look/ui/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
 #include "main_window/ReadyReport.h"
@@ -23,6 +24,17 @@
 #include "settings/FileRegistryBackend.h"
 
 namespace {
+
+// The path of the program the user started, which is what a file association must name;
+// empty when the window program was started directly. The note left for it is removed before
+// any thread starts, so that programs the window starts do not inherit it.
+QString takeUserProgramPath() {
+    const char* given = std::getenv(reelcase::UserProgramVariable);
+    QString path =
+        given != nullptr && given[0] == '/' ? reelcase::fileNameFromBytes(given) : QString();
+    ::unsetenv(reelcase::UserProgramVariable);
+    return path;
+}
 
 // The composition root: builds and owns the catalogue, the real seams, the windows and their
 // wiring. Members are made in the order they are declared and destroyed in reverse, so each
@@ -81,7 +93,7 @@ int main(int argc, char* argv[]) {
     reelcase::ignoreFileSizeLimitSignal();
     // The window program, started by the program users start (which runs the commands for
     // scripts itself); file associations name that one.
-    QString programPath = reelcase::takeUserProgramPath();
+    QString programPath = takeUserProgramPath();
     // Qt would abort with its plugin text: say it in one line, as the program users start does.
     if (!reelcase::displayGiven(argv)) {
         std::fputs(reelcase::NoDisplayText, stderr);

@@ -279,6 +279,7 @@ class CheckClipsTest : public QObject {
         QVERIFY(QDir().mkpath(path("alone")));
         QVERIFY(QFile::copy(REELCASE_BINARY, alone));
         QVERIFY(QFile::setPermissions(alone, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::copy(REELCASE_COMMANDS_BINARY, path("alone/reelcase-commands")));
         QCOMPARE(verify({steadyCatalogue_, steady_}, alone).status, 0);
         const Run needed = verify({earlier_, collection_, disk2_}, alone);
         QCOMPARE(needed.status, 2);

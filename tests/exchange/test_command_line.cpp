@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "careful_files/FileErrors.h"
-#include "exchange/WindowProgram.h"
+#include "launcher/ProgramPaths.h"
 #include "support/ProgramRun.h"
 #include "support/Records.h"
 
@@ -107,7 +107,7 @@ class CommandLineTest : public QObject {
     void dashDashTakesANameThatLooksLikeAnOption();
     void commandsLoadNoWindowLibraries();
     void windowProgramGetsTheArgumentsAndTheProcess();
-    void windowProgramTakesTheUsersProgramPath();
+    void internalProgramsAreFoundWhereInstalled();
     void onlyCatalogueNamesOpenTheWindow();
     void dashIsStandardInputOrRefused();
     void namesThatAreNotUtf8KeepTheirBytes();
@@ -325,12 +325,18 @@ void CommandLineTest::dashDashTakesANameThatLooksLikeAnOption() {
     QVERIFY(readBytes(path("out.csv")).startsWith("Name,Genre"));
 }
 
-// A command must not pay for loading the window system, printing or the media libraries.
+// A command must not pay for loading the window system, printing or the media libraries, and
+// the program users start loads not even Qt before it hands over.
 void CommandLineTest::commandsLoadNoWindowLibraries() {
-    QProcess ldd;
-    ldd.start(QStringLiteral("ldd"), {QStringLiteral(REELCASE_BINARY)});
-    QVERIFY(ldd.waitForFinished(30000));
-    const QByteArray libraries = ldd.readAllStandardOutput();
+    const auto librariesOf = [](const char* program) {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QString::fromUtf8(program)});
+        ldd.waitForFinished(30000);
+        return ldd.readAllStandardOutput();
+    };
+    const QByteArray launcher = librariesOf(REELCASE_BINARY);
+    QVERIFY2(launcher.contains("libc.so") && !launcher.contains("libQt6"), launcher.constData());
+    const QByteArray libraries = librariesOf(REELCASE_COMMANDS_BINARY);
     QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
     for (const char* heavy : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libcups",
                               "libavformat", "libjpeg"}) {
@@ -390,21 +396,15 @@ void CommandLineTest::windowProgramGetsTheArgumentsAndTheProcess() {
                                                   program.toUtf8() + "\n");
 }
 
-// The path a file association names is the program users start, and the note that tells it
-// does not reach what the window starts.
-void CommandLineTest::windowProgramTakesTheUsersProgramPath() {
-    const std::vector<std::string> candidates = windowProgramCandidates("/opt/rc/bin/reelcase");
+// Internal programs lie where the package puts them, relative to the program users start, or
+// beside it in a build folder.
+void CommandLineTest::internalProgramsAreFoundWhereInstalled() {
+    const std::vector<std::string> candidates =
+        internalProgramCandidates("/opt/rc/bin/reelcase", CommandsProgramName);
     QCOMPARE(candidates.size(), std::size_t{2});
     QVERIFY(candidates[0].starts_with("/opt/rc/bin/"));
-    QVERIFY(candidates[0].ends_with("/reelcase/reelcase-window"));
-    QCOMPARE(candidates[1], std::string("/opt/rc/bin/reelcase-window"));
-
-    qputenv("REELCASE_USER_PROGRAM", "/opt/rc/bin/reelcase");
-    QCOMPARE(takeUserProgramPath(), QStringLiteral("/opt/rc/bin/reelcase"));
-    QVERIFY(!qEnvironmentVariableIsSet("REELCASE_USER_PROGRAM"));
-    QCOMPARE(takeUserProgramPath(), QString());
-    qputenv("REELCASE_USER_PROGRAM", "relative/reelcase");  // not a path to name
-    QCOMPARE(takeUserProgramPath(), QString());
+    QVERIFY(candidates[0].ends_with("/reelcase/reelcase-commands"));
+    QCOMPARE(candidates[1], std::string("/opt/rc/bin/reelcase-commands"));
 }
 
 // A word that is no command opens the window only when it names a catalogue: a name that is
@@ -416,6 +416,9 @@ void CommandLineTest::onlyCatalogueNamesOpenTheWindow() {
     const QString program = folder + QStringLiteral("/reelcase");
     QVERIFY(QFile::copy(QStringLiteral(REELCASE_BINARY), program));
     QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    // The commands refuse what is neither theirs nor the window's.
+    QVERIFY(QFile::copy(QStringLiteral(REELCASE_COMMANDS_BINARY),
+                        folder + QStringLiteral("/reelcase-commands")));
     const QString window = folder + QStringLiteral("/reelcase-window");
     writeBytes(window,
                "#!/bin/sh\nprintf window\nfor a in \"$@\"; do printf ' [%s]' \"$a\"; done\n");

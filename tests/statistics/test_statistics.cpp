@@ -1,12 +1,14 @@
 // The statistics without windows: totals and tables of a catalogue worked out by hand, with
 // unmeasured lengths and sizes, the listed movies a filter leaves, the menu command, and the
 // command line's text and comma-separated output.
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
 
 #include "exchange/CommandLine.h"
+#include "launcher/ProgramChoice.h"
 #include "statistics/MovieStatistics.h"
 #include "statistics/StatisticsText.h"
 #include "support/EditingProgram.h"
@@ -258,7 +260,9 @@ class StatisticsTest : public QObject {
         const Run missing = run({"stats", dir.filePath("none.rcb")});
         QCOMPARE(missing.status, 2);
         QVERIFY(missing.err.find("none.rcb") != std::string::npos);
-        QVERIFY(!opensWindow({"stats", file}));
+        const QByteArray name = QFile::encodeName(file);
+        const char* const words[] = {"stats", name.constData()};
+        QVERIFY(!opensWindow(words));
         QVERIFY(run({"--help"}).out.find("reelcase stats CATALOGUE.rcb") != std::string::npos);
     }
 };

@@ -1,4 +1,4 @@
-#include "exchange/WindowProgram.h"
+#include "launcher/ProgramPaths.h"
 
 #include <unistd.h>
 
@@ -6,20 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "careful_files/FileNames.h"
-#include "exchange/MeasuringModule.h"
-
-#ifndef REELCASE_WINDOW_FROM_BINDIR
-#define REELCASE_WINDOW_FROM_BINDIR "../libexec/reelcase/reelcase-window"
+#ifndef REELCASE_PROGRAMS_FROM_BINDIR
+#define REELCASE_PROGRAMS_FROM_BINDIR "../libexec/reelcase"
 #endif
 
 namespace reelcase {
 
 namespace {
-
-constexpr const char* kWindowProgramName = "reelcase-window";
-// Tells the window program which program the user started.
-constexpr const char* kUserProgramVariable = "REELCASE_USER_PROGRAM";
 
 // The folder of a program's path, with its slash.
 std::string folderOf(std::string_view programPath) {
@@ -63,33 +56,27 @@ bool displayGiven(char* const argv[]) {
     return false;
 }
 
-std::vector<std::string> windowProgramCandidates(std::string_view programPath) {
+std::vector<std::string> internalProgramCandidates(std::string_view programPath,
+                                                   std::string_view name) {
     const std::string folder = folderOf(programPath);
-    return {folder + REELCASE_WINDOW_FROM_BINDIR, folder + kWindowProgramName};
+    return {folder + REELCASE_PROGRAMS_FROM_BINDIR + '/' + std::string(name),
+            folder + std::string(name)};
 }
 
 std::vector<std::string> measuringModuleCandidates(std::string_view programPath) {
-    const std::string folder = folderOf(programPath);
-    std::string installed = folder + REELCASE_WINDOW_FROM_BINDIR;
-    installed.erase(installed.rfind('/') + 1);
-    return {installed + MeasuringModuleName, folder + MeasuringModuleName};
+    return internalProgramCandidates(programPath, MeasuringModuleName);
 }
 
-int startWindowProgram(char* const argv[], std::FILE* err) {
-    if (!displayGiven(argv)) {
-        std::fputs(NoDisplayText, err);
-        return 2;
-    }
+int startInternalProgram(const char* name, char* const argv[], std::FILE* err) {
     const std::string self = runningProgramPath();
     if (self.empty()) {
         std::fprintf(err, "reelcase: /proc/self/exe: %s\n", std::strerror(errno));
         return 2;
     }
-    ::setenv(kUserProgramVariable, self.c_str(), 1);
-    const std::vector<std::string> candidates = windowProgramCandidates(self);
+    ::setenv(UserProgramVariable, self.c_str(), 1);
     std::string tried;
     int error = ENOENT;
-    for (const std::string& candidate : candidates) {
+    for (const std::string& candidate : internalProgramCandidates(self, name)) {
         ::execv(candidate.c_str(), argv);
         // A program that is there but cannot run is the one to report.
         if (tried.empty() || errno != ENOENT) {
@@ -102,13 +89,6 @@ int startWindowProgram(char* const argv[], std::FILE* err) {
     }
     std::fprintf(err, "reelcase: %s: %s\n", tried.c_str(), std::strerror(error));
     return 2;
-}
-
-QString takeUserProgramPath() {
-    const char* given = std::getenv(kUserProgramVariable);
-    QString path = given != nullptr && given[0] == '/' ? fileNameFromBytes(given) : QString();
-    ::unsetenv(kUserProgramVariable);
-    return path;
 }
 
 }  // namespace reelcase
