@@ -59,14 +59,6 @@ const std::map<Call, std::vector<int>>& errorsOf() {
     return errors;
 }
 
-std::string movies(int count, const char* name, const char* genre) {
-    std::string bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += recordBytes(Movie{name + std::to_string(i), genre});
-    }
-    return bytes;
-}
-
 std::optional<QByteArray> contentOf(const QString& file) {
     return QFile::exists(file) ? std::optional(readBytes(file)) : std::nullopt;
 }
@@ -98,8 +90,8 @@ class CrashStatesTest : public QObject {
     QTemporaryDir dir_;
     Catalogue catalogue_;  // the new catalogue every save writes
     MovieList list_;
-    QByteArray old_ = QByteArray::fromStdString(movies(40, "Old ", "Drama"));
-    QByteArray older_ = QByteArray::fromStdString(movies(39, "Older ", "Western"));
+    QByteArray old_ = QByteArray::fromStdString(numberedMovies(40, "Old ", "Drama"));
+    QByteArray older_ = QByteArray::fromStdString(numberedMovies(39, "Older ", "Western"));
     QByteArray new_;
     int folders_ = 0;
     bool inPlace_ = false;

@@ -33,14 +33,6 @@ class WorkingFolder {
     QString before_;
 };
 
-std::string movies(int count, const char* prefix) {
-    std::string bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += recordBytes(Movie{std::string(prefix) + std::to_string(i)});
-    }
-    return bytes;
-}
-
 // Every movie in use by name: the record of the first slot that holds it.
 std::map<std::string, std::string> moviesInUse(const Catalogue& catalogue) {
     std::map<std::string, std::string> result;
@@ -74,7 +66,7 @@ class CatalogueStateTest : public QObject {
     void relativePathsAreKeptAbsolute() {
         QDir(dir_.path()).mkpath(QStringLiteral("data"));
         const QString two = path(QStringLiteral("data/two.rcb"));
-        writeBytes(two, movies(2, "Two "));
+        writeBytes(two, numberedMovies(2, "Two "));
         MemoryRegistryBackend store;
         QVERIFY(saveGeneralSettings(store, {true, false, true, false}, {}, {}));
         {
@@ -109,7 +101,7 @@ class CatalogueStateTest : public QObject {
 
     void overfullLastFileIsNeverSavedOver() {
         const QString big = path(QStringLiteral("big.rcb"));
-        writeBytes(big, movies(CatalogueCapacity + 5, ""));
+        writeBytes(big, numberedMovies(CatalogueCapacity + 5, ""));
         const qint64 size = QFileInfo(big).size();
         MemoryRegistryBackend store;
         QVERIFY(saveGeneralSettings(store, {true, false, true, false}, big, {}));
@@ -144,7 +136,7 @@ class CatalogueStateTest : public QObject {
     // to saving: every movie is written, not only those up to the edited slot.
     void saveInsideTheMovieDialogWritesEveryMovie() {
         const QString five = path(QStringLiteral("five.rcb"));
-        writeBytes(five, movies(5, "Movie "));
+        writeBytes(five, numberedMovies(5, "Movie "));
         EditingProgram p;
         QVERIFY(saveGeneralSettings(p.settings, {true, false, false, false}, {}, {}));
         p.logic.files.FormCreate(five);
@@ -179,8 +171,8 @@ class CatalogueStateTest : public QObject {
         const QString other = path(QStringLiteral("other.rcb"));
         int checks = 0;
         for (int run = 0; run < 25; ++run) {
-            writeBytes(file, movies(6, "Start "));
-            writeBytes(other, movies(4, "Other ") + movies(2, "Start "));
+            writeBytes(file, numberedMovies(6, "Start "));
+            writeBytes(other, numberedMovies(4, "Other ") + numberedMovies(2, "Start "));
             EditingProgram p;
             QVERIFY(saveGeneralSettings(p.settings, {true, false, false, false}, {}, {}));
             p.logic.files.FormCreate(file);

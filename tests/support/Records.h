@@ -60,6 +60,16 @@ inline QByteArray readBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// count movies named prefix0, prefix1, ... as the records of a file.
+inline std::string numberedMovies(int count, const std::string& prefix = "Movie ",
+                                  const std::string& genre = "Drama") {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += recordBytes(Movie{prefix + std::to_string(i), genre});
+    }
+    return bytes;
+}
+
 // Puts a movie into the next slot as an opened file would: the unsaved flag stays.
 inline int appendMovie(Catalogue& catalogue, const Movie& m) {
     const int n = catalogue.movieCount() + 1;

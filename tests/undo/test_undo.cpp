@@ -30,14 +30,6 @@ TableState stateOf(const Catalogue& catalogue, int reach) {
     return state;
 }
 
-std::string movies(int count, const char* prefix) {
-    std::string bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += recordBytes(Movie{std::string(prefix) + std::to_string(i)});
-    }
-    return bytes;
-}
-
 // The list as a refresh would fill it.
 QStringList refreshed(EditingProgram& p) {
     MovieList list;
@@ -68,7 +60,7 @@ class UndoTest : public QObject {
   private Q_SLOTS:
     void eachCommandIsOneNamedStep() {
         const QString family = path(QStringLiteral("family.rcb"));
-        writeBytes(family, movies(3, "Family "));
+        writeBytes(family, numberedMovies(3, "Family "));
         EditingProgram p;
         QCOMPARE(p.logic.undo.undoCaption(), QStringLiteral("&Undo"));
         p.add({typed("Alien")});
@@ -128,7 +120,7 @@ class UndoTest : public QObject {
 
     void unsavedFlagFollowsTheSteps() {
         const QString file = path(QStringLiteral("flag.rcb"));
-        writeBytes(file, movies(2, "Saved "));
+        writeBytes(file, numberedMovies(2, "Saved "));
         EditingProgram p;
         p.logic.files.FormCreate(file);
         QVERIFY(!p.catalogue.unsavedChanges());
@@ -162,10 +154,10 @@ class UndoTest : public QObject {
     void randomSequencesUndoToTheStartAndRedoToTheEnd() {
         auto* random = QRandomGenerator::global();
         const QString other = path(QStringLiteral("other.rcb"));
-        writeBytes(other, movies(5, "Other ") + movies(2, "Start "));
+        writeBytes(other, numberedMovies(5, "Other ") + numberedMovies(2, "Start "));
         const QString file = path(QStringLiteral("start.rcb"));
         for (int run = 0; run < 1000; ++run) {
-            writeBytes(file, movies(4, "Start "));
+            writeBytes(file, numberedMovies(4, "Start "));
             EditingProgram p;
             p.logic.files.FormCreate(file);
             const int reach = 40;
