@@ -89,24 +89,14 @@ class ExportTest : public QObject {
     QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
   private Q_SLOTS:
+    // The rows' exact bytes: exportWritesTheSixLinesAndNamesTheFile, piecesGrowButAreNeverCut.
     void rowsStandUnderTheHeader() {
-        QCOMPARE(row(1, kHarbour), kHarbourRow);
-        QCOMPARE(row(2, kZebra), kZebraRow);
-        QCOMPARE(bytes(ListHeader), kHeader);
-        QCOMPARE(kHeader.size(), 94);
         // A three-letter format and short numbers put every bar under the header's bars.
         const QByteArray standard = row(7, {"Base", "Drama", "DVD", "Nice", "", 100, 3, 700});
-        QCOMPARE(standard.size(), 93);
+        QCOMPARE(standard.size(), kHeader.size() - 1);
         for (qsizetype i = 0; i < standard.size(); ++i) {
             QCOMPARE(standard[i] == '|', kHeader[i] == '|');
         }
-        ListLine line;
-        makeMovieRow(2, makeRecord(kZebra), line);
-        QCOMPARE(line.pieceCount(), 16);
-        QCOMPARE(bytes(line.piece(0)) + bytes(line.piece(1)),
-                 "   2. Zebra Crossing               ");
-        QCOMPARE(bytes(line.piece(5)), "RM");
-        QCOMPARE(bytes(line.piece(15)), "MB");
     }
 
     void piecesGrowButAreNeverCut() {

@@ -123,17 +123,6 @@ class PrintingTest : public QObject {
         QVERIFY2(fonts.contains(QStringLiteral("LiberationMono ")), qPrintable(fonts));
     }
 
-    void aLongListFillsSeveralPages() {
-        PdfProgram p(dir_.filePath(QStringLiteral("long.pdf")));
-        for (int i = 1; i <= 150; ++i) {
-            appendMovie(p.catalogue, {"Title " + std::to_string(1000 + i)});
-        }
-        p.logic.state.RefreshMovieList();
-        const QString text = p.print();
-        QCOMPARE(text.count(QLatin1Char('\f')), 3);
-        QCOMPARE(simplifiedLines(text), p.exportedLines());
-    }
-
     void withoutAPrinterPrintingFails() {
         const QStringList failed{QStringLiteral("There went something wrong with printing!")};
         FakeUserDialogs dialogs;
