@@ -65,7 +65,10 @@ inline std::string numberedMovies(int count, const std::string& prefix = "Movie 
                                   const std::string& genre = "Drama") {
     std::string bytes;
     for (int i = 0; i < count; ++i) {
-        bytes += recordBytes(Movie{prefix + std::to_string(i), genre});
+        Movie movie;
+        movie.name = prefix + std::to_string(i);
+        movie.genre = genre;
+        bytes += recordBytes(movie);
     }
     return bytes;
 }
