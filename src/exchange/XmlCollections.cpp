@@ -9,9 +9,8 @@
 #include <QIODevice>
 #include <QXmlStreamReader>
 
-#include <zip.h>
-
 #include "exchange/Collection.h"
+#include "exchange/ZipLibrary.h"
 #include "seams/BackgroundWork.h"
 
 namespace reelcase {
@@ -67,20 +66,23 @@ QString elementText(QXmlStreamReader& reader) {
 // A file inside a zip archive, read as it is unpacked.
 class ZipMember : public QIODevice {
   public:
-    explicit ZipMember(zip_file_t* file) : file_(file) { open(QIODevice::ReadOnly); }
+    ZipMember(const ZipLibrary& zip, zip_file_t* file) : zip_(zip), file_(file) {
+        open(QIODevice::ReadOnly);
+    }
     ZipMember(const ZipMember&) = delete;
     ZipMember& operator=(const ZipMember&) = delete;
-    ~ZipMember() override { zip_fclose(file_); }
+    ~ZipMember() override { zip_.zip_fclose(file_); }
     [[nodiscard]] bool isSequential() const override { return true; }
 
   protected:
     qint64 readData(char* data, qint64 maxSize) override {
-        const zip_int64_t n = zip_fread(file_, data, static_cast<zip_uint64_t>(maxSize));
+        const zip_int64_t n = zip_.zip_fread(file_, data, static_cast<zip_uint64_t>(maxSize));
         return n < 0 ? -1 : n;
     }
     qint64 writeData(const char* /*data*/, qint64 /*size*/) override { return -1; }
 
   private:
+    const ZipLibrary& zip_;
     zip_file_t* file_;
 };
 
@@ -397,31 +399,35 @@ Collection readTellicoXml(std::string_view xml, WorkProgress* progress, const En
 
 namespace {
 
+const QString kNoZipLibrary =
+    QStringLiteral("zip archives cannot be read: the zip library (libzip4) is not installed");
+
 // The video collection inside an open archive, which it closes.
-Collection readOpenArchive(zip_t* archive, WorkProgress* progress, const EntrySink& sink) {
+Collection readOpenArchive(const ZipLibrary& zip, zip_t* archive, WorkProgress* progress,
+                           const EntrySink& sink) {
     Collection result;
-    const zip_int64_t index = zip_name_locate(archive, "tellico.xml", ZIP_FL_NOCASE);
+    const zip_int64_t index = zip.zip_name_locate(archive, "tellico.xml", ZIP_FL_NOCASE);
     zip_stat_t st;
-    zip_stat_init(&st);
-    if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0 ||
+    zip.zip_stat_init(&st);
+    if (index < 0 || zip.zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &st) != 0 ||
         (st.valid & ZIP_STAT_SIZE) == 0) {
         result.problem = index < 0 ? QStringLiteral("no tellico.xml in the archive")
                                    : QStringLiteral("tellico.xml cannot be read from the archive");
-        zip_discard(archive);
+        zip.zip_discard(archive);
         return result;
     }
-    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
+    zip_file_t* file = zip.zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
     if (file == nullptr) {
         result.problem = QStringLiteral("tellico.xml cannot be read from the archive");
-        zip_discard(archive);
+        zip.zip_discard(archive);
         return result;
     }
     {
         // Read as it is unpacked: a small archive may unpack to hundreds of megabytes.
-        ZipMember member(file);
+        ZipMember member(zip, file);
         result = readXmlCollection(member, static_cast<qint64>(st.size), true, progress, sink);
     }
-    zip_discard(archive);
+    zip.zip_discard(archive);
     return result;
 }
 
@@ -430,39 +436,55 @@ Collection readOpenArchive(zip_t* archive, WorkProgress* progress, const EntrySi
 Collection readTellicoArchive(std::string_view zipBytes, WorkProgress* progress,
                               const EntrySink& sink) {
     Collection result;
+    const ZipLibrary* library = ZipLibrary::get();
+    if (library == nullptr) {
+        result.problem = kNoZipLibrary;
+        return result;
+    }
+    const ZipLibrary& zip = *library;
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(zipBytes.data(), zipBytes.size(), 0, &error);
-    zip_t* archive = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    zip.zip_error_init(&error);
+    zip_source_t* source =
+        zip.zip_source_buffer_create(zipBytes.data(), zipBytes.size(), 0, &error);
+    zip_t* archive =
+        source != nullptr ? zip.zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (archive == nullptr) {
         result.problem = QStringLiteral("not a readable zip archive (%1)")
-                             .arg(QString::fromUtf8(zip_error_strerror(&error)));
-        zip_error_fini(&error);
+                             .arg(QString::fromUtf8(zip.zip_error_strerror(&error)));
+        zip.zip_error_fini(&error);
         if (source != nullptr) {
-            zip_source_free(source);
+            zip.zip_source_free(source);
         }
         return result;
     }
-    zip_error_fini(&error);
+    zip.zip_error_fini(&error);
     // The archive owns the source from here and frees it on closing.
-    return readOpenArchive(archive, progress, sink);
+    return readOpenArchive(*library, archive, progress, sink);
 }
 
 Collection readTellicoArchiveFile(int fd, WorkProgress* progress, const EntrySink& sink) {
+    const ZipLibrary* library = ZipLibrary::get();
+    if (library == nullptr) {
+        ::close(fd);
+        Collection result;
+        result.problem = kNoZipLibrary;
+        return result;
+    }
+    const ZipLibrary& zip = *library;
     int code = 0;
     // The archive is read where it lies, its index from its end: never all of it at once.
-    zip_t* archive = zip_fdopen(fd, ZIP_RDONLY, &code);
+    zip_t* archive = zip.zip_fdopen(fd, ZIP_RDONLY, &code);
     if (archive == nullptr) {
         ::close(fd);
         zip_error_t error;
-        zip_error_init_with_code(&error, code);
+        zip.zip_error_init_with_code(&error, code);
         Collection result;
         result.problem = QStringLiteral("not a readable zip archive (%1)")
-                             .arg(QString::fromUtf8(zip_error_strerror(&error)));
-        zip_error_fini(&error);
+                             .arg(QString::fromUtf8(zip.zip_error_strerror(&error)));
+        zip.zip_error_fini(&error);
         return result;
     }
-    return readOpenArchive(archive, progress, sink);
+    return readOpenArchive(*library, archive, progress, sink);
 }
 
 namespace {
