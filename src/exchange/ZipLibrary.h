@@ -17,6 +17,7 @@ namespace reelcase {
 // it needs would load at every start of the window and of every command, 12 ms of CPU that
 // only an import of a zipped collection uses.
 struct ZipLibrary {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): name is a declared name, not an expression.
 #define REELCASE_ZIP_MEMBER(name) decltype(&::name) name = nullptr;
     REELCASE_ZIP_FUNCTIONS(REELCASE_ZIP_MEMBER)
 #undef REELCASE_ZIP_MEMBER
