@@ -15,6 +15,7 @@
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/CatalogueFile.h"
 #include "disk_check/CheckRun.h"
+#include "exchange/MeasuringModule.h"
 #include "folder_add/FolderAddTable.h"
 #include "folder_add/FolderAdding.h"
 #include "main_window/MainWindowLogic.h"
@@ -286,6 +287,29 @@ class CheckClipsTest : public QObject {
         QVERIFY2(needed.err.startsWith("reelcase: cannot measure movie files: ") &&
                      needed.err.contains("reelcase-measuring.so"),
                  needed.err.constData());
+    }
+
+    // The add window's device is the module's, loaded at its first file: it times a clip as
+    // the reader linked into the tests does, file after file.
+    void moduleDeviceMeasuresAsTheReaderDoes() {
+        QVERIFY(ready_);
+        MeasuringModule module({REELCASE_MEASURING_MODULE});
+        ModuleMediaDevice device(module);
+        const std::atomic<bool> running{false};
+        FfmpegMediaDevice linked(&running);
+        for (const char* name : {"Kill Bill part 1.avi", "Ran (1 of 2).avi"}) {
+            const QString file = QDir(collection_).filePath(QLatin1String(name));
+            QVERIFY2(device.open(file), qPrintable(device.failureReason()));
+            QVERIFY(linked.open(file));
+            device.setTimeFormatMilliseconds();
+            linked.setTimeFormatMilliseconds();
+            QVERIFY(device.length() > 0);
+            QCOMPARE(device.length(), linked.length());
+            device.close();
+            linked.close();
+        }
+        QVERIFY(module.failure().isEmpty());
+        QVERIFY(!device.open(path("earlier.rcb")));  // no movie: refused, as the linked one does
     }
 
     // The window's command with the groups the check found: Apply changes the catalogue as
