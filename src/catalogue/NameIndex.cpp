@@ -10,6 +10,7 @@ NameIndex::NameIndex(std::size_t expected) {
     while (capacity < expected * 2) {
         capacity *= 2;
     }
+    tags_ = ZeroedArray<std::uint8_t>(capacity);
     cells_ = ZeroedArray<Cell>(capacity);
     mask_ = capacity - 1;
 }
@@ -38,11 +39,15 @@ std::uint64_t NameIndex::hash(std::string_view name) {
 
 // The cell holding name, or the empty cell where it would go.
 std::size_t NameIndex::probe(std::string_view name, std::uint64_t h) const {
+    const std::uint8_t tag = tagOf(h);
     std::size_t i = static_cast<std::size_t>(h) & mask_;
-    while (cells_[i].data != nullptr) {
-        const Cell& cell = cells_[i];
-        if (cell.length == name.size() && std::memcmp(cell.data, name.data(), name.size()) == 0) {
-            return i;
+    while (tags_[i] != 0) {
+        if (tags_[i] == tag) {
+            const Cell& cell = cells_[i];
+            if (cell.length == name.size() &&
+                std::memcmp(cell.data, name.data(), name.size()) == 0) {
+                return i;
+            }
         }
         i = (i + 1) & mask_;
     }
@@ -53,11 +58,13 @@ std::pair<int*, bool> NameIndex::insert(std::string_view name, int value) {
     if ((count_ + 1) * 10 > cells_.size() * 7) {
         grow();
     }
-    const std::size_t i = probe(name, hash(name));
+    const std::uint64_t h = hash(name);
+    const std::size_t i = probe(name, h);
     Cell& cell = cells_[i];
-    if (cell.data != nullptr) {
+    if (tags_[i] != 0) {
         return {&cell.value, false};
     }
+    tags_[i] = tagOf(h);
     cell = {name.data() != nullptr ? name.data() : "", static_cast<std::uint32_t>(name.size()),
             value};
     ++count_;
@@ -65,18 +72,24 @@ std::pair<int*, bool> NameIndex::insert(std::string_view name, int value) {
 }
 
 const int* NameIndex::find(std::string_view name) const {
-    const Cell& cell = cells_[probe(name, hash(name))];
-    return cell.data != nullptr ? &cell.value : nullptr;
+    const std::size_t i = probe(name, hash(name));
+    return tags_[i] != 0 ? &cells_[i].value : nullptr;
 }
 
 void NameIndex::grow() {
     const ZeroedArray<Cell> old = std::move(cells_);
+    const ZeroedArray<std::uint8_t> oldTags = std::move(tags_);
+    tags_ = ZeroedArray<std::uint8_t>(old.size() * 2);
     cells_ = ZeroedArray<Cell>(old.size() * 2);
     mask_ = cells_.size() - 1;
     for (std::size_t i = 0; i < old.size(); ++i) {
-        if (const Cell& cell = old[i]; cell.data != nullptr) {
+        if (oldTags[i] != 0) {
+            const Cell& cell = old[i];
             const std::string_view name(cell.data, cell.length);
-            cells_[probe(name, hash(name))] = cell;
+            const std::uint64_t h = hash(name);
+            const std::size_t at = probe(name, h);
+            tags_[at] = tagOf(h);
+            cells_[at] = cell;
         }
     }
 }
