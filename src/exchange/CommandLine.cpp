@@ -91,7 +91,6 @@ constexpr std::string_view kDescription =
     "only.\n"
     "Exit status: 0 done, 1 done with findings (check, import, verify), 2 failed.\n";
 
-// The commands, which no catalogue to open in the window can be named like (./list can).
 // The options that take no value.
 const QString kSwitches[] = {QStringLiteral("--force"), QStringLiteral("--measure-all")};
 
@@ -593,33 +592,18 @@ QString refusalOf(const QStringList& arguments) {
 
 namespace {
 
-template <std::size_t N>
-bool among(const std::string_view (&words)[N], const QString& word) {
-    return std::ranges::any_of(words, [&word](std::string_view w) {
-        return word == QLatin1String(w.data(), static_cast<qsizetype>(w.size()));
-    });
-}
-
-// The arguments with Qt's own options and their values taken out, up to a "--".
+// The arguments with Qt's own options and their values taken out, by the launcher's rule.
 QStringList withoutQtOptions(const QStringList& arguments) {
+    std::vector<QByteArray> bytes;
+    bytes.reserve(static_cast<std::size_t>(arguments.size()));
+    std::vector<const char*> words;
+    for (const QString& argument : arguments) {
+        words.push_back(bytes.emplace_back(fileNameBytes(argument)).constData());
+    }
     QStringList rest;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& word = arguments.at(i);
-        if (word == QLatin1String("--")) {
-            rest += arguments.mid(i);
-            break;
-        }
-        const QString bare = word.startsWith(QLatin1String("--")) ? word.mid(2)
-                             : word.startsWith(QLatin1Char('-'))  ? word.mid(1)
-                                                                  : QString();
-        if (!bare.isEmpty() && among(QtFlags, bare)) {
-            continue;
-        }
-        if (!bare.isEmpty() && i + 1 < arguments.size() && among(QtOptionsWithValue, bare)) {
-            ++i;
-            continue;
-        }
-        rest += word;
+    for (const std::string_view word : reelcase::withoutQtOptions(words)) {
+        rest.append(
+            fileNameFromBytes(QByteArrayView(word.data(), static_cast<qsizetype>(word.size()))));
     }
     return rest;
 }

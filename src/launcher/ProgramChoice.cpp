@@ -23,7 +23,8 @@ bool endsWithRcb(std::string_view word) {
                [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
 }
 
-// The arguments with Qt's own options and their values taken out, up to a "--".
+}  // namespace
+
 std::vector<std::string_view> withoutQtOptions(std::span<const char* const> arguments) {
     std::vector<std::string_view> rest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -47,8 +48,6 @@ std::vector<std::string_view> withoutQtOptions(std::span<const char* const> argu
     }
     return rest;
 }
-
-}  // namespace
 
 bool namesCatalogue(std::string_view word) {
     if (word.empty() || word.starts_with('-')) {

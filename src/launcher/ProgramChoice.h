@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace reelcase {
 
@@ -25,6 +26,10 @@ inline constexpr std::string_view QtFlags[] = {"reverse", "widgetcount", "sync",
 // mistyped command or option never opens the window. "-" (standard input) is the commands'
 // only.
 bool opensWindow(std::span<const char* const> arguments);
+
+// The arguments (as the bytes they are) with Qt's own options and their values taken out, up
+// to a "--".
+std::vector<std::string_view> withoutQtOptions(std::span<const char* const> arguments);
 
 // A word the window takes for its catalogue: a name that is there, ends in ".rcb" or names
 // its folder.
