@@ -110,8 +110,11 @@ class CrashStatesTest : public QObject {
         }
         if (inPlace_) {
             // A second name the save must not split from the file: it writes in place.
-            ::link(QFile::encodeName(file).constData(),
-                   QFile::encodeName(folder + QStringLiteral("/other name.rcb")).constData());
+            if (::link(QFile::encodeName(file).constData(),
+                       QFile::encodeName(folder + QStringLiteral("/other name.rcb")).constData()) !=
+                0) {
+                qFatal("could not make the catalogue's second name");
+            }
         }
         return file;
     }

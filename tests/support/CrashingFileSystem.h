@@ -96,7 +96,7 @@ class CrashingFileSystem : public FileSystemCalls {
             const int fd = ::open(self.c_str(), O_WRONLY | O_CLOEXEC);
             if (fd >= 0) {
                 (void)!::pwrite(fd, file.synced.data(), file.synced.size(), 0);
-                (void)::ftruncate(fd, static_cast<off_t>(file.synced.size()));
+                (void)!::ftruncate(fd, static_cast<off_t>(file.synced.size()));
                 ::close(fd);
             }
             if (file.syncedMark) {
