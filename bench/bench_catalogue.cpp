@@ -6,7 +6,9 @@
 #include <QListView>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <random>
 
 #include "catalogue/CatalogueFile.h"
@@ -70,6 +72,53 @@ QString sortedCatalogueFile() {
     }
     writeBytes(file, bytes);
     return file;
+}
+
+// The same movies as sortedCatalogueFile(), in random order: what only the order costs.
+QString shuffledCatalogueFile() {
+    const QString file = folder().filePath(QStringLiteral("shuffled.rcb"));
+    if (QFile::exists(file)) {
+        return file;
+    }
+    QFile sorted(sortedCatalogueFile());
+    sorted.open(QIODevice::ReadOnly);
+    const QByteArray bytes = sorted.readAll();
+    std::vector<int> order(static_cast<std::size_t>(CatalogueCapacity));
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), std::mt19937(7));
+    std::string shuffled;
+    shuffled.reserve(static_cast<std::size_t>(bytes.size()));
+    for (const int n : order) {
+        shuffled.append(bytes.constData() + static_cast<std::size_t>(n) * RecordSize, RecordSize);
+    }
+    writeBytes(file, shuffled);
+    return file;
+}
+
+// The file read into a catalogue and its list, no window: the take-in alone.
+void ReadCatalogue(benchmark::State& state, const QString& file) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto catalogue = std::make_unique<Catalogue>();
+        auto list = std::make_unique<MovieList>();
+        state.ResumeTiming();
+        readCatalogueFile(file, *catalogue, *list);
+        if (list->size() != CatalogueCapacity) {
+            state.SkipWithError("not all movies listed");
+        }
+        state.PauseTiming();
+        catalogue.reset();
+        list.reset();
+        state.ResumeTiming();
+    }
+}
+
+void ReadSortedCatalogue(benchmark::State& state) {
+    ReadCatalogue(state, sortedCatalogueFile());
+}
+
+void ReadShuffledCatalogue(benchmark::State& state) {
+    ReadCatalogue(state, shuffledCatalogueFile());
 }
 
 struct Program {
@@ -297,6 +346,8 @@ long residentMegabytes() {
 
 BENCHMARK(OpenFullCatalogueIntoEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(OpenSortedCatalogueIntoEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ReadSortedCatalogue)->Unit(benchmark::kMillisecond)->Iterations(9);
+BENCHMARK(ReadShuffledCatalogue)->Unit(benchmark::kMillisecond)->Iterations(9);
 BENCHMARK(SaveFullCatalogue)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ExportFullList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AddMovie)->Unit(benchmark::kMillisecond)->Iterations(20);

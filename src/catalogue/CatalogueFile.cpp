@@ -117,7 +117,7 @@ OpenOutcome readCatalogueFd(int fd, Catalogue& catalogue, MovieList& list) {
         const std::size_t whole = static_cast<std::size_t>(got) / RecordSize;
         unread -= std::min(unread, whole);
         for (std::size_t r = 0; r < whole; ++r) {
-            takeIn.offer(chunk[r]);
+            takeIn.gather(chunk[r]);
         }
         if (static_cast<std::size_t>(got) < chunk.size_bytes()) {
             if (static_cast<std::size_t>(got) % RecordSize != 0) {

@@ -37,33 +37,32 @@ bool MovieList::keyLess(const Entry& a, const Entry& b) {
     return collationKey(a.text()) < collationKey(b.text());
 }
 
+template <typename NameAt>
+int MovieList::keyOrder(const SortItem& a, const SortItem& b, const NameAt& nameAt) {
+    if (a.high != b.high) {
+        return a.high < b.high ? -1 : 1;
+    }
+    if (a.low != b.low) {
+        return a.low < b.low ? -1 : 1;
+    }
+    const CollationKey ka = collationKey(shownPart(nameAt(a.index)));
+    const CollationKey kb = collationKey(shownPart(nameAt(b.index)));
+    return ka < kb ? -1 : static_cast<int>(kb < ka);
+}
+
 // Sorting small items that carry the first 16 key bytes keeps the sort in cache; only ties
 // look at the whole keys. The entries are then made once, in their place.
 LargeVector<MovieList::Entry> MovieList::sortedEntries(std::span<const std::string_view> names) {
-    struct Item {
-        std::uint64_t high;
-        std::uint64_t low;
-        unsigned index;
-    };
-    LargeVector<Item> items;
+    LargeVector<SortItem> items;
     items.reserve(names.size());
     for (unsigned i = 0; i < names.size(); ++i) {
         const CollationPrefix key = collationPrefix(shownPart(names[i]));
         items.push_back({key.high, key.low, i});
     }
-    const auto before = [&names](const Item& a, const Item& b) {
-        if (a.high != b.high) {
-            return a.high < b.high;
-        }
-        if (a.low != b.low) {
-            return a.low < b.low;
-        }
-        const CollationKey ka = collationKey(shownPart(names[a.index]));
-        const CollationKey kb = collationKey(shownPart(names[b.index]));
-        if (ka < kb) {
-            return true;
-        }
-        return !(kb < ka) && a.index < b.index;
+    const auto nameAt = [&names](unsigned i) { return names[i]; };
+    const auto before = [&nameAt](const SortItem& a, const SortItem& b) {
+        const int order = keyOrder(a, b, nameAt);
+        return order < 0 || (order == 0 && a.index < b.index);
     };
     // A file this program saved is in list order already: one pass tells.
     if (!std::is_sorted(items.begin(), items.end(), before)) {
@@ -151,7 +150,7 @@ void MovieList::addAll(std::span<const std::string_view> names) {
     }
 }
 
-bool MovieList::RisingNames::take(std::string_view name) {
+bool MovieList::ArrivingNames::takeRising(std::string_view name) {
     const Entry entry = makeEntry(name);
     if (!entries_.empty() && !keyLess(entries_.back(), entry)) {
         return false;
@@ -160,7 +159,81 @@ bool MovieList::RisingNames::take(std::string_view name) {
     return true;
 }
 
-void MovieList::addAll(RisingNames&& names) {
+void MovieList::ArrivingNames::take(std::string_view name) {
+    entries_.push_back(makeEntry(name));
+    rising_ = rising_ && (entries_.size() < 2 || keyLess(entries_.end()[-2], entries_.back()));
+}
+
+std::vector<bool> MovieList::ArrivingNames::keepFirstOfEach() {
+    std::vector<bool> repeated(entries_.size(), false);
+    if (rising_) {
+        return repeated;
+    }
+    LargeVector<SortItem> items;
+    items.reserve(entries_.size());
+    for (unsigned i = 0; i < entries_.size(); ++i) {
+        items.push_back({entries_[i].high, entries_[i].low, i});
+    }
+    const auto nameAt = [this](unsigned i) { return entries_[i].text(); };
+    // Equal keys by the names' bytes, so that a name's repeats follow it, its first time first.
+    std::sort(items.begin(), items.end(), [&nameAt](const SortItem& a, const SortItem& b) {
+        if (const int order = keyOrder(a, b, nameAt); order != 0) {
+            return order < 0;
+        }
+        const std::string_view nameA = nameAt(a.index);
+        const std::string_view nameB = nameAt(b.index);
+        return nameA < nameB || (nameA == nameB && a.index < b.index);
+    });
+    // The names kept move to the front of items, in list order; the repeats go behind them.
+    std::size_t kept = 0;
+    LargeVector<SortItem> left;
+    for (std::size_t first = 0; first < items.size();) {
+        std::size_t end = first + 1;
+        while (end < items.size() && keyOrder(items[first], items[end], nameAt) == 0) {
+            ++end;
+        }
+        const std::size_t keptFirst = kept;
+        for (std::size_t k = first; k < end; ++k) {
+            if (k > first && nameAt(items[k].index) == nameAt(items[k - 1].index)) {
+                repeated[items[k].index] = true;
+                left.push_back(items[k]);
+            } else {
+                items[kept++] = items[k];
+            }
+        }
+        // Names that differ only in letter case are listed in the order they came.
+        if (kept - keptFirst > 1) {
+            std::sort(items.begin() + static_cast<std::ptrdiff_t>(keptFirst),
+                      items.begin() + static_cast<std::ptrdiff_t>(kept),
+                      [](const SortItem& a, const SortItem& b) { return a.index < b.index; });
+        }
+        first = end;
+    }
+    std::copy(left.begin(), left.end(), items.begin() + static_cast<std::ptrdiff_t>(kept));
+    // Entry k is to become entry items[k].index: the cycles of that permutation, followed in
+    // place, take no second table of entries.
+    for (std::size_t start = 0; start < items.size(); ++start) {
+        if (items[start].index == start) {
+            continue;
+        }
+        const Entry first = entries_[start];
+        std::size_t at = start;
+        while (items[at].index != start) {
+            const std::size_t from = items[at].index;
+            entries_[at] = entries_[from];
+            items[at].index = static_cast<unsigned>(at);
+            at = from;
+        }
+        entries_[at] = first;
+        items[at].index = static_cast<unsigned>(at);
+    }
+    entries_.resize(kept);
+    rising_ = true;
+    return repeated;
+}
+
+void MovieList::addAll(ArrivingNames&& names) {
+    assert(names.rising_);
     assert(entries_.empty());
     ++revision_;
     if (names.entries_.empty()) {

@@ -48,10 +48,11 @@ class MovieList {
     int add(std::string_view name, const std::function<int()>& equalBefore);
     // Files many names as if added one by one, in the order given.
     void addAll(std::span<const std::string_view> names);
-    // Names that come in strictly rising list order, taken while they keep rising.
-    class RisingNames;
-    // The same for such names into an empty list: nothing to sort, no key made again.
-    void addAll(RisingNames&& names);
+    // Names with their keys, made as they arrive and listed later in one go.
+    class ArrivingNames;
+    // The same for such names into an empty list: nothing to sort, no key made again. They
+    // must be in list order (taken rising, or put in order by keepFirstOfEach()).
+    void addAll(ArrivingNames&& names);
     // The same into an emptied list, with one reset for the view instead of two.
     void replaceAll(std::span<const std::string_view> names);
     // The same, putting the entries listed so far aside into kept instead of dropping them.
@@ -86,6 +87,18 @@ class MovieList {
     static Entry makeEntry(std::string_view name);
     // Whether a's key sorts before b's.
     static bool keyLess(const Entry& a, const Entry& b);
+    // What a sort moves: the first 16 key bytes, as in Entry, and where the name is in names.
+    struct SortItem {
+        std::uint64_t high;
+        std::uint64_t low;
+        unsigned index;
+    };
+    // Negative, zero or positive as a's key sorts before, with or after b's; nameAt(index)
+    // gives the names.
+    template <typename NameAt>
+    static int keyOrder(const SortItem& a, const SortItem& b, const NameAt& nameAt);
+    static LargeVector<Entry> entriesOf(const LargeVector<SortItem>& items,
+                                        std::span<const std::string_view> names);
     // The names' entries in stable key order.
     static LargeVector<Entry> sortedEntries(std::span<const std::string_view> names);
 
@@ -98,16 +111,24 @@ class MovieList {
     MovieListObserver* observer_ = nullptr;
 };
 
-class MovieList::RisingNames {
+class MovieList::ArrivingNames {
   public:
-    explicit RisingNames(std::size_t expected) { entries_.reserve(expected); }
+    explicit ArrivingNames(std::size_t expected) { entries_.reserve(expected); }
     // Takes name if it sorts strictly after every name taken so far; otherwise takes nothing.
     // Mostly the first 16 key bytes tell, so the whole keys are made only for near twins.
-    bool take(std::string_view name);
+    bool takeRising(std::string_view name);
+    // Takes name wherever it sorts: keepFirstOfEach() then puts the names in order.
+    void take(std::string_view name);
+    // Puts the names taken in list order, equal keys in the order they came, and leaves out
+    // each name that came before (exactly, case counts). Returns, for every name in the order
+    // taken, whether it was left out. Sorting puts a name's repeats beside it, so that no
+    // index of the names is needed.
+    std::vector<bool> keepFirstOfEach();
 
   private:
     friend class MovieList;
     LargeVector<Entry> entries_;
+    bool rising_ = true;
 };
 
 struct MovieList::Kept {

@@ -23,6 +23,7 @@ TakeIn::TakeIn(Catalogue& catalogue, MovieList& list, std::size_t expected)
 
 NameIndex& TakeIn::index() {
     if (!index_) {
+        dropRepeats();
         index_.emplace(static_cast<std::size_t>(list_.size()) + expected_);
         for (int i = 0; i < list_.size(); ++i) {
             index_->insert(list_.at(i), 0);
@@ -100,7 +101,7 @@ TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
     const std::string_view name = nameOf(placeNext(record));
     if (rising_) {
         // The common case of an open, decided by one comparison with the last name.
-        if (rising_->take(name)) {
+        if (rising_->takeRising(name)) {
             ++next_;
             ++counts_.added;
             return Verdict::Added;
@@ -116,7 +117,57 @@ TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
     return Verdict::Added;
 }
 
+void TakeIn::gather(const MovieRecord& record) {
+    if (unjudged_ && next_ > CatalogueCapacity) {
+        // The repeats among the names gathered free their slots before any name is left out.
+        index();
+    }
+    if (next_ > CatalogueCapacity || !rising_) {
+        offer(record);
+        return;
+    }
+    const std::string_view name = nameOf(placeNext(record));
+    if (unjudged_ || !rising_->takeRising(name)) {
+        rising_->take(name);
+        unjudged_ = true;
+    }
+    ++next_;
+    ++counts_.added;
+}
+
+LargeVector<std::string_view> TakeIn::namesTaken() const {
+    LargeVector<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(next_ - firstTaken_));
+    for (int n = firstTaken_; n < next_; ++n) {
+        names.push_back(nameOf(catalogue_.slot(n)));
+    }
+    return names;
+}
+
+void TakeIn::dropRepeats() {
+    if (!unjudged_) {
+        return;
+    }
+    unjudged_ = false;
+    const std::vector<bool> repeated = rising_->keepFirstOfEach();
+    const std::span<MovieRecord> taken = catalogue_.freeSlots(firstTaken_, next_ - firstTaken_);
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < taken.size(); ++k) {
+        if (!repeated[k]) {
+            if (kept != k) {
+                std::memcpy(&taken[kept], &taken[k], sizeof(MovieRecord));
+            }
+            ++kept;
+        }
+    }
+    const auto repeats = static_cast<int>(taken.size() - kept);
+    next_ -= repeats;
+    counts_.added -= repeats;
+    counts_.alreadyPresent += repeats;
+}
+
 TakeInCounts TakeIn::finish(Marks marks) {
+    dropRepeats();
     // Slots not taken into use keep none of the bytes read into them.
     if (roomEnd_ >= next_) {
         const std::span<MovieRecord> rest = catalogue_.freeSlots(next_, roomEnd_ - next_ + 1);
@@ -126,12 +177,7 @@ TakeInCounts TakeIn::finish(Marks marks) {
     if (rising_) {
         list_.addAll(std::move(*rising_));
     } else {
-        LargeVector<std::string_view> added;
-        added.reserve(static_cast<std::size_t>(next_ - firstTaken_));
-        for (int n = firstTaken_; n < next_; ++n) {
-            added.push_back(nameOf(catalogue_.slot(n)));
-        }
-        list_.addAll(added);
+        list_.addAll(namesTaken());
     }
     std::sort(notTakenIn_.begin(), notTakenIn_.end());
     counts_.leftOut =

@@ -54,6 +54,10 @@ class TakeIn {
     void take(const MovieRecord& record);
     // judge() and, where it says so, take(). record may lie in room() at or after nextSlot().
     Verdict offer(const MovieRecord& record);
+    // offer() for a reader that needs no verdict: once the names stop rising, each is taken in
+    // unjudged and the repeats are found together by the one sort the list needs anyway, so
+    // that a file in any order is read without an index of its names.
+    void gather(const MovieRecord& record);
 
     // Takes the filled slots into use, clears what room() left in the others and lists the
     // new names. Call it once, at the end.
@@ -64,6 +68,11 @@ class TakeIn {
     NameIndex& index();
     // Copies record into nextSlot() unless it lies there already.
     MovieRecord& placeNext(const MovieRecord& record);
+    // The names in the slots taken in so far, in slot order.
+    LargeVector<std::string_view> namesTaken() const;
+    // Leaves out the names that gather() took in unjudged and that came before, closing the
+    // gaps they leave in the slots.
+    void dropRepeats();
 
     Catalogue& catalogue_;
     MovieList& list_;
@@ -77,8 +86,11 @@ class TakeIn {
     // Into an empty list, while names rise strictly in list order (as this program saves them),
     // none can repeat one before it: they are listed as they come, and indexed only once they
     // stop rising, which spares a catalogue of our own every lookup and sort.
-    std::optional<MovieList::RisingNames> rising_;
+    std::optional<MovieList::ArrivingNames> rising_;
     std::optional<NameIndex> index_;
+    // The slots from firstTaken_ on hold names gathered without a verdict, rising_ their
+    // entries: the names stopped rising, and the list is empty.
+    bool unjudged_ = false;
     std::vector<std::uint64_t> notTakenIn_;  // hashes of new names past the table's end
     TakeInCounts counts_;
 };

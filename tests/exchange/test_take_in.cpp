@@ -106,6 +106,24 @@ class TakeInTest : public QObject {
         // The slots the repeats were read into keep nothing of them.
         QCOMPARE(nameOf(catalogue.slot(6)), std::string_view());
         QCOMPARE(nameOf(catalogue.slot(7)), std::string_view());
+
+        // Names gathered unjudged up to the table's end: their repeats give up their slots
+        // before any name past the end is left out.
+        bytes.clear();
+        for (const char* name : {"Bravo", "Alpha", "Alpha", "Charlie", "Delta", "Echo", "Alpha"}) {
+            bytes += recordBytes(Movie{name});
+        }
+        writeBytes(file, bytes);
+        Catalogue full;
+        MovieList fullList;
+        full.takeIntoUse(CatalogueCapacity - 3);
+        const OpenOutcome outcome = readCatalogueFile(file, full, fullList);
+        QCOMPARE(outcome.error, 0);
+        QCOMPARE(outcome.leftOut, 2LL);
+        QCOMPARE(entriesOf(fullList), QStringList({"Alpha", "Bravo", "Charlie"}));
+        QCOMPARE(nameOf(full.slot(CatalogueCapacity - 2)), std::string_view("Bravo"));
+        QCOMPARE(nameOf(full.slot(CatalogueCapacity - 1)), std::string_view("Alpha"));
+        QCOMPARE(nameOf(full.slot(CatalogueCapacity)), std::string_view("Charlie"));
     }
 };
 
