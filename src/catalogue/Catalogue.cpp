@@ -58,6 +58,7 @@ int Catalogue::findByName(std::string_view name) const {
 int Catalogue::addMovie(const MovieRecord& record) {
     assert(!full());
     recordBefore(movieCount_ + 1);
+    touched_ = std::max(touched_, movieCount_ + 1);
     ++revision_;
     slots_[static_cast<std::size_t>(movieCount_)] = record;
     ++movieCount_;
@@ -90,6 +91,7 @@ void Catalogue::startNew() {
 std::span<MovieRecord> Catalogue::freeSlots(int first, int count) {
     assert(first > movieCount_ && count >= 0 && first + count - 1 <= CatalogueCapacity);
     recordBefore(first, first + count - 1);
+    touched_ = std::max(touched_, first + count - 1);
     ++revision_;
     return {slots_ + (first - 1), static_cast<std::size_t>(count)};
 }
@@ -101,6 +103,22 @@ void Catalogue::takeIntoUse(int lastSlot, bool marksChanged) {
         unsavedChanges_ = true;
     }
     movieCount_ = lastSlot;
+}
+
+bool Catalogue::takeTableOf(Catalogue& other) {
+    if (touched_ > 0 || other.stepOpen_) {
+        return false;
+    }
+    const int count = other.movieCount_;
+    recordBefore(1, count);
+    table_.swap(other.table_);
+    std::swap(slots_, other.slots_);
+    std::swap(touched_, other.touched_);
+    other.movieCount_ = 0;
+    ++other.revision_;
+    ++revision_;
+    takeIntoUse(count);
+    return true;
 }
 
 void Catalogue::setCurrentFileName(const QString& path) {
@@ -119,7 +137,8 @@ void Catalogue::recordBefore(int number) {
         return;
     }
     recordedInStep_[slotIndex] = true;
-    openStep_.changes.push_back({number, keep(openStep_.records, slots_[slotIndex - 1])});
+    openStep_.changes.push_back(
+        {number, number > touched_ ? -1 : keep(openStep_.records, slots_[slotIndex - 1])});
 }
 
 void Catalogue::recordBefore(int first, int last) {

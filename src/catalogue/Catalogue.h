@@ -54,6 +54,10 @@ class Catalogue {
     // that take movies in mark the catalogue changed when they took any.
     std::span<MovieRecord> freeSlots(int first, int count);
     void takeIntoUse(int lastSlot, bool marksChanged = false);
+    // Takes in the movies that other read into its free slots from 1 on, other left with
+    // none, as if they were read here: the tables change places instead of being copied.
+    // Only a catalogue none of whose slots was ever used can: false for any other.
+    bool takeTableOf(Catalogue& other);
 
     // The file that a complete open read or a save wrote; path must be absolute and clean.
     void setCurrentFileName(const QString& path);
@@ -85,6 +89,9 @@ class Catalogue {
     ZeroedBlock table_;
     MovieRecord* slots_;  // CatalogueCapacity records in table_
     int movieCount_ = 0;
+    // The highest slot ever handed out: those above it are all zero without a look, which
+    // would take their pages from the kernel.
+    int touched_ = 0;
     QString currentFileName_;
     bool unsavedChanges_ = false;
 

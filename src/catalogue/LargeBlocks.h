@@ -61,6 +61,10 @@ class ZeroedBlock {
     ZeroedBlock& operator=(const ZeroedBlock&) = delete;
 
     void* data() const { return data_; }
+    void swap(ZeroedBlock& other) noexcept {
+        std::swap(bytes_, other.bytes_);
+        std::swap(data_, other.data_);
+    }
 
   private:
     std::size_t bytes_;

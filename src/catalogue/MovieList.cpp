@@ -243,6 +243,18 @@ void MovieList::addAll(ArrivingNames&& names) {
     names.entries_.clear();
 }
 
+void MovieList::takeEntriesOf(MovieList& other) {
+    assert(entries_.empty() && other.observer_ == nullptr);
+    ++revision_;
+    ++other.revision_;
+    other.selected_ = -1;
+    if (other.entries_.empty()) {
+        return;
+    }
+    assign(std::move(other.entries_));
+    other.entries_.clear();
+}
+
 void MovieList::replaceAll(std::span<const std::string_view> names) {
     assign(sortedEntries(names));
 }

@@ -53,6 +53,8 @@ class MovieList {
     // The same for such names into an empty list: nothing to sort, no key made again. They
     // must be in list order (taken rising, or put in order by keepFirstOfEach()).
     void addAll(ArrivingNames&& names);
+    // The entries of other, a list without observer, into an empty list; other is left empty.
+    void takeEntriesOf(MovieList& other);
     // The same into an emptied list, with one reset for the view instead of two.
     void replaceAll(std::span<const std::string_view> names);
     // The same, putting the entries listed so far aside into kept instead of dropping them.

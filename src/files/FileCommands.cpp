@@ -40,15 +40,15 @@ QString catalogueOpenedAtStart(const QString& firstArgument, RegistryBackend& se
     return enteredPath(firstArgument.isEmpty() ? lastFileToReopenQuietly(settings) : firstArgument);
 }
 
-void FileCommands::FormCreate(const QString& firstArgument) {
+void FileCommands::FormCreate(const QString& firstArgument, CatalogueReadAhead* readAhead) {
     state_.setFilters(FilterChoice{});
     if (!firstArgument.isEmpty()) {
-        openCatalogue(enteredPath(firstArgument), OpenOrigin::CommandLine);
+        openCatalogue(enteredPath(firstArgument), OpenOrigin::CommandLine, readAhead);
         return;
     }
     const QString last = lastFileToReopen(settings_, dialogs_);
     if (!last.isEmpty()) {
-        openCatalogue(enteredPath(last), OpenOrigin::LastFile);
+        openCatalogue(enteredPath(last), OpenOrigin::LastFile, readAhead);
     }
 }
 
@@ -96,7 +96,8 @@ void FileCommands::openCatalogue() {
     openCatalogue(enteredPath(*chosen), OpenOrigin::Chosen);
 }
 
-void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
+void FileCommands::openCatalogue(const QString& path, OpenOrigin origin,
+                                 CatalogueReadAhead* readAhead) {
     if (origin != OpenOrigin::Chosen) {
         state_.RefreshMovieList();
     }
@@ -121,7 +122,11 @@ void FileCommands::openCatalogue(const QString& path, OpenOrigin origin) {
         const CatalogueStepScope step(
             catalogue_,
             QCoreApplication::translate("FileCommands", "Open \"%1\"").arg(fileNameOf(path)));
-        outcome = readCatalogueFile(readFrom, catalogue_, list_);
+        std::optional<OpenOutcome> readBefore;
+        if (readAhead != nullptr) {
+            readBefore = readAhead->takeOver(readFrom, catalogue_, list_);
+        }
+        outcome = readBefore ? *readBefore : readCatalogueFile(readFrom, catalogue_, list_);
         if (outcome.leftOut > 0) {
             // Saving the part taken in over the file would lose the rest of it.
             catalogue_.forgetCurrentFileName();

@@ -6,6 +6,7 @@
 
 #include "careful_files/FileStamp.h"
 #include "careful_files/FileSystemCalls.h"
+#include "files/CatalogueReadAhead.h"
 #include "program_state/ProgramState.h"
 #include "seams/UserDialogs.h"
 #include "settings/FileRegistryBackend.h"
@@ -13,7 +14,7 @@
 namespace reelcase {
 
 // The catalogue FormCreate(firstArgument) opens, found without a word to the user, so that
-// its reading can be prepared while the windows are made.
+// it can be read ahead while the windows are made.
 QString catalogueOpenedAtStart(const QString& firstArgument, RegistryBackend& settings);
 
 // The File menu's catalogue commands (New, Open, Save, Save As), the catalogue opened at
@@ -23,8 +24,9 @@ class FileCommands {
     FileCommands(ProgramState& state, UserDialogs& dialogs, FileSystemCalls& fileSystem,
                  RegistryBackend& settings);
 
-    // At start: opens the first argument's catalogue, or else the last file.
-    void FormCreate(const QString& firstArgument);
+    // At start: opens the first argument's catalogue, or else the last file, taking over
+    // what readAhead read of it where it can.
+    void FormCreate(const QString& firstArgument, CatalogueReadAhead* readAhead = nullptr);
     // Whether the main window may close: remembers the last file, offers to save unsaved
     // changes, or asks before quitting.
     bool FormCloseQuery();
@@ -40,7 +42,8 @@ class FileCommands {
     enum class OpenOrigin { Chosen, CommandLine, LastFile };
     // Takes in the file at path (absolute and clean) after the movies already listed. Only a
     // file taken in whole becomes the current file.
-    void openCatalogue(const QString& path, OpenOrigin origin);
+    void openCatalogue(const QString& path, OpenOrigin origin,
+                       CatalogueReadAhead* readAhead = nullptr);
     // Writes the list's movies to path; true on success, otherwise the error box was shown.
     // Asks first when another program changed the file since it was read or written here.
     bool saveTo(const QString& path);

@@ -75,9 +75,9 @@ TfrmMain::~TfrmMain() {
     logic_.state.setStateListener({});
 }
 
-void TfrmMain::FormCreate(const QString& firstArgument) {
+void TfrmMain::FormCreate(const QString& firstArgument, CatalogueReadAhead* readAhead) {
     choices_.SelectedSkin = &background_;
-    logic_.files.FormCreate(firstArgument);
+    logic_.files.FormCreate(firstArgument, readAhead);
     showState();
 }
 

@@ -36,8 +36,8 @@ class TfrmMain : public QMainWindow {
     TfrmMain(const TfrmMain&) = delete;
     TfrmMain& operator=(const TfrmMain&) = delete;
 
-    // Runs once after creation, before the window is shown.
-    void FormCreate(const QString& firstArgument);
+    // Runs once after creation, before the window is shown; takes over what readAhead read.
+    void FormCreate(const QString& firstArgument, CatalogueReadAhead* readAhead = nullptr);
     void MenuPreferencesClick();
     // The preferences and about windows, made the first time they are asked for (most runs
     // never show them) and owned by this window from then on.

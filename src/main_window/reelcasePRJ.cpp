@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include <QApplication>
 #include <QFont>
@@ -9,6 +10,8 @@
 #include "careful_files/FileSystemCalls.h"
 #include "catalogue/Catalogue.h"
 #include "exchange/MeasuringModule.h"
+#include "files/CatalogueReadAhead.h"
+#include "files/FileCommands.h"
 #include "launcher/ProgramPaths.h"
 #include "look/ui/ClassicLook.h"
 #include "main_window/MainWindowLogic.h"
@@ -45,7 +48,8 @@ class Program {
   public:
     // programPath: the program users start, which file associations name.
     Program(const QString& firstArgument, const QString& programPath)
-        : logic_(catalogue_, {.dialogs = dialogs_,
+        : readAhead_(std::in_place, reelcase::catalogueOpenedAtStart(firstArgument, settings_)),
+          logic_(catalogue_, {.dialogs = dialogs_,
                               .fileSystem = reelcase::realFileSystem(),
                               .settings = settings_,
                               .movieDialog = windows_,
@@ -61,7 +65,8 @@ class Program {
                     .fileTypes = fileTypes_,
                     .programPath = programPath}) {
         windows_.setOwner(&frmMain_);
-        frmMain_.FormCreate(firstArgument);
+        frmMain_.FormCreate(firstArgument, &*readAhead_);
+        readAhead_.reset();
     }
 
     reelcase::TfrmMain& mainWindow() { return frmMain_; }
@@ -70,6 +75,8 @@ class Program {
     reelcase::Catalogue catalogue_;
     reelcase::QtUserDialogs dialogs_;
     reelcase::FileRegistryBackend settings_;
+    // Reads the catalogue to open while the members below are made.
+    std::optional<reelcase::CatalogueReadAhead> readAhead_;
     reelcase::QtDesktopShell desktop_;
     reelcase::QtPrintDevice printer_;
     // FFmpeg is loaded when the first file is measured, not at every start.

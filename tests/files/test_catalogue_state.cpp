@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <map>
 
+#include "careful_files/FileStamp.h"
 #include "catalogue/CatalogueFile.h"
+#include "files/CatalogueReadAhead.h"
 #include "settings/StoredSettings.h"
 #include "support/EditingProgram.h"
 #include "support/MemoryRegistryBackend.h"
@@ -63,6 +66,67 @@ class CatalogueStateTest : public QObject {
     QString path(const QString& name) const { return dir_.filePath(name); }
 
   private Q_SLOTS:
+    // The catalogue read ahead at start is taken over only where the open would read the
+    // same, once; anything else is read again, so what the user meets never depends on it.
+    void readAheadIsTakenOverOnlyWhereTheOpenReadsTheSame() {
+        const QString file = path(QStringLiteral("ahead.rcb"));
+        const std::string bytes = recordBytes(Movie{"Bravo", "SF"}) + recordBytes(Movie{"Alpha"}) +
+                                  recordBytes(Movie{"Bravo", "Drama"});
+        writeBytes(file, bytes);
+        Catalogue direct;
+        MovieList directList;
+        QCOMPARE(readCatalogueFile(file, direct, directList).error, 0);
+        {
+            CatalogueReadAhead ahead(file);
+            Catalogue catalogue;
+            MovieList list;
+            QVERIFY(!ahead.takeOver(path(QStringLiteral("other.rcb")), catalogue, list));
+            {
+                const CatalogueStepScope step(catalogue, QStringLiteral("Open"));
+                const std::optional<OpenOutcome> taken = ahead.takeOver(file, catalogue, list);
+                QVERIFY(taken && taken->error == 0 && taken->stamp == stampOf(file));
+            }
+            QCOMPARE(entriesOf(list), entriesOf(directList));
+            QCOMPARE(catalogue.movieCount(), direct.movieCount());
+            for (int n = 1; n <= CatalogueCapacity; n += n < 4 ? 1 : 9999) {
+                QVERIFY(std::memcmp(&catalogue.slot(n), &direct.slot(n), RecordSize) == 0);
+            }
+            // One undo step as a read makes: undone, the slots are empty again.
+            QVERIFY(catalogue.undo() != nullptr);
+            QCOMPARE(catalogue.movieCount(), 0);
+            QCOMPARE(nameOf(catalogue.slot(1)), std::string_view());
+            QVERIFY(catalogue.redo() != nullptr);
+            QCOMPARE(nameOf(catalogue.slot(1)), std::string_view("Bravo"));
+            Catalogue again;
+            MovieList againList;
+            QVERIFY(!ahead.takeOver(file, again, againList));
+        }
+        {
+            // Not into a catalogue that was used; nor once the file changed since the read.
+            CatalogueReadAhead ahead(file);
+            Catalogue used;
+            MovieList usedList;
+            appendMovie(used, {"Zulu"});
+            used.deleteMovie(1);
+            used.startNew();
+            QVERIFY(!ahead.takeOver(file, used, usedList));
+            writeBytes(file, bytes + recordBytes(Movie{"Charlie"}));
+            Catalogue fresh;
+            MovieList freshList;
+            QVERIFY(!ahead.takeOver(file, fresh, freshList));
+            QCOMPARE(fresh.movieCount(), 0);
+        }
+        {
+            // A read that met a broken end is read again, where its message is given.
+            writeBytes(file, bytes + "xy");
+            CatalogueReadAhead ahead(file);
+            EditingProgram p;
+            p.logic.files.FormCreate(file, &ahead);
+            QCOMPARE(p.dialogs.errors().size(), 1);
+            QCOMPARE(p.logic.state.list().size(), 2);
+        }
+    }
+
     void relativePathsAreKeptAbsolute() {
         QDir(dir_.path()).mkpath(QStringLiteral("data"));
         const QString two = path(QStringLiteral("data/two.rcb"));
