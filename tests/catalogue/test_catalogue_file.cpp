@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "careful_files/FileErrors.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/NameCollation.h"
 #include "support/Records.h"
 
 using namespace reelcase;
@@ -99,6 +101,16 @@ class CatalogueFileTest : public QObject {
         }
         longRun.push_back("Movie 10005");  // a repeat after several reads
         longRun.push_back("Movie 99999");
+        // In no order, enough to be sorted by their key bytes: repeats, names equal but for
+        // letter case, and names alike in their first 16 key bytes.
+        std::vector<std::string> scrambled;
+        for (int i = 0; i < 300; ++i) {
+            const int k = (i * 73) % 151;
+            scrambled.push_back(std::string(k % 3 == 0   ? "the lord of the rings "
+                                            : k % 3 == 1 ? "The Lord of the Rings "
+                                                         : "Movie ") +
+                                std::to_string(k % 50));
+        }
         const std::vector<std::vector<std::string>> files = {
             {"A", "B", "C"},
             {"A", "B", "A", "C"},
@@ -110,7 +122,8 @@ class CatalogueFileTest : public QObject {
             {"The Lord of the Rings 1", "The Lord of the Rings 2", "the lord of the rings 2",
              "The Lord of the Rings 3"},
             {"The Lord of the Rings 2", "The Lord of the Rings 1"},
-            longRun};
+            longRun,
+            scrambled};
         for (const auto& names : files) {
             std::string bytes;
             for (std::size_t i = 0; i < names.size(); ++i) {
@@ -133,6 +146,23 @@ class CatalogueFileTest : public QObject {
             QStringList expected = listed(indexedList);
             expected.removeOne(QStringLiteral("~ already listed"));
             QCOMPARE(listed(plainList), expected);
+
+            // Both agree with the rule written out plainly: each name's first time, in a stable
+            // sort by the whole key.
+            std::vector<std::string> firsts;
+            for (const std::string& name : names) {
+                if (std::find(firsts.begin(), firsts.end(), name) == firsts.end()) {
+                    firsts.push_back(name);
+                }
+            }
+            std::stable_sort(firsts.begin(), firsts.end(), [](const auto& a, const auto& b) {
+                return collationKey(a) < collationKey(b);
+            });
+            QStringList plainly;
+            for (const std::string& name : firsts) {
+                plainly << QString::fromLatin1(name);
+            }
+            QCOMPARE(listed(plainList), plainly);
         }
     }
 
