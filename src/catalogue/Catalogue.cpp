@@ -142,6 +142,14 @@ void Catalogue::recordBefore(int number) {
 }
 
 void Catalogue::recordBefore(int first, int last) {
+    // Room for a whole range at once (an open's 100,000 slots), still growing geometrically
+    // when ranges come a chunk at a time.
+    auto& changes = openStep_.changes;
+    const std::size_t needed =
+        changes.size() + static_cast<std::size_t>(std::max(0, last - first + 1));
+    if (stepOpen_ && needed > changes.capacity()) {
+        changes.reserve(std::max(needed, 2 * changes.capacity()));
+    }
     for (int number = first; number <= last; ++number) {
         recordBefore(number);
     }
@@ -169,21 +177,18 @@ void Catalogue::endStep() {
     openStep_ = CatalogueStep{};
     step.countAfter = movieCount_;
     step.fileAfter = currentFileName_;
-    // A slot written back to its old bytes is no change.
-    LargeVector<CatalogueStep::SlotChange> changed;
-    changed.reserve(step.changes.size());
-    for (const CatalogueStep::SlotChange& change : step.changes) {
-        const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
-        const bool same =
-            change.stored < 0
-                ? allZero(now)
-                : std::memcmp(&now, &step.records[static_cast<std::size_t>(change.stored)],
-                              sizeof now) == 0;
-        if (!same) {
-            changed.push_back(change);
+    // A slot written back to its old bytes is no change. An empty slot that came into use is
+    // kept unseen: the count changed too, and looking would read every record of an open.
+    std::erase_if(step.changes, [&step, this](const CatalogueStep::SlotChange& change) {
+        if (change.stored < 0 && change.slot > step.countBefore && change.slot <= step.countAfter) {
+            return false;
         }
-    }
-    step.changes = std::move(changed);
+        const MovieRecord& now = slots_[static_cast<std::size_t>(change.slot - 1)];
+        return change.stored < 0
+                   ? allZero(now)
+                   : std::memcmp(&now, &step.records[static_cast<std::size_t>(change.stored)],
+                                 sizeof now) == 0;
+    });
     if (step.changes.empty() && step.countBefore == step.countAfter &&
         step.fileBefore == step.fileAfter) {
         return;
