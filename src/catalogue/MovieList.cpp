@@ -67,6 +67,61 @@ void sortByKeyBytes(Item* first, Item* last, const Less& less, int byte = 0) {
     std::sort(first, last, less);
 }
 
+// items sorted by key and, within a key, by name: moves the first of each name to the front,
+// equal keys in the order they came (by index), and the repeats behind them, each marked in
+// repeated. Returns how many were kept.
+template <typename Item, typename SameKey, typename SameName>
+std::size_t keepFirstInEachKey(LargeVector<Item>& items, const SameKey& sameKey,
+                               const SameName& sameName, std::vector<bool>& repeated) {
+    std::size_t kept = 0;
+    LargeVector<Item> left;
+    for (std::size_t first = 0; first < items.size();) {
+        std::size_t end = first + 1;
+        while (end < items.size() && sameKey(items[first], items[end])) {
+            ++end;
+        }
+        const std::size_t keptFirst = kept;
+        for (std::size_t k = first; k < end; ++k) {
+            if (k > first && sameName(items[k], items[k - 1])) {
+                repeated[items[k].index] = true;
+                left.push_back(items[k]);
+            } else {
+                items[kept++] = items[k];
+            }
+        }
+        // Names that differ only in letter case are listed in the order they came.
+        if (kept - keptFirst > 1) {
+            std::sort(items.begin() + static_cast<std::ptrdiff_t>(keptFirst),
+                      items.begin() + static_cast<std::ptrdiff_t>(kept),
+                      [](const Item& a, const Item& b) { return a.index < b.index; });
+        }
+        first = end;
+    }
+    std::copy(left.begin(), left.end(), items.begin() + static_cast<std::ptrdiff_t>(kept));
+    return kept;
+}
+
+// Makes entry k what entries[items[k].index] was. The permutation's cycles are followed in
+// place, which takes no second table of entries; items' indexes are used up.
+template <typename Entry, typename Item>
+void putInOrder(LargeVector<Entry>& entries, LargeVector<Item>& items) {
+    for (std::size_t start = 0; start < items.size(); ++start) {
+        if (items[start].index == start) {
+            continue;
+        }
+        const Entry first = entries[start];
+        std::size_t at = start;
+        while (items[at].index != start) {
+            const std::size_t from = items[at].index;
+            entries[at] = entries[from];
+            items[at].index = static_cast<unsigned>(at);
+            at = from;
+        }
+        entries[at] = first;
+        items[at].index = static_cast<unsigned>(at);
+    }
+}
+
 }  // namespace
 
 MovieList::Entry MovieList::makeEntry(std::string_view name) {
@@ -238,49 +293,14 @@ std::vector<bool> MovieList::ArrivingNames::keepFirstOfEach() {
                        const std::string_view nameB = nameAt(b.index);
                        return nameA < nameB || (nameA == nameB && a.index < b.index);
                    });
-    // The names kept move to the front of items, in list order; the repeats go behind them.
-    std::size_t kept = 0;
-    LargeVector<SortItem> left;
-    for (std::size_t first = 0; first < items.size();) {
-        std::size_t end = first + 1;
-        while (end < items.size() && keyOrder(items[first], items[end], nameAt) == 0) {
-            ++end;
-        }
-        const std::size_t keptFirst = kept;
-        for (std::size_t k = first; k < end; ++k) {
-            if (k > first && nameAt(items[k].index) == nameAt(items[k - 1].index)) {
-                repeated[items[k].index] = true;
-                left.push_back(items[k]);
-            } else {
-                items[kept++] = items[k];
-            }
-        }
-        // Names that differ only in letter case are listed in the order they came.
-        if (kept - keptFirst > 1) {
-            std::sort(items.begin() + static_cast<std::ptrdiff_t>(keptFirst),
-                      items.begin() + static_cast<std::ptrdiff_t>(kept),
-                      [](const SortItem& a, const SortItem& b) { return a.index < b.index; });
-        }
-        first = end;
-    }
-    std::copy(left.begin(), left.end(), items.begin() + static_cast<std::ptrdiff_t>(kept));
-    // Entry k is to become entry items[k].index: the cycles of that permutation, followed in
-    // place, take no second table of entries.
-    for (std::size_t start = 0; start < items.size(); ++start) {
-        if (items[start].index == start) {
-            continue;
-        }
-        const Entry first = entries_[start];
-        std::size_t at = start;
-        while (items[at].index != start) {
-            const std::size_t from = items[at].index;
-            entries_[at] = entries_[from];
-            items[at].index = static_cast<unsigned>(at);
-            at = from;
-        }
-        entries_[at] = first;
-        items[at].index = static_cast<unsigned>(at);
-    }
+    const std::size_t kept = keepFirstInEachKey(
+        items,
+        [&nameAt](const SortItem& a, const SortItem& b) { return keyOrder(a, b, nameAt) == 0; },
+        [&nameAt](const SortItem& a, const SortItem& b) {
+            return nameAt(a.index) == nameAt(b.index);
+        },
+        repeated);
+    putInOrder(entries_, items);
     entries_.resize(kept);
     rising_ = true;
     return repeated;
