@@ -308,25 +308,24 @@ std::vector<bool> MovieList::ArrivingNames::keepFirstOfEach() {
 
 void MovieList::addAll(ArrivingNames&& names) {
     assert(names.rising_);
-    assert(entries_.empty());
-    ++revision_;
-    if (names.entries_.empty()) {
-        return;
-    }
-    assign(std::move(names.entries_));
-    names.entries_.clear();
+    listSorted(names.entries_);
 }
 
 void MovieList::takeEntriesOf(MovieList& other) {
-    assert(entries_.empty() && other.observer_ == nullptr);
-    ++revision_;
+    assert(other.observer_ == nullptr);
     ++other.revision_;
     other.selected_ = -1;
-    if (other.entries_.empty()) {
+    listSorted(other.entries_);
+}
+
+void MovieList::listSorted(LargeVector<Entry>& entries) {
+    assert(entries_.empty());
+    ++revision_;
+    if (entries.empty()) {
         return;
     }
-    assign(std::move(other.entries_));
-    other.entries_.clear();
+    assign(std::move(entries));
+    entries.clear();
 }
 
 void MovieList::replaceAll(std::span<const std::string_view> names) {

@@ -99,11 +99,11 @@ class MovieList {
     // gives the names.
     template <typename NameAt>
     static int keyOrder(const SortItem& a, const SortItem& b, const NameAt& nameAt);
-    static LargeVector<Entry> entriesOf(const LargeVector<SortItem>& items,
-                                        std::span<const std::string_view> names);
     // The names' entries in stable key order.
     static LargeVector<Entry> sortedEntries(std::span<const std::string_view> names);
 
+    // Lists entries, in list order, into an empty list; entries is left empty.
+    void listSorted(LargeVector<Entry>& entries);
     // Lists entries with one reset; the entries listed so far go to keep, if given.
     void assign(LargeVector<Entry> entries, Kept* keep = nullptr);
 
@@ -126,6 +126,8 @@ class MovieList::ArrivingNames {
     // taken, whether it was left out. Sorting puts a name's repeats beside it, so that no
     // index of the names is needed.
     std::vector<bool> keepFirstOfEach();
+    // Whether the names taken so far are in list order.
+    bool inOrder() const { return rising_; }
 
   private:
     friend class MovieList;

@@ -15,7 +15,7 @@ TakeIn::TakeIn(Catalogue& catalogue, MovieList& list, std::size_t expected)
       roomEnd_(firstTaken_ - 1),
       expected_(std::min<std::size_t>(expected, CatalogueCapacity)) {
     if (list.empty()) {
-        rising_.emplace(expected_);
+        arriving_.emplace(expected_);
     } else {
         index();
     }
@@ -32,7 +32,7 @@ NameIndex& TakeIn::index() {
         for (int n = firstTaken_; n < next_; ++n) {
             index_->insert(nameOf(catalogue_.slot(n)), n);
         }
-        rising_.reset();
+        arriving_.reset();
     }
     return *index_;
 }
@@ -99,9 +99,9 @@ TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
     }
     // Put in place first, so that the index can view the name where it stays.
     const std::string_view name = nameOf(placeNext(record));
-    if (rising_) {
+    if (arriving_) {
         // The common case of an open, decided by one comparison with the last name.
-        if (rising_->takeRising(name)) {
+        if (arriving_->takeRising(name)) {
             ++next_;
             ++counts_.added;
             return Verdict::Added;
@@ -118,18 +118,17 @@ TakeIn::Verdict TakeIn::offer(const MovieRecord& record) {
 }
 
 void TakeIn::gather(const MovieRecord& record) {
-    if (unjudged_ && next_ > CatalogueCapacity) {
+    if (unjudged() && next_ > CatalogueCapacity) {
         // The repeats among the names gathered free their slots before any name is left out.
         index();
     }
-    if (next_ > CatalogueCapacity || !rising_) {
+    if (next_ > CatalogueCapacity || !arriving_) {
         offer(record);
         return;
     }
     const std::string_view name = nameOf(placeNext(record));
-    if (unjudged_ || !rising_->takeRising(name)) {
-        rising_->take(name);
-        unjudged_ = true;
+    if (!arriving_->inOrder() || !arriving_->takeRising(name)) {
+        arriving_->take(name);
     }
     ++next_;
     ++counts_.added;
@@ -145,11 +144,10 @@ LargeVector<std::string_view> TakeIn::namesTaken() const {
 }
 
 void TakeIn::dropRepeats() {
-    if (!unjudged_) {
+    if (!unjudged()) {
         return;
     }
-    unjudged_ = false;
-    const std::vector<bool> repeated = rising_->keepFirstOfEach();
+    const std::vector<bool> repeated = arriving_->keepFirstOfEach();
     const std::span<MovieRecord> taken = catalogue_.freeSlots(firstTaken_, next_ - firstTaken_);
     std::size_t kept = 0;
     for (std::size_t k = 0; k < taken.size(); ++k) {
@@ -174,8 +172,8 @@ TakeInCounts TakeIn::finish(Marks marks) {
         std::memset(static_cast<void*>(rest.data()), 0, rest.size_bytes());
     }
     catalogue_.takeIntoUse(next_ - 1, marks == Marks::Unsaved);
-    if (rising_) {
-        list_.addAll(std::move(*rising_));
+    if (arriving_) {
+        list_.addAll(std::move(*arriving_));
     } else {
         list_.addAll(namesTaken());
     }

@@ -70,6 +70,9 @@ class TakeIn {
     MovieRecord& placeNext(const MovieRecord& record);
     // The names in the slots taken in so far, in slot order.
     LargeVector<std::string_view> namesTaken() const;
+    // Whether the slots from firstTaken_ on hold names gather() took in without a verdict
+    // (arriving_ holds their entries): the names stopped rising, and the list is empty.
+    bool unjudged() const { return arriving_ && !arriving_->inOrder(); }
     // Leaves out the names that gather() took in unjudged and that came before, closing the
     // gaps they leave in the slots.
     void dropRepeats();
@@ -84,13 +87,11 @@ class TakeIn {
     int roomEnd_;
     std::size_t expected_;
     // Into an empty list, while names rise strictly in list order (as this program saves them),
-    // none can repeat one before it: they are listed as they come, and indexed only once they
-    // stop rising, which spares a catalogue of our own every lookup and sort.
-    std::optional<MovieList::ArrivingNames> rising_;
+    // none can repeat one before it: they are listed as they come, which spares a catalogue
+    // of our own every lookup and sort. Once they stop rising, offer() indexes them, and
+    // gather() keeps taking them in unjudged.
+    std::optional<MovieList::ArrivingNames> arriving_;
     std::optional<NameIndex> index_;
-    // The slots from firstTaken_ on hold names gathered without a verdict, rising_ their
-    // entries: the names stopped rising, and the list is empty.
-    bool unjudged_ = false;
     std::vector<std::uint64_t> notTakenIn_;  // hashes of new names past the table's end
     TakeInCounts counts_;
 };
